@@ -1,0 +1,41 @@
+// Starting another program and opening web pages: the system's two ways to the outside.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace cindermoor {
+
+// Show commands, with the values Windows gives them.
+enum class ShowCommand : int { Normal = 1, Minimized = 6, Restore = 9 };
+
+struct ProgramStart {
+  std::string programPath;  // full path of the program file; never searched for
+  std::string folder;       // made the current folder before the start
+  std::string commandLine;  // exactly what the program receives, its own name first
+  ShowCommand show = ShowCommand::Normal;
+};
+
+// A program could not be started; the message names the path and the system's reason.
+class StartError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ProgramStarter {
+ public:
+  virtual ~ProgramStarter() = default;
+  // Makes the folder current and starts the program without waiting for it.
+  // Throws StartError when either step fails.
+  virtual void Start(const ProgramStart& start) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+};
+
+class WebOpener {
+ public:
+  virtual ~WebOpener() = default;
+  // Opens the address in the user's browser; the outcome is not reported.
+  virtual void OpenWebPage(const std::string& url) = 0;
+};
+
+}  // namespace cindermoor

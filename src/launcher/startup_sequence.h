@@ -1,0 +1,34 @@
+// The whole start-up: adapts the main window to what is installed, finds the game, loads the
+// settings into the windows, re-points the protocol handler and serves a link when given one.
+#pragma once
+
+#include <string>
+
+#include "launcher/window_operations.h"
+
+namespace cindermoor {
+
+class LauncherSettings;
+class OutsidePrograms;
+class ProtocolHandler;
+
+struct StartupServices {
+  LauncherSettings& settings;
+  OutsidePrograms& programs;
+  ProtocolHandler& protocol;
+  WindowOperations& windows;
+  Dialogs& dialogs;
+};
+
+// What is on screen when start-up is done.
+enum class StartupOutcome {
+  MainWindow,     // no link: show the main window
+  LocatorWindow,  // the game locator is open; the main window waits hidden
+  ServingLink,    // the quit window is up and the programs were started
+  End,            // nothing to show: the program ends
+};
+
+// Runs the start-up steps in order. Program start failures (StartError) propagate.
+StartupOutcome Form_Load(StartupServices services, const std::string& link);
+
+}  // namespace cindermoor

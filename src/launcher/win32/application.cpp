@@ -1,0 +1,115 @@
+#include "launcher/win32/application.h"
+
+#include "launcher/form_operations.h"
+#include "launcher/startup_sequence.h"
+#include "ui/locator_form.h"
+#include "ui/quit_form.h"
+#include "ui/win32/file_system_win32.h"
+#include "ui/win32/guarded_call.h"
+#include "ui/win32/locator_window.h"
+#include "ui/win32/quit_window.h"
+#include "win32/text.h"
+
+namespace cindermoor::win32 {
+
+struct QuitWindowParts {
+  QuitWindowParts(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program)
+      : form(settings, programs, program, window) {
+    window.Create(form);
+  }
+  QuitWindow window;
+  QuitForm form;
+};
+
+struct LocatorWindowParts {
+  LocatorWindowParts(LauncherSettings& settings, MainForm& mainForm)
+      : form(settings, mainForm, files, window) {
+    window.Create(form);
+  }
+  FileSystemWin32 files;
+  LocatorWindow window;
+  LocatorForm form;
+};
+
+namespace {
+
+// The folder that holds the running program, as Windows reports it: "C:\Games", or "C:\"
+// for a drive root.
+std::string ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const size_t separator = path.find_last_of(L'\\');
+  std::wstring folder = path.substr(0, separator);
+  if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+  return Narrow(folder);
+}
+
+}  // namespace
+
+Application::Application()
+    : protocol_(registry_, settings_, ProgramFolder()),
+      mainWindow_([this] { OnMainWindowClosed(); }),
+      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
+                                 [this] { ShowLocatorWindow(); }},
+                mainWindow_) {}
+
+Application::~Application() = default;
+
+int Application::Run(const std::string& link) {
+  mainWindow_.Create(mainForm_);
+  dialogs_.SetOwner(mainWindow_.Handle());
+  webOpener_.SetOwner(mainWindow_.Handle());
+  FormOperations windows(mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
+  StartupOutcome outcome = StartupOutcome::End;
+  try {
+    outcome = Form_Load({settings_, programs_, protocol_, windows, dialogs_}, link);
+  } catch (const std::exception& failure) {
+    dialogs_.ShowMessage(failure.what(), "Cindermoor Launcher");
+    return 1;
+  }
+  if (outcome == StartupOutcome::End) return 0;
+  if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
+  return MessageLoop();
+}
+
+void Application::EndProgram() { ::PostQuitMessage(0); }
+
+void Application::ShowLocatorWindow() {
+  if (!locator_) locator_ = std::make_unique<LocatorWindowParts>(settings_, mainForm_);
+  locator_->form.Show();
+}
+
+void Application::ShowQuitWindow() {
+  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, programs_, *this);
+  quit_->form.Show();
+}
+
+// Closing the main window ends the run, except while the quit window serves a link.
+void Application::OnMainWindowClosed() {
+  if (quit_) {
+    mainForm_.Hide();
+    return;
+  }
+  EndProgram();
+}
+
+int Application::MessageLoop() {
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    HWND active = ::GetActiveWindow();
+    if (active && ::IsDialogMessageW(active, &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace cindermoor::win32

@@ -1,0 +1,55 @@
+// The running program: the Windows services, the three windows, start-up and the message loop.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "external/outside_programs.h"
+#include "external/win32/program_starter_win32.h"
+#include "external/win32/web_opener_win32.h"
+#include "state/launcher_settings.h"
+#include "state/protocol_handler.h"
+#include "state/win32/registry_win32.h"
+#include "state/win32/settings_store_win32.h"
+#include "ui/main_form.h"
+#include "ui/program_control.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/message_boxes.h"
+
+namespace cindermoor::win32 {
+
+struct QuitWindowParts;
+struct LocatorWindowParts;
+
+class Application : public ProgramControl {
+ public:
+  Application();
+  ~Application() override;
+
+  // Runs start-up for the link ("" for none) and then the windows until the program ends.
+  int Run(const std::string& link);
+
+  void EndProgram() override;
+
+ private:
+  void ShowLocatorWindow();
+  void ShowQuitWindow();
+  void OnMainWindowClosed();
+  static int MessageLoop();
+
+  RegistryWin32 registry_;
+  SettingsStoreWin32 store_;
+  LauncherSettings settings_{store_};
+  ProgramStarterWin32 starter_;
+  WebOpenerWin32 webOpener_;
+  OutsidePrograms programs_{registry_, settings_, starter_, webOpener_};
+  ProtocolHandler protocol_;
+  MessageBoxes dialogs_;
+  MainWindow mainWindow_;
+  MainForm mainForm_;
+  // Created on first use, then only hidden and shown.
+  std::unique_ptr<QuitWindowParts> quit_;
+  std::unique_ptr<LocatorWindowParts> locator_;
+};
+
+}  // namespace cindermoor::win32

@@ -1,0 +1,15 @@
+// Cindermoor Launcher: started plainly it shows its settings; started by the shell with a
+// tribes:// link it starts the voice client and the game for that server.
+#include <windows.h>
+
+#include "launcher/command_line.h"
+#include "launcher/win32/application.h"
+#include "win32/text.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The wide command line: no character of the link is best-fit mapped on the way in.
+  const std::string link =
+      cindermoor::CommandLineTail(cindermoor::win32::Narrow(::GetCommandLineW()));
+  cindermoor::win32::Application application;
+  return application.Run(link);
+}

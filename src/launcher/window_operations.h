@@ -1,0 +1,47 @@
+// What the start-up sequence asks of the three windows. The windows implement it; the
+// settings writes happen in their handlers, raised by these changes as by a user's.
+#pragma once
+
+#include <string>
+
+#include "link/game_link.h"
+
+namespace cindermoor {
+
+struct VoiceFields {
+  std::string server;
+  std::string channel;
+  std::string password;
+};
+
+class WindowOperations {
+ public:
+  virtual ~WindowOperations() = default;
+
+  // Main window.
+  virtual void ShowGameFolder(const std::string& folder) = 0;
+  virtual void FillVoiceFields(const VoiceFields& fields) = 0;
+  virtual void SetLaunchBox(int value) = 0;
+  // Community or OwnServer; the start-up sequence leaves the options alone for None.
+  virtual void SelectVoiceMode(VoiceMode mode) = 0;
+  virtual void ShowInstallState(bool installed) = 0;
+  virtual void Compact() = 0;
+  virtual int LaunchBox() const = 0;
+  virtual VoiceFields ReadVoiceFields() const = 0;
+  virtual void HideMainWindow() = 0;
+
+  // The other two windows.
+  virtual void ShowLocatorWindow() = 0;
+  virtual void ShowQuitWindow() = 0;
+};
+
+// Modal message boxes owned by the main window.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Yes/No without icon; true for Yes.
+  virtual bool AskYesNo(const std::string& text, const std::string& title, bool yesIsDefault) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+};
+
+}  // namespace cindermoor

@@ -1,0 +1,17 @@
+// Hosts and names of the community and product sites, kept in one place.
+#pragma once
+
+namespace cindermoor::config {
+
+// The community voice server every game server's channel lives on.
+inline constexpr const char* kCommunityVoiceHost = "rw.cindermoor.example";
+// The community voice server's channel password, the same for every channel.
+inline constexpr const char* kCommunityChannelPassword = "vortamb";
+// The community site's name, as the main window's voice option names it.
+inline constexpr const char* kCommunitySiteName = "Cindermoor";
+// The product web site's host (home page and registration page).
+inline constexpr const char* kProductWebHost = "www.cindermoor.example";
+// Where the voice client can be downloaded.
+inline constexpr const char* kVoiceClientDownloadPage = "http://rogerwilco.example/download";
+
+}  // namespace cindermoor::config

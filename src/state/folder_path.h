@@ -1,0 +1,14 @@
+// Joining a folder and a file name the way Windows paths are written.
+#pragma once
+
+#include <string>
+
+namespace cindermoor {
+
+// Adds the "\" separator unless the folder already ends with one (a drive root such as "C:\").
+inline std::string JoinFolder(const std::string& folder, const std::string& fileName) {
+  if (!folder.empty() && folder.back() == '\\') return folder + fileName;
+  return folder + "\\" + fileName;
+}
+
+}  // namespace cindermoor

@@ -1,0 +1,38 @@
+// The launcher's own settings: one application and section, and the keys it uses.
+#pragma once
+
+#include <string>
+
+#include "state/settings_store.h"
+
+namespace cindermoor {
+
+namespace setting {
+inline constexpr const char* kTribesPath = "TribesPath";
+inline constexpr const char* kServer = "Server";
+inline constexpr const char* kChannel = "Channel";
+inline constexpr const char* kPassword = "Password";
+inline constexpr const char* kRogerWilcoLaunch = "RogerWilcoLaunch";
+inline constexpr const char* kUseTWRW = "UseTWRW";
+inline constexpr const char* kInstalled = "Installed";
+inline constexpr const char* kPath = "Path";
+}  // namespace setting
+
+class LauncherSettings {
+ public:
+  static constexpr const char* kApplication = "Launcher";
+  static constexpr const char* kSection = "Program Settings";
+
+  explicit LauncherSettings(SettingsStore& store) : store_(store) {}
+
+  std::string Read(const std::string& key) { return store_.ReadSetting(kApplication, kSection, key); }
+  void Write(const std::string& key, const std::string& value) {
+    store_.WriteSetting(kApplication, kSection, key, value);
+  }
+  void Remove(const std::string& key) { store_.RemoveSetting(kApplication, kSection, key); }
+
+ private:
+  SettingsStore& store_;
+};
+
+}  // namespace cindermoor

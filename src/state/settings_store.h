@@ -1,0 +1,21 @@
+// The per-user settings: named strings under an application and a section.
+#pragma once
+
+#include <string>
+
+namespace cindermoor {
+
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // An absent key reads "".
+  virtual std::string ReadSetting(const std::string& application, const std::string& section,
+                                  const std::string& key) = 0;
+  virtual void WriteSetting(const std::string& application, const std::string& section,
+                            const std::string& key, const std::string& value) = 0;
+  // Removing an absent key is ignored.
+  virtual void RemoveSetting(const std::string& application, const std::string& section,
+                             const std::string& key) = 0;
+};
+
+}  // namespace cindermoor

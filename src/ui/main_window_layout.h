@@ -1,0 +1,79 @@
+// The main window's fixed design: every control's place and size in twips, from the top-left
+// corner of the client area (the voice settings' own places already include their frame's).
+#pragma once
+
+#include <string>
+
+#include "link/config.h"
+
+namespace cindermoor::main_layout {
+
+struct TwipRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+inline constexpr int kClientWidth = 4920;
+inline constexpr int kClientHeight = 6330;
+// The compact window's outer height is 3465 twips, which leaves this much client area.
+inline constexpr int kCompactClientHeight = 3090;
+
+inline constexpr int kFrameLeft = 120;
+inline constexpr int kFrameTop = 4080;
+inline constexpr TwipRect kFrame1{kFrameLeft, kFrameTop, 4575, 2175};
+
+// Controls inside Frame1, placed from the frame's corner.
+constexpr TwipRect InFrame(int left, int top, int width, int height) {
+  return {kFrameLeft + left, kFrameTop + top, width, height};
+}
+inline constexpr TwipRect kText3 = InFrame(1200, 1080, 3255, 285);
+inline constexpr TwipRect kText2 = InFrame(1200, 720, 3255, 285);
+inline constexpr TwipRect kText1 = InFrame(1200, 360, 3255, 285);
+inline constexpr TwipRect kOption2 = InFrame(840, 1800, 2895, 255);
+inline constexpr TwipRect kOption1 = InFrame(840, 1560, 3255, 255);
+inline constexpr TwipRect kLabel7 = InFrame(360, 1080, 735, 255);
+inline constexpr TwipRect kLabel6 = InFrame(240, 720, 855, 255);
+inline constexpr TwipRect kLabel4 = InFrame(480, 360, 615, 255);
+
+inline constexpr TwipRect kCheck1{840, 3360, 255, 255};
+inline constexpr TwipRect kLabel1{240, 2280, 4455, 855};
+inline constexpr TwipRect kLabel2{1080, 3360, 3135, 255};
+inline constexpr TwipRect kLabel8{1200, 1920, 3495, 255};
+
+// Picture positions; their size is the bitmap's own.
+struct TwipPoint {
+  int left;
+  int top;
+};
+inline constexpr TwipPoint kImage6Position{120, 1800};
+inline constexpr TwipPoint kImage5Position{2040, 1200};
+inline constexpr TwipPoint kImage4Position{1440, 1080};
+inline constexpr TwipPoint kImage2Position{4200, 120};
+inline constexpr TwipPoint kImage1Position{1320, 0};
+
+// The two olive rules run from x 120 to 4800.
+inline constexpr int kRuleLeft = 120;
+inline constexpr int kRuleRight = 4800;
+inline constexpr int kLine1Y = 3240;
+inline constexpr int kLine2Y = 3720;
+
+inline constexpr const char* kCaption = ".: Cindermoor :.";
+inline constexpr const char* kFrameCaption = "Roger Wilco Settings";
+inline constexpr const char* kCheckCaption = "Check1";
+inline constexpr const char* kLaunchQuestion = "Launch RogerWilco on game connection?";
+inline constexpr const char* kOwnServerOption = "Use your own RogerWilco server.";
+
+inline std::string CommunityOption() {
+  return std::string("Use ") + config::kCommunitySiteName + " RW server.";
+}
+
+inline std::string VoiceClientNotice() {
+  return std::string(
+             "In order to use the Roger Wilco features of Cindermoor Launcher, you must have "
+             "installed a working copy of RogerWilco.  You can download RogerWilco at ") +
+         config::kVoiceClientDownloadPage + " or any of its various mirrors.";
+}
+
+}  // namespace cindermoor::main_layout

@@ -1,0 +1,17 @@
+// The windows' one text face: an 8-point sans-serif font, as every control uses it.
+#pragma once
+
+#include <windows.h>
+
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+inline UniqueHfont CreateDefaultFont(int dpi) {
+  return UniqueHfont(::CreateFontW(-::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                   FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+}
+
+}  // namespace cindermoor::win32

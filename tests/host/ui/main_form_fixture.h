@@ -1,0 +1,45 @@
+// Everything the main window's behaviour stands on, in memory: registry, settings, program
+// starter, web opener, message boxes, and the form itself on a recording view.
+#pragma once
+
+#include <string>
+
+#include "external/outside_programs.h"
+#include "host/external/outside_fakes.h"
+#include "host/ui/main_form_fakes.h"
+#include "state/launcher_settings.h"
+#include "state/memory_registry.h"
+#include "state/memory_settings_store.h"
+#include "state/protocol_handler.h"
+#include "ui/main_form.h"
+
+namespace cindermoor::fakes {
+
+inline constexpr const char* kProgramFolder = "C:\\Games\\Cindermoor";
+inline constexpr const char* kVoiceKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\roger.exe";
+inline constexpr const char* kGameKey = "Software\\Dynamix\\Starsiege Tribes";
+inline constexpr const char* kCommandKey = "Software\\CLASSES\\tribes\\shell\\open\\command";
+
+struct MainFormWorld {
+  MemoryRegistry registry;
+  MemorySettingsStore store;
+  LauncherSettings settings{store};
+  RecordingStarter starter;
+  RecordingWebOpener web;
+  OutsidePrograms programs{registry, settings, starter, web};
+  ProtocolHandler protocol{registry, settings, kProgramFolder};
+  ScriptedDialogs dialogs;
+  RecordingProgramControl program;
+  RecordingView view;
+  int locatorShows = 0;
+  MainForm form{MainFormServices{settings, protocol, programs, dialogs, program,
+                                 [this] { ++locatorShows; }},
+                view};
+
+  bool Stored(const std::string& key) {
+    return store.HasSetting(LauncherSettings::kApplication, LauncherSettings::kSection, key);
+  }
+};
+
+}  // namespace cindermoor::fakes

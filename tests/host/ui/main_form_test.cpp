@@ -1,0 +1,158 @@
+// The main window's handlers: what each stores, and the Install / Un-Install swap.
+#include <gtest/gtest.h>
+
+#include "host/ui/main_form_fixture.h"
+
+namespace cindermoor {
+namespace {
+
+using fakes::MainFormWorld;
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormWorld w;
+  MainForm& form = w.form;
+};
+
+TEST_F(MainFormTest, EveryKeystrokeStoresTheWholeText) {
+  form.SelectOption2();
+  for (const std::string text : {"a", "ab", "abc"}) {
+    form.SetText(MainControl::Text1, text);
+    EXPECT_EQ(w.settings.Read(setting::kServer), text);
+  }
+  form.SetText(MainControl::Text1, "");
+  EXPECT_TRUE(w.Stored(setting::kServer));
+  EXPECT_EQ(w.settings.Read(setting::kServer), "");
+}
+
+TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
+  const struct {
+    MainControl box;
+    const char* key;
+  } cases[] = {{MainControl::Text1, setting::kServer},
+               {MainControl::Text2, setting::kChannel},
+               {MainControl::Text3, setting::kPassword}};
+  for (const auto& c : cases) {
+    form.SetText(c.box, std::string("value of ") + c.key);
+    EXPECT_EQ(w.settings.Read(c.key), std::string("value of ") + c.key);
+    EXPECT_EQ(w.view.texts[c.box], std::string("value of ") + c.key);
+  }
+}
+
+TEST_F(MainFormTest, TheSameTextAgainStoresNothing) {
+  form.SetText(MainControl::Text2, "");
+  EXPECT_FALSE(w.Stored(setting::kChannel));
+}
+
+TEST_F(MainFormTest, OptionsSwitchTheBoxesAndStoreTheMode) {
+  form.SetText(MainControl::Text1, "voice.example:3782");
+  form.SelectOption2();
+  EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "0");
+  EXPECT_TRUE(form.Enabled(MainControl::Text3));
+  EXPECT_TRUE(w.view.checked_[MainControl::Option2]);
+  EXPECT_FALSE(w.view.checked_[MainControl::Option1]);
+
+  form.SelectOption1();
+  EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "1");
+  for (auto box : {MainControl::Text1, MainControl::Text2, MainControl::Text3}) {
+    EXPECT_FALSE(form.Enabled(box));
+    EXPECT_FALSE(w.view.enabled_[box]);
+  }
+  EXPECT_EQ(form.Text(MainControl::Text1), "voice.example:3782");
+  EXPECT_EQ(w.settings.Read(setting::kServer), "voice.example:3782");
+}
+
+TEST_F(MainFormTest, ChoosingTheSelectedOptionAgainStoresNothing) {
+  form.SelectOption1();
+  EXPECT_FALSE(w.Stored(setting::kUseTWRW));
+}
+
+TEST_F(MainFormTest, LaunchBoxStoresZeroOrOne) {
+  form.SetCheck1(1);
+  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  form.SetCheck1(0);
+  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "0");
+}
+
+TEST_F(MainFormTest, InstallAnsweredNoWritesTheClassOpensNothingAndSwaps) {
+  w.dialogs.answers = {false};
+  form.Image5_Click();
+  EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes", "", ""),
+            "URL: Tribes Protocol");
+  EXPECT_EQ(w.settings.Read(setting::kInstalled), "1");
+  ASSERT_EQ(w.dialogs.questions.size(), 1u);
+  EXPECT_EQ(w.dialogs.questions[0].text, "Do you want to signup for Cindermoor(c) BuddyList?");
+  EXPECT_EQ(w.dialogs.questions[0].title, "Notice!");
+  EXPECT_TRUE(w.dialogs.yesWasDefault[0]);
+  EXPECT_TRUE(w.web.urls.empty());
+  EXPECT_FALSE(form.PictureVisible(MainControl::Image5));
+  EXPECT_TRUE(form.PictureVisible(MainControl::Image4));
+}
+
+TEST_F(MainFormTest, InstallAnsweredYesOpensTheRegistrationPage) {
+  w.dialogs.answers = {true};
+  form.Image5_Click();
+  ASSERT_EQ(w.web.urls.size(), 1u);
+  EXPECT_EQ(w.web.urls[0], "http://www.cindermoor.example/index.php?t=register");
+}
+
+TEST_F(MainFormTest, InstallResetsTheStoredModeButNotTheScreen) {
+  form.SelectOption2();
+  form.Image5_Click();
+  EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "1");
+  EXPECT_TRUE(form.Option2());
+  EXPECT_TRUE(form.Enabled(MainControl::Text1));
+}
+
+TEST_F(MainFormTest, InstallRefusedEverywhereSaysSoAndKeepsInstallOffered) {
+  w.registry.SetRefusesWrites(RegRoot::LocalMachine, true);
+  w.registry.SetRefusesWrites(RegRoot::CurrentUser, true);
+  form.SetPictureVisible(MainControl::Image4, false);
+  form.Image5_Click();
+  ASSERT_EQ(w.dialogs.messages.size(), 1u);
+  EXPECT_NE(w.dialogs.messages[0].text.find("could not be registered"), std::string::npos);
+  EXPECT_TRUE(w.dialogs.questions.empty());
+  EXPECT_FALSE(w.Stored(setting::kInstalled));
+  EXPECT_TRUE(form.PictureVisible(MainControl::Image5));
+  EXPECT_FALSE(form.PictureVisible(MainControl::Image4));
+}
+
+TEST_F(MainFormTest, UninstallThenInstallSwapsBackAndForth) {
+  form.Image5_Click();
+  form.Image4_Click();
+  EXPECT_TRUE(form.PictureVisible(MainControl::Image5));
+  EXPECT_FALSE(form.PictureVisible(MainControl::Image4));
+  EXPECT_FALSE(w.Stored(setting::kInstalled));
+  EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"));
+  EXPECT_EQ(w.dialogs.questions.size(), 1u);  // Un-Install asks nothing
+  form.Image5_Click();
+  EXPECT_FALSE(form.PictureVisible(MainControl::Image5));
+  EXPECT_TRUE(form.PictureVisible(MainControl::Image4));
+}
+
+TEST_F(MainFormTest, OkReregistersAndEndsTheProgram) {
+  w.settings.Write(setting::kTribesPath, "D:\\Tribes");
+  form.Show();
+  form.Image2_Click();
+  EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon",
+                                    "", ""),
+            "D:\\Tribes\\tribes.exe,0");
+  EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, fakes::kCommandKey, "", ""),
+            "C:\\Games\\Cindermoor\\launcher.exe %1");
+  EXPECT_EQ(w.program.ends, 1);
+  EXPECT_FALSE(w.view.shown);
+}
+
+TEST_F(MainFormTest, LogoOpensTheHomePageAndChangeOpensTheLocator) {
+  form.Image1_Click();
+  ASSERT_EQ(w.web.urls.size(), 1u);
+  EXPECT_EQ(w.web.urls[0], "http://www.cindermoor.example/");
+
+  form.Show();
+  form.Image6_Click();
+  EXPECT_FALSE(form.IsVisible());
+  EXPECT_EQ(w.locatorShows, 1);
+}
+
+}  // namespace
+}  // namespace cindermoor

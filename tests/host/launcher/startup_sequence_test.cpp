@@ -1,0 +1,284 @@
+// The start-up sequence against the real main-window behaviour on in-memory surroundings.
+#include "launcher/startup_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include "host/ui/main_form_fixture.h"
+#include "launcher/form_operations.h"
+
+namespace cindermoor {
+namespace {
+
+using fakes::kCommandKey;
+using fakes::kGameKey;
+using fakes::kVoiceKey;
+
+constexpr const char* kLink = "tribes://10.0.0.1:28001/";
+
+// One start's surroundings; each table row gets a fresh one.
+struct Desk {
+  void InstallVoiceClient() {
+    w.registry.PutString(RegRoot::LocalMachine, kVoiceKey, "Path", "C:\\RogerWilco",
+                         RegView::Bit32);
+  }
+  void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
+    w.settings.Write(setting::kTribesPath, folder);
+    w.starter.existingFiles.insert(folder + "\\tribes.exe");
+  }
+  StartupOutcome Start(const std::string& link = "") {
+    FormOperations windows(w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
+    return Form_Load({w.settings, w.programs, w.protocol, windows, w.dialogs}, link);
+  }
+  std::vector<std::string> StartedCommands() const {
+    std::vector<std::string> commands;
+    for (const auto& start : w.starter.starts) commands.push_back(start.commandLine);
+    return commands;
+  }
+
+  fakes::MainFormWorld w;
+  int locatorShows = 0;
+  int quitShows = 0;
+};
+
+class StartupTest : public ::testing::Test, public Desk {};
+
+TEST_F(StartupTest, FirstRunAcceptingTheFoundFolder) {
+  InstallVoiceClient();
+  w.registry.PutString(RegRoot::LocalMachine, kGameKey, "Path", "C:\\Dynamix\\Tribes",
+                       RegView::Bit32);
+  w.dialogs.answers = {true};
+
+  EXPECT_EQ(Start(), StartupOutcome::MainWindow);
+
+  ASSERT_EQ(w.dialogs.questions.size(), 1u);
+  EXPECT_EQ(w.dialogs.questions[0].text,
+            "Unable to detect Tribes Executable File. \rFound: C:\\Dynamix\\Tribes\r\r"
+            "Is this the correct path?");
+  EXPECT_EQ(w.dialogs.questions[0].title, "Error!");
+  EXPECT_EQ(w.settings.Read(setting::kTribesPath), "C:\\Dynamix\\Tribes");
+  EXPECT_EQ(w.form.Label8(), "C:\\Dynamix\\Tribes");
+  EXPECT_EQ(w.form.Check1(), 1);
+  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  EXPECT_TRUE(w.form.Option1());
+  EXPECT_FALSE(w.form.Enabled(MainControl::Text1));
+  EXPECT_FALSE(w.Stored(setting::kUseTWRW));
+  EXPECT_TRUE(w.form.PictureVisible(MainControl::Image5));
+  EXPECT_FALSE(w.form.PictureVisible(MainControl::Image4));
+  EXPECT_FALSE(w.form.IsCompact());
+  EXPECT_EQ(locatorShows, 0);
+}
+
+TEST_F(StartupTest, GameFolderBranches) {
+  const struct {
+    const char* name;
+    const char* stored;
+    const char* found;
+    bool answer;
+    StartupOutcome outcome;
+    int questions;
+    int locatorShows;
+    const char* label;
+  } cases[] = {
+      {"stored", "D:\\Tribes", "", false, StartupOutcome::MainWindow, 0, 0, "D:\\Tribes"},
+      {"found, accepted", "", "E:\\T", true, StartupOutcome::MainWindow, 1, 0, "E:\\T"},
+      {"found, rejected", "", "E:\\T", false, StartupOutcome::LocatorWindow, 1, 1, ""},
+      {"not found", "", "", true, StartupOutcome::LocatorWindow, 0, 1, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk fresh;
+    fresh.w.settings.Write(setting::kTribesPath, c.stored);
+    fresh.w.registry.PutString(RegRoot::LocalMachine, kGameKey, "Path", c.found);
+    fresh.w.dialogs.answers = {c.answer};
+    fresh.w.form.Show();
+    EXPECT_EQ(fresh.Start(), c.outcome);
+    EXPECT_EQ(fresh.w.dialogs.questions.size(), static_cast<size_t>(c.questions));
+    EXPECT_EQ(fresh.locatorShows, c.locatorShows);
+    EXPECT_EQ(fresh.w.form.Label8(), c.label);
+    EXPECT_EQ(fresh.w.form.IsVisible(), c.locatorShows == 0);
+  }
+}
+
+TEST_F(StartupTest, WithoutVoiceClientTheWindowIsCompactAndTheLaunchSettingUntouched) {
+  InstallGame();
+  EXPECT_EQ(Start(), StartupOutcome::MainWindow);
+  EXPECT_TRUE(w.form.IsCompact());
+  EXPECT_TRUE(w.view.compact);
+  EXPECT_EQ(w.form.Check1(), 0);
+  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+}
+
+TEST_F(StartupTest, StoredLaunchValues) {
+  const struct {
+    const char* stored;
+    int box;
+    const char* afterwards;
+  } cases[] = {{"", 1, "1"}, {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1"},
+               {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Desk fresh;
+    fresh.InstallVoiceClient();
+    fresh.InstallGame();
+    if (*c.stored) fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    fresh.Start();
+    EXPECT_EQ(fresh.w.form.Check1(), c.box);
+    EXPECT_EQ(fresh.w.settings.Read(setting::kRogerWilcoLaunch), c.afterwards);
+  }
+}
+
+TEST_F(StartupTest, VoiceModes) {
+  const struct {
+    const char* stored;
+    bool option1;
+    bool boxesEnabled;
+    const char* afterwards;
+  } cases[] = {{"", true, false, ""},    {"1", true, false, "1"}, {"01", true, false, "01"},
+               {"0", false, true, "0"},  {"2", true, true, "2"},  {"abc", true, false, "abc"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Desk fresh;
+    fresh.InstallGame();
+    if (*c.stored) fresh.w.settings.Write(setting::kUseTWRW, c.stored);
+    fresh.Start();
+    EXPECT_EQ(fresh.w.form.Option1(), c.option1);
+    EXPECT_EQ(fresh.w.form.Option2(), !c.option1);
+    EXPECT_EQ(fresh.w.form.Enabled(MainControl::Text2), c.boxesEnabled);
+    EXPECT_EQ(fresh.w.settings.Read(setting::kUseTWRW), c.afterwards);
+  }
+}
+
+TEST_F(StartupTest, InstallStates) {
+  const struct {
+    const char* stored;
+    bool install;
+    bool uninstall;
+  } cases[] = {{"", true, false}, {"1", false, true}, {"yes", true, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Desk fresh;
+    fresh.InstallGame();
+    if (*c.stored) fresh.w.settings.Write(setting::kInstalled, c.stored);
+    fresh.Start();
+    EXPECT_EQ(fresh.w.form.PictureVisible(MainControl::Image5), c.install);
+    EXPECT_EQ(fresh.w.form.PictureVisible(MainControl::Image4), c.uninstall);
+  }
+}
+
+TEST_F(StartupTest, EveryStartRewritesTheHandlerCommand) {
+  InstallGame();
+  Start();
+  EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", ""),
+            "C:\\Games\\Cindermoor\\launcher.exe %1");
+  EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon"));
+}
+
+TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {
+  InstallGame();
+  w.settings.Write(setting::kServer, "rw.example");
+  w.settings.Write(setting::kChannel, "clan");
+  w.settings.Write(setting::kPassword, "secret");
+  Start();
+  EXPECT_EQ(w.form.Text(MainControl::Text1), "rw.example");
+  EXPECT_EQ(w.view.texts[MainControl::Text2], "clan");
+  EXPECT_EQ(w.form.Text(MainControl::Text3), "secret");
+}
+
+TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {
+  InstallVoiceClient();
+  InstallGame();
+  w.form.Show();
+  EXPECT_EQ(Start(kLink), StartupOutcome::ServingLink);
+  EXPECT_EQ(quitShows, 1);
+  EXPECT_FALSE(w.form.IsVisible());
+  ASSERT_EQ(w.starter.starts.size(), 2u);
+  EXPECT_EQ(w.starter.starts[0].commandLine,
+            "roger.exe /join1 rw.cindermoor.example/1000128001 vortamb");
+  EXPECT_EQ(w.starter.starts[0].folder, "C:\\RogerWilco");
+  EXPECT_EQ(w.starter.starts[0].show, ShowCommand::Minimized);
+  EXPECT_EQ(w.starter.starts[1].commandLine, "tribes.exe +connect 10.0.0.1:28001");
+  EXPECT_EQ(w.starter.starts[1].programPath, "C:\\Dynamix\\Tribes\\tribes.exe");
+  EXPECT_EQ(w.starter.starts[1].show, ShowCommand::Normal);
+}
+
+TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
+  const struct {
+    const char* name;
+    bool voiceClient;
+    const char* launch;
+    const char* mode;
+  } cases[] = {{"own server, box clear", true, "0", "0"},
+               {"no voice client", false, "1", "1"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk fresh;
+    if (c.voiceClient) fresh.InstallVoiceClient();
+    fresh.InstallGame();
+    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.launch);
+    fresh.w.settings.Write(setting::kUseTWRW, c.mode);
+    EXPECT_EQ(fresh.Start(std::string(kLink) + "p=secret"), StartupOutcome::ServingLink);
+    EXPECT_EQ(fresh.StartedCommands(),
+              std::vector<std::string>{"tribes.exe +connect 10.0.0.1:28001 +password secret"});
+    EXPECT_EQ(fresh.quitShows, 1);
+  }
+}
+
+TEST_F(StartupTest, OwnServerAndOtherModesBuildTheirVoiceArguments) {
+  const struct {
+    const char* mode;
+    const char* command;
+  } cases[] = {{"0", "roger.exe /join1 rw.example/clan secret"}, {"2", "roger.exe"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    Desk fresh;
+    fresh.InstallVoiceClient();
+    fresh.InstallGame();
+    fresh.w.settings.Write(setting::kUseTWRW, c.mode);
+    fresh.w.settings.Write(setting::kServer, "rw.example");
+    fresh.w.settings.Write(setting::kChannel, "clan");
+    fresh.w.settings.Write(setting::kPassword, "secret");
+    fresh.Start(kLink);
+    ASSERT_EQ(fresh.w.starter.starts.size(), 2u);
+    EXPECT_EQ(fresh.w.starter.starts[0].commandLine, c.command);
+  }
+}
+
+TEST_F(StartupTest, InvalidLinkIsRefusedBeforeAnythingHappens) {
+  InstallVoiceClient();
+  InstallGame();
+  const std::string link = "tribes://10.0.0.1:28001/p=x +exec evil.cs";
+  EXPECT_EQ(Start(link), StartupOutcome::End);
+  ASSERT_EQ(w.dialogs.messages.size(), 1u);
+  EXPECT_NE(w.dialogs.messages[0].text.find(link), std::string::npos);
+  EXPECT_TRUE(w.starter.starts.empty());
+  EXPECT_EQ(quitShows, 0);
+  EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, kCommandKey));
+  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+}
+
+TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
+  const struct {
+    const char* name;
+    bool gameFolderStored;
+    StartupOutcome outcome;
+    int locatorShows;
+  } cases[] = {{"folder not set", false, StartupOutcome::LocatorWindow, 1},
+               {"folder without the game", true, StartupOutcome::End, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk fresh;
+    fresh.InstallVoiceClient();
+    if (c.gameFolderStored) fresh.w.settings.Write(setting::kTribesPath, "D:\\Empty");
+    EXPECT_EQ(fresh.Start(kLink), c.outcome);
+    EXPECT_TRUE(fresh.w.starter.starts.empty());
+    EXPECT_EQ(fresh.quitShows, 0);
+    EXPECT_EQ(fresh.locatorShows, c.locatorShows);
+    ASSERT_EQ(fresh.w.dialogs.messages.size(), 1u);
+    if (c.gameFolderStored) {
+      EXPECT_NE(fresh.w.dialogs.messages[0].text.find("D:\\Empty\\tribes.exe"), std::string::npos);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cindermoor

@@ -1,0 +1,67 @@
+// The command lines are built by plain concatenation and split by the programs that
+// receive them, so a link is served only when the parts copied from it cannot add
+// arguments of their own: no blanks, quotes or control characters, nothing that starts
+// like a switch. The rest of the link is never copied anywhere and passes as it is.
+#include "link/link_validation.h"
+
+#include <algorithm>
+
+#include "link/game_link.h"
+
+namespace cindermoor {
+namespace {
+
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return !IsUtf8Continuation(c); }));
+}
+
+bool IsAddressCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         c == '.' || c == '-' || c == ':';
+}
+
+// Printable ASCII without the blank; the quote would regroup arguments and "+" starts
+// a game command.
+bool IsOptionCharacter(char c) { return c >= 33 && c <= 126 && c != '"' && c != '+'; }
+
+std::optional<std::string> CheckAddress(std::string_view address) {
+  if (!std::all_of(address.begin(), address.end(), IsAddressCharacter)) {
+    return "The server address may hold only letters, digits, \".\", \"-\" and \":\".";
+  }
+  if (!address.empty() && address.front() == '-') {
+    return "The server address must not start with \"-\".";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckOption(std::string_view link, std::string_view tag,
+                                       std::size_t slash) {
+  const auto value = OptionValue(link, tag, slash);
+  if (!value) return std::nullopt;
+  const std::string name = "The password after \"" + std::string(tag) + "\"";
+  if (!std::all_of(value->begin(), value->end(), IsOptionCharacter)) {
+    return name + " may hold only visible characters other than quotes and \"+\".";
+  }
+  if (!value->empty() && (value->front() == '-' || value->front() == '/')) {
+    return name + " must not start with \"-\" or \"/\".";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ValidateLink(std::string_view link) {
+  if (CharacterCount(link) > kMaxLinkCharacters) {
+    return "The link is longer than " + std::to_string(kMaxLinkCharacters) + " characters.";
+  }
+  const std::size_t slash = SlashPositionOf(link);
+  if (slash == 0) return "The link has no \"/\" after the server address.";
+  if (auto reason = CheckAddress(ServerAddressOf(link))) return reason;
+  if (auto reason = CheckOption(link, "p=", slash)) return reason;
+  return CheckOption(link, "pr=", slash);
+}
+
+}  // namespace cindermoor

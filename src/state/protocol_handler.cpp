@@ -1,0 +1,98 @@
+#include "state/protocol_handler.h"
+
+#include <utility>
+
+#include "state/folder_path.h"
+
+namespace cindermoor {
+
+namespace {
+
+// The machine-wide class serves every user but needs administrator rights; the per-user class
+// store is honoured by the shell for that user alone and is always writable by them.
+const std::string kMachineClass = "Software\\CLASSES\\tribes";
+const std::string kUserClass = "Software\\Classes\\tribes";
+
+const char* const kIconKey = "\\DefaultIcon";
+const char* const kShellKey = "\\shell";
+const char* const kOpenKey = "\\shell\\open";
+const char* const kCommandKey = "\\shell\\open\\command";
+
+// The icon entry is joined without looking at the folder's last character: that is how it has
+// always been written, and the shell reads a doubled separator fine.
+std::string IconEntry(const std::string& tribesPath) { return tribesPath + "\\tribes.exe,0"; }
+
+}  // namespace
+
+std::string HandlerCommand(const std::string& programFolder) {
+  const std::string program = JoinFolder(programFolder, "launcher.exe");
+  // The shell splits an unquoted command at its first blank, so a path such as
+  // "C:\Program Files\..." would start "C:\Program". "%1" stays bare: the shell puts the link
+  // in its place as it is.
+  const bool needsQuotes = program.find_first_of(" \t") != std::string::npos;
+  return (needsQuotes ? "\"" + program + "\"" : program) + " %1";
+}
+
+ProtocolHandler::ProtocolHandler(Registry& registry, LauncherSettings& settings,
+                                 std::string programFolder)
+    : registry_(registry), settings_(settings), programFolder_(std::move(programFolder)) {}
+
+bool ProtocolHandler::InstallProtocol() {
+  const std::string tribesPath = settings_.Read(setting::kTribesPath);
+  const bool written = WriteToEitherStore(
+      [&](const ClassStore& store) { return WriteWholeClass(store, tribesPath); });
+  // Marking it installed when no class exists would offer Un-Install for a handler that is
+  // not there.
+  if (!written) return false;
+  settings_.Write(setting::kPath, programFolder_);
+  settings_.Write(setting::kInstalled, "1");
+  settings_.Write(setting::kUseTWRW, "1");
+  return true;
+}
+
+void ProtocolHandler::UninstallProtocol() {
+  // A single key delete refuses a key with sub-keys, which would leave the handler working;
+  // the class may also be in either store, depending on who installed it.
+  registry_.DeleteRegTree(RegRoot::LocalMachine, kMachineClass);
+  registry_.DeleteRegTree(RegRoot::CurrentUser, kUserClass);
+  settings_.Remove(setting::kInstalled);
+}
+
+bool ProtocolHandler::RefreshHandlerCommand() {
+  return WriteToEitherStore([&](const ClassStore& store) {
+    return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey) && WriteCommand(store);
+  });
+}
+
+bool ProtocolHandler::ReregisterProtocol() {
+  const std::string tribesPath = settings_.Read(setting::kTribesPath);
+  return WriteToEitherStore(
+      [&](const ClassStore& store) { return WriteIcon(store, tribesPath) && WriteCommand(store); });
+}
+
+bool ProtocolHandler::WriteToEitherStore(const StoreWriter& write) {
+  return write({RegRoot::LocalMachine, kMachineClass}) || write({RegRoot::CurrentUser, kUserClass});
+}
+
+bool ProtocolHandler::WriteWholeClass(const ClassStore& store, const std::string& tribesPath) {
+  const RegRoot root = store.root;
+  const std::string& key = store.classKey;
+  return registry_.CreateRegKey(root, key) &&
+         registry_.SetRegString(root, key, "", "URL: Tribes Protocol") &&
+         registry_.SetRegString(root, key, "URL Protocol", "") &&
+         registry_.CreateRegKey(root, key + kIconKey) && WriteIcon(store, tribesPath) &&
+         registry_.CreateRegKey(root, key + kShellKey) &&
+         registry_.CreateRegKey(root, key + kOpenKey) &&
+         registry_.CreateRegKey(root, key + kCommandKey) && WriteCommand(store);
+}
+
+bool ProtocolHandler::WriteIcon(const ClassStore& store, const std::string& tribesPath) {
+  return registry_.SetRegString(store.root, store.classKey + kIconKey, "", IconEntry(tribesPath));
+}
+
+bool ProtocolHandler::WriteCommand(const ClassStore& store) {
+  return registry_.SetRegString(store.root, store.classKey + kCommandKey, "",
+                                HandlerCommand(programFolder_));
+}
+
+}  // namespace cindermoor

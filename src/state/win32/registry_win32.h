@@ -1,0 +1,20 @@
+// The registry helpers on the Windows registry.
+#pragma once
+
+#include "state/registry.h"
+
+namespace cindermoor::win32 {
+
+class RegistryWin32 : public Registry {
+ public:
+  bool CreateRegKey(RegRoot root, const std::string& subKey) override;
+  bool DeleteRegKey(RegRoot root, const std::string& subKey) override;
+  bool DeleteRegTree(RegRoot root, const std::string& subKey) override;
+  std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
+                           const std::string& defaultValue,
+                           RegView view = RegView::Native) override;
+  bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
+                    const std::string& data) override;
+};
+
+}  // namespace cindermoor::win32

@@ -1,0 +1,38 @@
+#include "state/win32/settings_store_win32.h"
+
+#include <windows.h>
+
+#include "win32/text.h"
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+std::string SettingsStoreWin32::SectionKey(const std::string& application,
+                                           const std::string& section) {
+  return "Software\\Cindermoor\\" + application + "\\" + section;
+}
+
+// Every call goes to the registry: two overlapping runs of the program see each other's changes.
+std::string SettingsStoreWin32::ReadSetting(const std::string& application,
+                                            const std::string& section, const std::string& key) {
+  return registry_.GetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, "");
+}
+
+void SettingsStoreWin32::WriteSetting(const std::string& application, const std::string& section,
+                                      const std::string& key, const std::string& value) {
+  registry_.SetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, value);
+}
+
+void SettingsStoreWin32::RemoveSetting(const std::string& application, const std::string& section,
+                                       const std::string& key) {
+  // A section that was never written has nothing to remove; a missing value is ignored too.
+  UniqueHkey sectionKey;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, Widen(SectionKey(application, section)).c_str(), 0,
+                      KEY_SET_VALUE, sectionKey.put()) != ERROR_SUCCESS) {
+    sectionKey.release();
+    return;
+  }
+  ::RegDeleteValueW(sectionKey.get(), Widen(key).c_str());
+}
+
+}  // namespace cindermoor::win32

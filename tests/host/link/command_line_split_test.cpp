@@ -1,0 +1,52 @@
+// Every accepted link must reach the game and the voice client as exactly the
+// arguments we mean, however the C runtime splits the command lines.
+#include <gtest/gtest.h>
+
+#include "host/link/accepted_links.h"
+#include "host/link/crt_argv_split.h"
+#include "link/game_link.h"
+
+namespace cindermoor {
+namespace {
+
+using testing::Argv;
+using testing::SplitLikeCrt;
+
+// Examples of the C runtime's rules, so the splitter itself is known to be right.
+TEST(CommandLineSplitTest, SplitterFollowsTheRuntimeRules) {
+  const std::pair<const char*, Argv> cases[] = {
+      {"p \"a b c\" d e", {"p", "a b c", "d", "e"}},
+      {"p \"ab\\\"c\" \"\\\\\" d", {"p", "ab\"c", "\\", "d"}},
+      {"p a\\\\\\b d\"e f\"g h", {"p", "a\\\\\\b", "de fg", "h"}},
+      {"p a\\\\\\\"b c d", {"p", "a\\\"b", "c", "d"}},
+      {"p a\\\\\\\\\"b c\" d e", {"p", "a\\\\b c", "d", "e"}},
+      {"p \"\" x", {"p", "", "x"}},
+      {"\"C:\\Program Files\\t.exe\" \t x  ", {"C:\\Program Files\\t.exe", "x"}},
+      {"p\\\" x", {"p\\ x"}},  // the program name has no escapes
+  };
+  for (const auto& [line, argv] : cases) {
+    EXPECT_EQ(SplitLikeCrt(line), argv) << line;
+  }
+}
+
+TEST(CommandLineSplitTest, AcceptedLinksGiveTheIntendedArguments) {
+  for (const auto& accepted : testing::AcceptedLinks()) {
+    SCOPED_TRACE(accepted.link);
+    EXPECT_EQ(SplitLikeCrt(GameCommand(BuildGameArgs(accepted.link))), accepted.game);
+    const std::string voice =
+        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", accepted.link));
+    EXPECT_EQ(SplitLikeCrt(voice), accepted.communityVoice);
+  }
+}
+
+TEST(CommandLineSplitTest, OwnServerAndNoVoice) {
+  const char* link = "tribes://10.0.0.1:28001/";
+  EXPECT_EQ(SplitLikeCrt(VoiceCommand(
+                BuildVoiceArgs(VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", link))),
+            (Argv{"roger.exe", "/join1", "voice.example:3782/lobby", "pw"}));
+  EXPECT_EQ(SplitLikeCrt(VoiceCommand(BuildVoiceArgs(VoiceMode::None, "s", "c", "p", link))),
+            Argv{"roger.exe"});
+}
+
+}  // namespace
+}  // namespace cindermoor

@@ -1,0 +1,78 @@
+#include "link/link_validation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/link/accepted_links.h"
+
+namespace cindermoor {
+namespace {
+
+struct RefusedLink {
+  std::string link;
+  const char* reasonPart;  // a piece of the reason, naming the rule that refused it
+};
+
+TEST(LinkValidationTest, RefusesHostileLinks) {
+  const RefusedLink cases[] = {
+      {"tribes://h:1", "no \"/\""},
+      {"", "no \"/\""},
+      {"tribes://h:1/p=x +exec evil.cs", "after \"p=\" may hold only"},
+      {"tribes://h:1/p=+quit", "after \"p=\" may hold only"},
+      {"tribes://h:1/pr=+quit", "after \"pr=\" may hold only"},
+      {"tribes://h:1/p=-x", "after \"p=\" must not start"},
+      {"tribes://h:1/p=/x", "after \"p=\" must not start"},
+      {"tribes://h:1/pr=-x", "after \"pr=\" must not start"},
+      {"tribes://h:1/P=a\"b", "after \"p=\" may hold only"},
+      {"tribes://h:1/p=a\tb", "after \"p=\" may hold only"},
+      {"tribes://h:1/p=a\nb", "after \"p=\" may hold only"},
+      {std::string("tribes://h:1/p=a\0b", 18), "after \"p=\" may hold only"},
+      {"tribes://h:1/p=a\x7f", "after \"p=\" may hold only"},
+      {"tribes://h:1/p=caf\xc3\xa9", "after \"p=\" may hold only"},
+      // A blank between two options is part of the first value and is refused with it.
+      {"tribes://h:1/p=x pr=y", "after \"p=\" may hold only"},
+      {"tribes://-h:1/", "must not start with \"-\""},
+      {"tribes://h :1/", "server address may hold only"},
+      {"tribes://h\"x:1/", "server address may hold only"},
+      {"tribes://h+x:1/", "server address may hold only"},
+      {"tribes://h\\x:1/", "server address may hold only"},
+      {"tribes://h\xc3\xa9:1/", "server address may hold only"},
+      {"tribes://" + std::string(2040, 'a') + "/", "longer than 2048"},
+      {"tribes://h:1/p=" + std::string(2034, 'a'), "longer than 2048"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link.substr(0, 60));
+    const auto reason = ValidateLink(c.link);
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_NE(reason->find(c.reasonPart), std::string::npos) << *reason;
+  }
+}
+
+TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
+  for (const auto& accepted : testing::AcceptedLinks()) {
+    EXPECT_EQ(ValidateLink(accepted.link), std::nullopt) << accepted.link;
+  }
+  const std::string acceptedToo[] = {
+      "tribes://h:1/p=" + std::string(2033, 'a'),  // exactly 2048 characters
+      std::string("tribes://h:1/\x01\x02\x7f p=a"),  // controls outside any option value
+      "tribes://h:1/ \"anything\" after the slash without tags",
+      "tribes://h-1.example:28001/p=~!@#$%^&*()_=[]{};'<>?,.\\|`",
+      "tribes://:28001/",
+      "\x01\x02\x03\x04\x05\x06\x07\x08\x09h:1/",  // the scheme is never looked at
+  };
+  for (const auto& link : acceptedToo) {
+    EXPECT_EQ(ValidateLink(link), std::nullopt) << link.substr(0, 60);
+  }
+}
+
+TEST(LinkValidationTest, CountsCharactersNotBytes) {
+  // 2 two-byte characters in a link of 2048 characters: 2050 bytes, still accepted.
+  const std::string link = "tribes://h:1/\xc3\xa9\xc3\xa9" + std::string(2033, 'a');
+  EXPECT_EQ(link.size(), 2050u);
+  EXPECT_EQ(ValidateLink(link), std::nullopt);
+  EXPECT_NE(ValidateLink(link + "a"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace cindermoor

@@ -1,0 +1,215 @@
+// The protocol class against the in-memory registry and settings.
+#include "state/protocol_handler.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "state/memory_registry.h"
+#include "state/memory_settings_store.h"
+
+namespace cindermoor {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const char* const kMachineClass = "Software\\CLASSES\\tribes";
+const char* const kUserClass = "Software\\Classes\\tribes";
+
+class ProtocolHandlerTest : public ::testing::Test {
+ protected:
+  ProtocolHandler HandlerIn(const std::string& programFolder) {
+    return ProtocolHandler(registry_, settings_, programFolder);
+  }
+  Lines MachineClass() const {
+    return registry_.DescribeTree(RegRoot::LocalMachine, kMachineClass);
+  }
+  Lines UserClass() const { return registry_.DescribeTree(RegRoot::CurrentUser, kUserClass); }
+  std::string Command(RegRoot root, const std::string& classKey) {
+    return registry_.GetRegString(root, classKey + "\\shell\\open\\command", "", "<none>");
+  }
+  bool ClassExistsAnywhere() const {
+    return registry_.KeyExists(RegRoot::LocalMachine, kMachineClass) ||
+           registry_.KeyExists(RegRoot::CurrentUser, kUserClass);
+  }
+
+  MemoryRegistry registry_;
+  MemorySettingsStore store_;
+  LauncherSettings settings_{store_};
+  ProtocolHandler handler_{registry_, settings_, "C:\\Games"};
+};
+
+TEST_F(ProtocolHandlerTest, InstallWritesTheWholeClassAndTheMarkers) {
+  settings_.Write(setting::kTribesPath, "C:\\Dynamix\\Tribes");
+  settings_.Write(setting::kUseTWRW, "0");
+
+  ASSERT_TRUE(handler_.InstallProtocol());
+
+  EXPECT_EQ(
+      MachineClass(),
+      (Lines{"[] = REG_SZ \"URL: Tribes Protocol\"", "[URL Protocol] = REG_SZ \"\"",
+             "DefaultIcon\\", "DefaultIcon\\[] = REG_SZ \"C:\\Dynamix\\Tribes\\tribes.exe,0\"",
+             "shell\\", "shell\\open\\", "shell\\open\\command\\",
+             "shell\\open\\command\\[] = REG_SZ \"C:\\Games\\launcher.exe %1\""}));
+  EXPECT_FALSE(registry_.KeyExists(RegRoot::CurrentUser, kUserClass));
+  EXPECT_EQ(settings_.Read(setting::kPath), "C:\\Games");
+  EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
+  EXPECT_EQ(settings_.Read(setting::kUseTWRW), "1");
+}
+
+TEST_F(ProtocolHandlerTest, InstallingTwiceLeavesWhatInstallingOnceLeaves) {
+  settings_.Write(setting::kTribesPath, "C:\\Tribes");
+  ASSERT_TRUE(handler_.InstallProtocol());
+  const Lines once = MachineClass();
+  const size_t settingsOnce = store_.SettingCount();
+
+  ASSERT_TRUE(handler_.InstallProtocol());
+
+  EXPECT_EQ(MachineClass(), once);
+  EXPECT_EQ(store_.SettingCount(), settingsOnce);
+}
+
+TEST_F(ProtocolHandlerTest, InstallWithEmptyGameFolderWritesBareIconEntry) {
+  ASSERT_TRUE(handler_.InstallProtocol());
+  EXPECT_EQ(registry_.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon",
+                                   "", "<none>"),
+            "\\tribes.exe,0");
+}
+
+TEST_F(ProtocolHandlerTest, CommandFollowsTheProgramFolder) {
+  struct Case {
+    std::string programFolder;
+    std::string command;
+  };
+  const Case cases[] = {
+      {"C:\\", "C:\\launcher.exe %1"},
+      {"C:\\Games", "C:\\Games\\launcher.exe %1"},
+      {"C:\\Program Files\\Cindermoor", "\"C:\\Program Files\\Cindermoor\\launcher.exe\" %1"},
+      {"D:\\My Games\\", "\"D:\\My Games\\launcher.exe\" %1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.programFolder);
+    EXPECT_EQ(HandlerCommand(c.programFolder), c.command);
+    ProtocolHandler handler = HandlerIn(c.programFolder);
+    ASSERT_TRUE(handler.InstallProtocol());
+    EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), c.command);
+    EXPECT_EQ(settings_.Read(setting::kPath), c.programFolder);
+  }
+}
+
+TEST_F(ProtocolHandlerTest, UninstallRemovesTheClassFromBothStores) {
+  settings_.Write(setting::kUseTWRW, "0");
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
+  ASSERT_TRUE(handler_.InstallProtocol());  // per-user, as a standard user
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, false);
+  ASSERT_TRUE(handler_.InstallProtocol());  // machine-wide, as an administrator
+  ASSERT_FALSE(UserClass().empty());
+
+  handler_.UninstallProtocol();
+
+  EXPECT_FALSE(ClassExistsAnywhere());
+  EXPECT_TRUE(registry_.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES"));
+  EXPECT_FALSE(store_.HasSetting("Launcher", "Program Settings", setting::kInstalled));
+  EXPECT_EQ(settings_.Read(setting::kPath), "C:\\Games");
+  EXPECT_EQ(settings_.Read(setting::kUseTWRW), "1");
+}
+
+TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesOnlyTheCommandKeyPath) {
+  ASSERT_TRUE(handler_.InstallProtocol());
+  handler_.UninstallProtocol();
+
+  ASSERT_TRUE(handler_.RefreshHandlerCommand());
+
+  EXPECT_EQ(MachineClass(),
+            (Lines{"shell\\", "shell\\open\\", "shell\\open\\command\\",
+                   "shell\\open\\command\\[] = REG_SZ \"C:\\Games\\launcher.exe %1\""}));
+}
+
+TEST_F(ProtocolHandlerTest, MachineWideRefusedInstallsForTheUser) {
+  settings_.Write(setting::kTribesPath, "C:\\Tribes");
+  ASSERT_TRUE(handler_.InstallProtocol());
+  const Lines machineWide = MachineClass();
+  handler_.UninstallProtocol();
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
+
+  ASSERT_TRUE(handler_.InstallProtocol());
+
+  EXPECT_EQ(UserClass(), machineWide);
+  EXPECT_FALSE(registry_.KeyExists(RegRoot::LocalMachine, kMachineClass));
+  EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
+}
+
+TEST_F(ProtocolHandlerTest, InstallThatWritesNothingFailsAndMarksNothing) {
+  settings_.Write(setting::kTribesPath, "C:\\Tribes");
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
+  registry_.SetRefusesWrites(RegRoot::CurrentUser, true);
+
+  EXPECT_FALSE(handler_.InstallProtocol());
+
+  EXPECT_FALSE(ClassExistsAnywhere());
+  EXPECT_EQ(store_.SettingCount(), 1u);
+  EXPECT_FALSE(store_.HasSetting("Launcher", "Program Settings", setting::kInstalled));
+}
+
+TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOnEveryStart) {
+  // Never installed: the start still writes the command.
+  ASSERT_TRUE(handler_.RefreshHandlerCommand());
+  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
+
+  // The program moved since: the next start points the command at the new place.
+  ProtocolHandler moved = HandlerIn("E:\\Launcher");
+  ASSERT_TRUE(moved.RefreshHandlerCommand());
+  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "E:\\Launcher\\launcher.exe %1");
+  EXPECT_EQ(store_.SettingCount(), 0u);
+}
+
+TEST_F(ProtocolHandlerTest, ReregisterRewritesOnlyIconAndCommand) {
+  settings_.Write(setting::kTribesPath, "C:\\Old");
+  ASSERT_TRUE(handler_.InstallProtocol());
+  registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone");
+  settings_.Write(setting::kTribesPath, "D:\\New Tribes");
+  settings_.Remove(setting::kInstalled);
+
+  ASSERT_TRUE(HandlerIn("E:\\Launcher").ReregisterProtocol());
+
+  EXPECT_EQ(registry_.GetRegString(RegRoot::LocalMachine, kMachineClass, "", ""),
+            "changed by someone");
+  EXPECT_EQ(registry_.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon",
+                                   "", ""),
+            "D:\\New Tribes\\tribes.exe,0");
+  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "E:\\Launcher\\launcher.exe %1");
+  EXPECT_FALSE(store_.HasSetting("Launcher", "Program Settings", setting::kInstalled));
+}
+
+// Refresh and Re-register fall back to the user's class store the way Install does.
+TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
+  struct Case {
+    const char* name;
+    std::function<bool(ProtocolHandler&)> operation;
+  };
+  const Case cases[] = {
+      {"refresh", [](ProtocolHandler& h) { return h.RefreshHandlerCommand(); }},
+      {"re-register", [](ProtocolHandler& h) { return h.ReregisterProtocol(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryRegistry registry;
+    ProtocolHandler handler(registry, settings_, "C:\\Games");
+    registry.SetRefusesWrites(RegRoot::LocalMachine, true);
+    EXPECT_TRUE(c.operation(handler));
+    EXPECT_EQ(registry.GetRegString(RegRoot::CurrentUser,
+                                    "Software\\Classes\\tribes\\shell\\open"
+                                    "\\command",
+                                    "", "<none>"),
+              "C:\\Games\\launcher.exe %1");
+    EXPECT_FALSE(registry.KeyExists(RegRoot::LocalMachine, kMachineClass));
+
+    registry.SetRefusesWrites(RegRoot::CurrentUser, true);
+    EXPECT_FALSE(c.operation(handler));
+  }
+}
+
+}  // namespace
+}  // namespace cindermoor

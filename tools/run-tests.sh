@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Runs every test: the portable core natively, the link fuzzer for a bounded time, both
+# Windows builds, and the Windows tests under Wine. Ends with "N passed, N failed".
+set -uo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${BUILD_DIR:-$ROOT/build}"
+FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
+JOBS="$(nproc)"
+
+bash "$ROOT/tools/install-deps.sh" || exit 1
+
+passed=0
+failed=0
+note_ctest() {  # adds the counts of a ctest log to the totals
+  local line total bad
+  line="$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)"
+  if [[ -z "$line" ]]; then
+    failed=$((failed + 1))
+    return
+  fi
+  bad="$(sed -E 's/.* ([0-9]+) tests? failed out of.*/\1/' <<<"$line")"
+  total="$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")"
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+step() { echo; echo "=== $*"; }
+configure_and_build() {  # folder, then cmake options
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 &&
+    cmake --build "$dir" -j "$JOBS" >"$dir.build.log" 2>&1 ||
+    { tail -40 "$dir.configure.log" "$dir.build.log" 2>/dev/null; return 1; }
+}
+mkdir -p "$BUILD"
+
+step "Portable core (host build)"
+if configure_and_build "$BUILD/host"; then
+  ctest --test-dir "$BUILD/host" -j "$JOBS" --output-on-failure 2>&1 | tee "$BUILD/host.ctest.log" | tail -3
+  note_ctest "$BUILD/host.ctest.log"
+else
+  failed=$((failed + 1))
+fi
+
+step "Link fuzzer (${FUZZ_SECONDS} s)"
+if configure_and_build "$BUILD/fuzz" -DLAUNCHER_FUZZ=ON -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ &&
+  "$BUILD/fuzz/bin/link_fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
+    "$ROOT/tests/fuzz/corpus" >"$BUILD/fuzz.log" 2>&1; then
+  echo "fuzzer: no finding"
+  passed=$((passed + 1))
+else
+  tail -30 "$BUILD/fuzz.log"
+  failed=$((failed + 1))
+fi
+
+step "Windows build, i686 (must link)"
+if configure_and_build "$BUILD/i686" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"; then
+  echo "i686 launcher.exe: $(stat -c %s "$BUILD/i686/bin/launcher.exe") bytes"
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
+
+step "Windows build, x86_64, and its tests under Wine"
+if configure_and_build "$BUILD/x86_64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake"; then
+  (
+    WINE_BUILD="$BUILD/x86_64"
+    source "$ROOT/tools/wine-session.sh"
+    ctest --test-dir "$BUILD/x86_64" --timeout 300 --output-on-failure 2>&1 | tee "$BUILD/wine.ctest.log" | tail -3
+  )
+  note_ctest "$BUILD/wine.ctest.log"
+else
+  failed=$((failed + 1))
+fi
+
+echo
+echo "${passed} passed, ${failed} failed"
+((failed == 0))

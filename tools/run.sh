@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Runs Cindermoor Launcher under Wine with the stand-in voice client and game.
+#   tools/run.sh                      opens the main window
+#   tools/run.sh 'tribes://h:p/...'   serves that link and prints what the stand-ins got
+# Uses your X display when DISPLAY is set, else a headless one (screenshots go to build/demo).
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${BUILD_DIR:-$ROOT/build}"
+LINK="${1:-}"
+
+bash "$ROOT/tools/install-deps.sh"
+cmake -S "$ROOT" -B "$BUILD/x86_64" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" >/dev/null
+cmake --build "$BUILD/x86_64" --target launcher roger tribes >/dev/null
+
+DEMO="$BUILD/demo"
+mkdir -p "$DEMO"
+HEADLESS=1
+[[ -n "${DISPLAY:-}" ]] && HEADLESS=0
+if ((HEADLESS)); then
+  WINE_BUILD="$DEMO"
+  source "$ROOT/tools/wine-session.sh"
+else
+  export WINEPREFIX="$DEMO/wineprefix" WINEDEBUG=-all
+  export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=d'
+  [[ -f "$WINEPREFIX/system.reg" ]] || wineboot -i >/dev/null 2>&1
+fi
+
+# The stand-ins play the installed voice client and game.
+DRIVE_C="$WINEPREFIX/drive_c"
+mkdir -p "$DRIVE_C/Games/Tribes" "$DRIVE_C/Program Files/RogerWilco" "$DRIVE_C/Cindermoor"
+cp "$BUILD/x86_64/bin/tribes.exe" "$DRIVE_C/Games/Tribes/"
+cp "$BUILD/x86_64/bin/roger.exe" "$DRIVE_C/Program Files/RogerWilco/"
+cp "$BUILD/x86_64/bin/launcher.exe" "$DRIVE_C/Cindermoor/"
+wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\roger.exe' \
+  /v Path /t REG_SZ /d 'C:\Program Files\RogerWilco' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
+  /v TribesPath /t REG_SZ /d 'C:\Games\Tribes' /f >/dev/null 2>&1
+
+LOG="$DEMO/stand-ins.log"
+rm -f "$LOG"
+export CINDERMOOR_STANDIN_LOG="$(winepath -w "$LOG")"
+wine 'C:\Cindermoor\launcher.exe' $LINK &
+LAUNCHER=$!
+
+screenshot() { ((HEADLESS)) && import -window root "$DEMO/$1.png" && echo "Screenshot: $DEMO/$1.png"; }
+
+if [[ -n "$LINK" ]]; then
+  for _ in $(seq 200); do
+    grep -q '^tribes.exe' "$LOG" 2>/dev/null && break
+    sleep 0.1
+  done
+  echo "The stand-ins were started with (program, folder, show command, command-line tail):"
+  cat "$LOG" 2>/dev/null || echo "(nothing was started)"
+  sleep 1
+  screenshot quit-window || true
+  if ((HEADLESS)); then
+    kill "$LAUNCHER" 2>/dev/null || true
+  else
+    echo "Click \"Click here to quit.\" to end the launcher."
+  fi
+else
+  sleep 3
+  screenshot main-window || true
+  ((HEADLESS)) && kill "$LAUNCHER" 2>/dev/null || true
+fi
+wait "$LAUNCHER" 2>/dev/null || true

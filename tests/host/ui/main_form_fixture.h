@@ -5,7 +5,7 @@
 #include <string>
 
 #include "external/outside_programs.h"
-#include "host/external/outside_fakes.h"
+#include "external/recording_programs.h"
 #include "host/ui/main_form_fakes.h"
 #include "state/launcher_settings.h"
 #include "state/memory_registry.h"

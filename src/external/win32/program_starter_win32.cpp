@@ -1,0 +1,50 @@
+#include "external/win32/program_starter_win32.h"
+
+#include <windows.h>
+
+#include "win32/text.h"
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+namespace {
+
+void MakeFolderCurrent(const std::string& folder) {
+  if (!::SetCurrentDirectoryW(Widen(folder).c_str())) {
+    throw StartError(DescribeError("Cannot make the folder current: " + folder, ::GetLastError()));
+  }
+}
+
+}  // namespace
+
+// The program is named by its full path, so CreateProcessW searches nowhere: not the
+// PATH and not the launcher's own folder. The folder is also made current for the
+// launcher itself, as the programs have always been started from there.
+void ProgramStarterWin32::Start(const ProgramStart& start) {
+  MakeFolderCurrent(start.folder);
+
+  const std::wstring program = Widen(start.programPath);
+  const std::wstring folder = Widen(start.folder);
+  // CreateProcessW may write into the command line, so it gets its own copy.
+  std::wstring commandLine = Widen(start.commandLine);
+
+  STARTUPINFOW startupInfo{};
+  startupInfo.cb = sizeof(startupInfo);
+  startupInfo.dwFlags = STARTF_USESHOWWINDOW;
+  startupInfo.wShowWindow = static_cast<WORD>(start.show);
+  PROCESS_INFORMATION processInfo{};
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startupInfo, &processInfo)) {
+    throw StartError(DescribeError("Cannot start " + start.programPath, ::GetLastError()));
+  }
+  // The started program is not watched: its handles are closed straight away.
+  UniqueHandle process(processInfo.hProcess);
+  UniqueHandle thread(processInfo.hThread);
+}
+
+bool ProgramStarterWin32::FileExists(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace cindermoor::win32

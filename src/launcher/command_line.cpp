@@ -1,0 +1,30 @@
+#include "launcher/command_line.h"
+
+namespace cindermoor {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Where the program name ends: after its closing quote, or at the first blank. The
+// name's own quotes are the only ones that mean anything here; Windows finds the name
+// the same way, and a folder with blanks is only written in quotes.
+std::size_t EndOfProgramName(std::string_view commandLine) {
+  if (!commandLine.empty() && commandLine.front() == '"') {
+    const std::size_t closingQuote = commandLine.find('"', 1);
+    return closingQuote == std::string_view::npos ? commandLine.size() : closingQuote + 1;
+  }
+  std::size_t end = 0;
+  while (end < commandLine.size() && !IsBlank(commandLine[end])) ++end;
+  return end;
+}
+
+}  // namespace
+
+std::string CommandLineTail(std::string_view commandLine) {
+  std::size_t start = EndOfProgramName(commandLine);
+  while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
+  return std::string(commandLine.substr(start));
+}
+
+}  // namespace cindermoor

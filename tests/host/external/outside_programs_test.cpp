@@ -1,0 +1,184 @@
+#include "external/outside_programs.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "external/recording_programs.h"
+#include "state/memory_registry.h"
+#include "state/memory_settings_store.h"
+
+namespace cindermoor {
+namespace {
+
+constexpr const char* kVoiceKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\roger.exe";
+constexpr const char* kGameKey = "Software\\Dynamix\\Starsiege Tribes";
+
+class OutsideProgramsTest : public ::testing::Test {
+ protected:
+  void SetVoiceFolder(const std::string& folder, RegView view = RegView::Bit32) {
+    registry.PutString(RegRoot::LocalMachine, kVoiceKey, "Path", folder, view);
+  }
+  void SetGameFolder(const std::string& folder, RegView view = RegView::Bit32) {
+    registry.PutString(RegRoot::LocalMachine, kGameKey, "Path", folder, view);
+  }
+
+  MemoryRegistry registry;
+  MemorySettingsStore store;
+  LauncherSettings settings{store};
+  RecordingStarter starter;
+  RecordingWebOpener webOpener;
+  OutsidePrograms programs{registry, settings, starter, webOpener};
+};
+
+void ExpectStart(const ProgramStart& actual, const ProgramStart& expected) {
+  EXPECT_EQ(actual.programPath, expected.programPath);
+  EXPECT_EQ(actual.folder, expected.folder);
+  EXPECT_EQ(actual.commandLine, expected.commandLine);
+  EXPECT_EQ(actual.show, expected.show);
+}
+
+struct StartCase {
+  const char* name;
+  const char* voiceFolder;
+  const char* tribesPath;
+  std::function<void(OutsidePrograms&)> action;
+  ProgramStart expected;
+};
+
+TEST_F(OutsideProgramsTest, EachStartNamesTheProgramInItsFolder) {
+  const StartCase cases[] = {
+      {"voice client joining a channel",
+       "C:\\Program Files\\Roger Wilco",
+       "",
+       [](OutsidePrograms& p) { p.StartVoiceClient(" /join1 rw.example/100128001 vortamb"); },
+       {"C:\\Program Files\\Roger Wilco\\roger.exe", "C:\\Program Files\\Roger Wilco",
+        "roger.exe /join1 rw.example/100128001 vortamb", ShowCommand::Minimized}},
+      {"voice client without arguments",
+       "C:\\RW",
+       "",
+       [](OutsidePrograms& p) { p.StartVoiceClient(""); },
+       {"C:\\RW\\roger.exe", "C:\\RW", "roger.exe", ShowCommand::Minimized}},
+      {"voice client shutdown",
+       "C:\\Program Files\\Roger Wilco",
+       "",
+       [](OutsidePrograms& p) { p.StopVoiceClient(); },
+       {"C:\\Program Files\\Roger Wilco\\roger.exe", "C:\\Program Files\\Roger Wilco",
+        "roger.exe /shutdown", ShowCommand::Normal}},
+      {"voice client in a drive root",
+       "E:\\",
+       "",
+       [](OutsidePrograms& p) { p.StopVoiceClient(); },
+       {"E:\\roger.exe", "E:\\", "roger.exe /shutdown", ShowCommand::Normal}},
+      {"game with password",
+       "",
+       "D:\\Games\\Dynamix\\Tribes",
+       [](OutsidePrograms& p) { p.StartGame(" +connect 10.0.0.1:28001 +password a b"); },
+       {"D:\\Games\\Dynamix\\Tribes\\tribes.exe", "D:\\Games\\Dynamix\\Tribes",
+        "tribes.exe +connect 10.0.0.1:28001 +password a b", ShowCommand::Normal}},
+      {"game in a drive root",
+       "",
+       "C:\\",
+       [](OutsidePrograms& p) { p.StartGame(" +connect h:1"); },
+       {"C:\\tribes.exe", "C:\\", "tribes.exe +connect h:1", ShowCommand::Normal}},
+  };
+  for (const StartCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetVoiceFolder(c.voiceFolder);
+    settings.Write("TribesPath", c.tribesPath);
+    starter.starts.clear();
+    c.action(programs);
+    ASSERT_EQ(starter.starts.size(), 1u);
+    ExpectStart(starter.starts[0], c.expected);
+  }
+}
+
+struct ViewCase {
+  const char* name;
+  const char* bit32;  // nullptr: value absent in that view
+  const char* native;
+  const char* expected;
+};
+
+TEST_F(OutsideProgramsTest, FoldersComeFromThe32BitViewFirst) {
+  const ViewCase cases[] = {
+      {"only 32-bit", "C:\\Wow", nullptr, "C:\\Wow"},
+      {"both: 32-bit wins", "C:\\Wow", "C:\\Native", "C:\\Wow"},
+      {"only native", nullptr, "C:\\Native", "C:\\Native"},
+      {"empty 32-bit falls back", "", "C:\\Native", "C:\\Native"},
+      {"neither", nullptr, nullptr, ""},
+  };
+  // Different folders under the two keys, so a mixed-up key shows.
+  const auto under = [](const std::string& folder, const char* name) {
+    return folder.empty() ? folder : folder + name;
+  };
+  for (const ViewCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    registry = {};
+    for (const auto& [value, view] :
+         {std::pair{c.bit32, RegView::Bit32}, std::pair{c.native, RegView::Native}}) {
+      if (value == nullptr) continue;
+      SetVoiceFolder(under(value, "\\RW"), view);
+      SetGameFolder(under(value, "\\Tribes"), view);
+    }
+    EXPECT_EQ(programs.VoiceClientFolder(), under(c.expected, "\\RW"));
+    EXPECT_EQ(programs.DetectedGameFolder(), under(c.expected, "\\Tribes"));
+  }
+}
+
+TEST_F(OutsideProgramsTest, FoldersAreReadAfreshEachTime) {
+  SetVoiceFolder("C:\\Old RW");
+  settings.Write("TribesPath", "C:\\Old Tribes");
+  programs.StartVoiceClient("");
+  programs.StartGame("");
+
+  SetVoiceFolder("D:\\New RW");
+  SetGameFolder("D:\\Found Tribes");
+  settings.Write("TribesPath", "D:\\New Tribes");
+  EXPECT_EQ(programs.VoiceClientFolder(), "D:\\New RW");
+  EXPECT_EQ(programs.DetectedGameFolder(), "D:\\Found Tribes");
+  programs.StopVoiceClient();
+  programs.StartGame("");
+
+  ASSERT_EQ(starter.starts.size(), 4u);
+  EXPECT_EQ(starter.starts[0].folder, "C:\\Old RW");
+  EXPECT_EQ(starter.starts[1].folder, "C:\\Old Tribes");
+  EXPECT_EQ(starter.starts[2].folder, "D:\\New RW");
+  EXPECT_EQ(starter.starts[3].folder, "D:\\New Tribes");
+}
+
+TEST_F(OutsideProgramsTest, NothingIsStartedByBareNameWithoutAFolder) {
+  programs.StopVoiceClient();  // no voice client installed: nothing to shut down
+  EXPECT_THROW(programs.StartVoiceClient(" /join1 a/b c"), StartError);
+  try {
+    programs.StartGame(" +connect 1.2.3.4:28001");
+    ADD_FAILURE() << "StartGame started without a game folder";
+  } catch (const StartError& error) {
+    EXPECT_NE(std::string(error.what()).find("The game's folder is not set."), std::string::npos)
+        << error.what();
+  }
+  EXPECT_TRUE(starter.starts.empty());
+}
+
+TEST_F(OutsideProgramsTest, GameStartProblemNamesWhatIsMissing) {
+  starter.existingFiles = {"C:\\Tribes\\tribes.exe", "C:\\tribes.exe"};
+  const struct {
+    const char* tribesPath;
+    std::optional<std::string> expected;
+  } cases[] = {
+      {"", "The game's folder is not set."},
+      {"C:\\Tribes", std::nullopt},
+      {"C:\\", std::nullopt},
+      {"C:\\Tribes\\", std::nullopt},
+      {"D:\\Elsewhere", "The game's program was not found: D:\\Elsewhere\\tribes.exe"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.tribesPath);
+    settings.Write("TribesPath", c.tribesPath);
+    EXPECT_EQ(programs.GameStartProblem(), c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace cindermoor

@@ -1,0 +1,40 @@
+#include "launcher/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace cindermoor {
+namespace {
+
+TEST(CommandLineTailTest, KeepsEverythingAfterTheProgramNameAndItsBlanks) {
+  const struct {
+    const char* commandLine;
+    const char* tail;
+  } cases[] = {
+      {"\"C:\\Program Files\\Cindermoor\\launcher.exe\" tribes://1.2.3.4:28001/",
+       "tribes://1.2.3.4:28001/"},
+      {"launcher.exe tribes://1.2.3.4:28001/", "tribes://1.2.3.4:28001/"},
+      {"C:\\Launcher\\launcher.exe    tribes://h:1/", "tribes://h:1/"},
+      {"launcher.exe\t \ttribes://h:1/", "tribes://h:1/"},
+      {"\"C:\\a b\\launcher.exe\"\ttribes://h:1/", "tribes://h:1/"},
+      {"launcher.exe", ""},
+      {"\"C:\\a b\\launcher.exe\"", ""},
+      {"launcher.exe   ", ""},
+      {"", ""},
+      {"launcher.exe tribes://h:1/ p=\"two  words\" \t end ",
+       "tribes://h:1/ p=\"two  words\" \t end "},
+      {"launcher.exe \"quoted link\"", "\"quoted link\""},
+      {"\"C:\\a b\\launcher.exe\" \"x\" y", "\"x\" y"},
+      // A quote inside an unquoted name does not open a quoted part.
+      {"C:\\a\"b\\launcher.exe rest", "rest"},
+      // An unclosed quote swallows the whole line as the program name.
+      {"\"C:\\a b\\launcher.exe tribes://h:1/", ""},
+      // The tail begins straight after the closing quote when no blank follows it.
+      {"\"C:\\launcher.exe\"tribes://h:1/", "tribes://h:1/"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CommandLineTail(c.commandLine), c.tail) << "command line: " << c.commandLine;
+  }
+}
+
+}  // namespace
+}  // namespace cindermoor

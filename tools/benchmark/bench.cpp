@@ -1,0 +1,124 @@
+// Measures, over several runs, how long a served link takes to start the game against
+// starting the game directly, and the launcher's peak working set against an empty window's.
+// Usage: bench <launcher.exe> <game folder> <empty_window.exe> <stand-in log> <link> <runs>
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+  std::wstring launcher, gameFolder, emptyWindow, log, link;
+  int runs = 10;
+};
+
+double Seconds() {
+  LARGE_INTEGER now, frequency;
+  ::QueryPerformanceCounter(&now);
+  ::QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+PROCESS_INFORMATION Start(const std::wstring& program, std::wstring commandLine,
+                          const std::wstring& folder) {
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+    std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.c_str(), ::GetLastError());
+    ::ExitProcess(1);
+  }
+  return process;
+}
+
+void Close(PROCESS_INFORMATION& process, bool end) {
+  if (end) ::TerminateProcess(process.hProcess, 0);
+  ::WaitForSingleObject(process.hProcess, 10000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+}
+
+// The stand-in game writes its log line as soon as it runs.
+bool WaitForLog(const std::wstring& log) {
+  const double deadline = Seconds() + 20;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  while (Seconds() < deadline) {
+    if (::GetFileAttributesExW(log.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeLow)
+      return true;
+    ::Sleep(1);
+  }
+  return false;
+}
+
+double TimeToGame(const std::wstring& program, const std::wstring& commandLine,
+                  const std::wstring& folder, const std::wstring& log, SIZE_T* peak) {
+  ::DeleteFileW(log.c_str());
+  const double start = Seconds();
+  PROCESS_INFORMATION process = Start(program, commandLine, folder);
+  if (!WaitForLog(log)) {
+    std::fprintf(stderr, "the game was not started by %ls\n", program.c_str());
+    ::ExitProcess(1);
+  }
+  const double elapsed = Seconds() - start;
+  if (peak) {
+    ::Sleep(300);  // let the launcher settle with its quit window up
+    PROCESS_MEMORY_COUNTERS counters{sizeof(counters)};
+    ::GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters));
+    *peak = counters.PeakWorkingSetSize;
+  }
+  Close(process, peak != nullptr);
+  return elapsed;
+}
+
+SIZE_T EmptyWindowPeak(const std::wstring& program) {
+  PROCESS_INFORMATION process = Start(program, L"empty_window.exe", L"");
+  ::WaitForInputIdle(process.hProcess, 10000);
+  ::Sleep(300);
+  PROCESS_MEMORY_COUNTERS counters{sizeof(counters)};
+  ::GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters));
+  Close(process, true);
+  return counters.PeakWorkingSetSize;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 7) {
+    std::fprintf(stderr, "usage: bench launcher gamefolder emptywindow log link runs\n");
+    return 2;
+  }
+  const Options o{argv[1], argv[2], argv[3], argv[4], argv[5], _wtoi(argv[6])};
+  ::SetEnvironmentVariableW(L"CINDERMOOR_STANDIN_LOG", o.log.c_str());
+  const std::wstring game = o.gameFolder + L"\\tribes.exe";
+
+  std::vector<double> direct, viaLauncher, launcherPeaks, emptyPeaks;
+  for (int run = 0; run < o.runs; ++run) {
+    direct.push_back(TimeToGame(game, L"tribes.exe +connect 10.0.0.1:28001", o.gameFolder,
+                                o.log, nullptr));
+    SIZE_T peak = 0;
+    viaLauncher.push_back(
+        TimeToGame(o.launcher, L"launcher.exe " + o.link, L"", o.log, &peak));
+    launcherPeaks.push_back(static_cast<double>(peak));
+    emptyPeaks.push_back(static_cast<double>(EmptyWindowPeak(o.emptyWindow)));
+  }
+  const double floor = Median(direct), served = Median(viaLauncher);
+  const double launcherPeak = Median(launcherPeaks), emptyPeak = Median(emptyPeaks);
+  std::printf("medians of %d runs\n", o.runs);
+  std::printf("game started directly:      %7.1f ms (the floor)\n", floor * 1000);
+  std::printf("game started from a link:   %7.1f ms = %.2f x the floor (target 2.2)\n",
+              served * 1000, served / floor);
+  std::printf("launcher peak working set:  %7.0f KiB\n", launcherPeak / 1024);
+  std::printf("empty window peak set:      %7.0f KiB; launcher = %.2f x (target 1.5)\n",
+              emptyPeak / 1024, launcherPeak / emptyPeak);
+  return 0;
+}

@@ -50,9 +50,9 @@ if [[ -n "$LINK" ]]; then
     grep -q '^tribes.exe' "$LOG" 2>/dev/null && break
     sleep 0.1
   done
+  sleep 1  # the voice client may log just after the game
   echo "The stand-ins were started with (program, folder, show command, command-line tail):"
   cat "$LOG" 2>/dev/null || echo "(nothing was started)"
-  sleep 1
   screenshot quit-window || true
   if ((HEADLESS)); then
     kill "$LAUNCHER" 2>/dev/null || true

@@ -20,9 +20,10 @@ end_wine_session() {
 }
 trap end_wine_session EXIT
 
+# A persistent server: each later program start is then quick.
+wineserver -p || true
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   wineboot -i >/dev/null 2>&1
 fi
 # Without a window manager Wine draws its own frames only when windows are unmanaged.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -p

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Benchmark (not a test): median of 10 runs of the time from starting launcher.exe with a link
+# to the stand-in game's start, against starting the stand-in game directly; the launcher's
+# peak working set against an empty window program's; and the size of launcher.exe.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${BUILD_DIR:-$ROOT/build}"
+RUNS="${RUNS:-10}"
+
+bash "$ROOT/tools/install-deps.sh"
+cmake -S "$ROOT" -B "$BUILD/x86_64" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" >/dev/null
+cmake --build "$BUILD/x86_64" --target launcher roger tribes bench empty_window >/dev/null
+
+WINE_BUILD="$BUILD/benchmark"
+mkdir -p "$WINE_BUILD"
+source "$ROOT/tools/wine-session.sh"
+
+GAME="$WINEPREFIX/drive_c/Games/Tribes"
+mkdir -p "$GAME"
+cp "$BUILD/x86_64/bin/tribes.exe" "$GAME/"
+# The game alone is measured: the voice client is not started with the link.
+wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
+  /v TribesPath /t REG_SZ /d 'C:\Games\Tribes' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
+  /v RogerWilcoLaunch /t REG_SZ /d 0 /f >/dev/null 2>&1
+
+BIN="$BUILD/x86_64/bin"
+wine "$BIN/bench.exe" "$(winepath -w "$BIN/launcher.exe")" 'C:\Games\Tribes' \
+  "$(winepath -w "$BIN/empty_window.exe")" "$(winepath -w "$WINE_BUILD/bench.log")" \
+  'tribes://10.0.0.1:28001/' "$RUNS"
+echo "launcher.exe size:          $(($(stat -c %s "$BIN/launcher.exe") / 1024)) KiB (target under 1024)"
+echo "DLLs it needs: $(x86_64-w64-mingw32-objdump -p "$BIN/launcher.exe" | awk '/DLL Name/ {printf "%s ", $3}')"

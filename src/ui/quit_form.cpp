@@ -1,0 +1,51 @@
+#include "ui/quit_form.h"
+
+#include "external/outside_programs.h"
+#include "state/launcher_settings.h"
+#include "state/setting_number.h"
+#include "ui/program_control.h"
+
+namespace cindermoor {
+namespace {
+
+constexpr const char* kClickHere = "Click here to quit.";
+constexpr const char* kShuttingDown = "Shutting down RogerWilco . . .";
+constexpr const char* kThankYou = "Thank-you!";
+
+}  // namespace
+
+QuitForm::QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
+                   QuitFormView& view)
+    : settings_(settings),
+      programs_(programs),
+      program_(program),
+      view_(view),
+      caption_(kClickHere) {}
+
+void QuitForm::Show() { view_.Show(); }
+
+void QuitForm::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  view_.SetCaption(caption);
+}
+
+// Read at the click, not at start: another run may have changed it meanwhile. Only a value
+// equal to 1 counts; text that is not a number is taken as "no", so a hand-edited setting
+// cannot keep the user from quitting.
+bool QuitForm::VoiceClientWanted() {
+  const auto value = NumberOf(settings_.Read(setting::kRogerWilcoLaunch));
+  return value && *value == 1.0;
+}
+
+// A failing shutdown start propagates: the caller reports it and ends the run, so
+// "Thank-you!" is not shown then.
+void QuitForm::Label1_Click() {
+  if (VoiceClientWanted()) {
+    SetCaption(kShuttingDown);
+    programs_.StopVoiceClient();
+  }
+  SetCaption(kThankYou);
+  program_.EndProgram();
+}
+
+}  // namespace cindermoor

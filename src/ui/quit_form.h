@@ -1,0 +1,43 @@
+// The quit window's behaviour: its one text line, whose click stops the voice client when the
+// user wants it started with games, and ends the program.
+#pragma once
+
+#include <string>
+
+namespace cindermoor {
+
+class LauncherSettings;
+class OutsidePrograms;
+class ProgramControl;
+
+// What the quit window's behaviour asks of its face on screen.
+class QuitFormView {
+ public:
+  virtual ~QuitFormView() = default;
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void Show() = 0;
+};
+
+class QuitForm {
+ public:
+  QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
+           QuitFormView& view);
+
+  void Show();
+  // A click anywhere on the text line, or a request to close the window.
+  void Label1_Click();
+  // Label1's caption.
+  const std::string& Caption() const { return caption_; }
+
+ private:
+  void SetCaption(const std::string& caption);
+  bool VoiceClientWanted();
+
+  LauncherSettings& settings_;
+  OutsidePrograms& programs_;
+  ProgramControl& program_;
+  QuitFormView& view_;
+  std::string caption_;
+};
+
+}  // namespace cindermoor

@@ -1,0 +1,240 @@
+#include "ui/win32/locator_window.h"
+
+#include <uxtheme.h>
+
+#include "ui/pictures.h"
+#include "ui/win32/default_font.h"
+#include "ui/win32/guarded_call.h"
+#include "ui/win32/picture_control.h"
+#include "ui/win32/window_instance.h"
+#include "win32/text.h"
+
+namespace cindermoor::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"CindermoorLocatorWindow";
+// Not drawn, as the window has no title bar; the taskbar and window lists show it.
+constexpr wchar_t kTitle[] = L"Location of Tribes.exe";
+
+enum ControlId : int { kDrive1Id = 100, kDir1Id, kFile1Id, kLabel1Id, kImage2Id };
+
+// Fixed design, in twips from the client area's top-left corner.
+struct TwipRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+constexpr int kClientWidth = 6255;
+constexpr int kClientHeight = 4095;
+constexpr TwipRect kFile1{3120, 600, 3015, 2955};
+constexpr TwipRect kDir1{120, 600, 3015, 3015};
+constexpr TwipRect kDrive1{120, 3720, 6015, 315};
+constexpr TwipRect kLabel1{840, 240, 5175, 255};
+constexpr int kImage2Left = 120;
+constexpr int kImage2Top = 120;
+// How many drives the open drop-down shows before it scrolls.
+constexpr int kDropDownLines = 8;
+
+constexpr const char* kInstruction = "Select your Tribes Executable from the list and click OK.";
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// WS_SYSMENU lets Alt+F4 reach the window; with no caption nothing of it is drawn. The
+// taskbar button matters when the start-up sequence shows this window alone.
+constexpr DWORD kStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+
+constexpr DWORD kListStyle = WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
+
+// The folder list shows its chain and sub-folders as a tree, one step of indent per level.
+std::wstring FolderLine(const FolderEntry& entry) {
+  return std::wstring(static_cast<size_t>(entry.depth) * 2, L' ') + Widen(entry.name);
+}
+
+std::vector<std::wstring> Widened(const std::vector<std::string>& texts) {
+  std::vector<std::wstring> lines;
+  for (const std::string& text : texts) lines.push_back(Widen(text));
+  return lines;
+}
+
+// A closed combo box is as high as its font makes it; the design gives it a height of its own.
+// Systems differ in what they add to the requested field height (Wine adds its own margin),
+// so the height is measured and the request corrected.
+void FitClosedHeight(HWND combo, int height) {
+  auto requested = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT closed{};
+    ::GetWindowRect(combo, &closed);
+    const int difference = height - (closed.bottom - closed.top);
+    if (difference == 0) return;
+    requested += difference;
+    ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), requested);
+  }
+}
+
+}  // namespace
+
+LocatorWindow::~LocatorWindow() {
+  if (window_) ::DestroyWindow(window_);
+}
+
+int LocatorWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
+
+void LocatorWindow::Create(LocatorForm& form) {
+  form_ = &form;
+  dpi_ = ScreenDpi();
+  font_ = CreateDefaultFont(dpi_);
+  blackBrush_ = UniqueHbrush(::CreateSolidBrush(kBlack));
+  RegisterInstanceClass<LocatorWindow>(kClassName, nullptr, nullptr);
+  // A borderless popup's window rectangle is its client area.
+  ::CreateWindowExW(kExStyle, kClassName, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    Px(kClientWidth), Px(kClientHeight), nullptr, nullptr,
+                    ::GetModuleHandleW(nullptr), this);
+  CreateControls();
+}
+
+HWND LocatorWindow::AddControl(const wchar_t* className, const std::string& text, DWORD style,
+                               DWORD exStyle, int id, int left, int top, int width, int height) {
+  HWND control = ::CreateWindowExW(exStyle, className, Widen(text).c_str(),
+                                   WS_CHILD | WS_VISIBLE | style, left, top, width, height, window_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  return control;
+}
+
+// Created in the keyboard order: Drive1, Dir1, File1, then the label, which takes no focus.
+void LocatorWindow::CreateControls() {
+  const auto add = [this](const wchar_t* cls, const std::string& text, DWORD style, DWORD exStyle,
+                          int id, const TwipRect& r) {
+    return AddControl(cls, text, style, exStyle, id, Px(r.left), Px(r.top), Px(r.width),
+                      Px(r.height));
+  };
+  // A combo box's height includes its open list.
+  const int fieldHeight = Px(kDrive1.height);
+  HWND drive1 = AddControl(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                           kDrive1Id, Px(kDrive1.left), Px(kDrive1.top), Px(kDrive1.width),
+                           fieldHeight * (1 + kDropDownLines));
+  // Themed combo boxes ignore the colours; the classic look keeps yellow on black.
+  ::SetWindowTheme(drive1, L"", L"");
+  FitClosedHeight(drive1, fieldHeight);
+  add(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kDir1Id, kDir1);
+  add(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFile1Id, kFile1);
+  add(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kLabel1Id, kLabel1);
+  CreatePictureControl(window_, kImage2Id, Picture::OkButton, Px(kImage2Left), Px(kImage2Top),
+                       dpi_);
+}
+
+void LocatorWindow::FillList(int id, const std::vector<std::wstring>& lines, int selected) {
+  HWND list = ::GetDlgItem(window_, id);
+  const bool combo = id == kDrive1Id;
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  for (const std::wstring& line : lines) {
+    ::SendMessageW(list, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  ::SendMessageW(list, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
+}
+
+void LocatorWindow::SetDrives(const std::vector<std::string>& drives) {
+  FillList(kDrive1Id, Widened(drives), -1);
+}
+
+void LocatorWindow::SelectDrive(int index) {
+  ::SendDlgItemMessageW(window_, kDrive1Id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void LocatorWindow::SetFolders(const std::vector<FolderEntry>& entries, size_t current) {
+  std::vector<std::wstring> lines;
+  for (const FolderEntry& entry : entries) lines.push_back(FolderLine(entry));
+  FillList(kDir1Id, lines, static_cast<int>(current));
+}
+
+void LocatorWindow::SetFiles(const std::vector<std::string>& files) {
+  FillList(kFile1Id, Widened(files), -1);
+}
+
+void LocatorWindow::ShowMessage(const std::string& text) {
+  ::MessageBoxW(window_, Widen(text).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void LocatorWindow::Show() {
+  if (!shownOnce_) {
+    CentreOnScreen(window_);
+    shownOnce_ = true;
+  }
+  ::ShowWindow(window_, SW_SHOW);
+  ::SetForegroundWindow(window_);
+}
+
+void LocatorWindow::Hide() { ::ShowWindow(window_, SW_HIDE); }
+
+LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      GuardedCall(window_, [&] { OnCommand(LOWORD(wParam), HIWORD(wParam)); });
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      ::SetTextColor(dc, kYellow);
+      ::SetBkColor(dc, kBlack);
+      if (::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kLabel1Id) {
+        ::SetBkMode(dc, TRANSPARENT);
+      }
+      return reinterpret_cast<LRESULT>(blackBrush_.get());
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = ::BeginPaint(window_, &paint);
+      Paint(dc);
+      ::EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    // Closing from the keyboard leaves as OK does, but stores nothing.
+    case WM_CLOSE:
+      GuardedCall(window_, [this] { form_->Form_Close(); });
+      return 0;
+    case WM_NCDESTROY:
+      window_ = nullptr;
+      break;
+  }
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// A single click in the folder list only highlights; a double click opens.
+void LocatorWindow::OnCommand(int id, int code) {
+  if (id == kDrive1Id && code == CBN_SELCHANGE) {
+    const auto index = ::SendDlgItemMessageW(window_, kDrive1Id, CB_GETCURSEL, 0, 0);
+    if (index >= 0 && static_cast<size_t>(index) < form_->Drives().size()) {
+      form_->Drive1_Change(form_->Drives()[static_cast<size_t>(index)]);
+    }
+  } else if (id == kDir1Id && code == LBN_DBLCLK) {
+    const auto index = ::SendDlgItemMessageW(window_, kDir1Id, LB_GETCURSEL, 0, 0);
+    if (index >= 0 && static_cast<size_t>(index) < form_->DirEntries().size()) {
+      // Copied: opening rebuilds the entries.
+      const std::string path = form_->DirEntries()[static_cast<size_t>(index)].path;
+      form_->OpenFolder(path);
+    }
+  } else if (id == kImage2Id && code == BN_CLICKED) {
+    form_->Image2_Click();
+  }
+}
+
+// Shape1: a yellow frame around the whole client area.
+void LocatorWindow::Paint(HDC dc) const {
+  UniqueHpen pen(::CreatePen(PS_INSIDEFRAME, ScaleForDpi(1, dpi_), kYellow));
+  SelectedObject selectedPen(dc, pen.get());
+  SelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+  ::Rectangle(dc, 0, 0, Px(kClientWidth), Px(kClientHeight));
+}
+
+}  // namespace cindermoor::win32

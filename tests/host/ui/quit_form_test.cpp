@@ -1,0 +1,114 @@
+#include "ui/quit_form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/ui/fakes.h"
+
+namespace cindermoor {
+namespace {
+
+class RecordingQuitView : public QuitFormView {
+ public:
+  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+  void Show() override { ++showings; }
+
+  std::vector<std::string> captions;
+  int showings = 0;
+};
+
+class RefusingStarter : public ProgramStarter {
+ public:
+  void Start(const ProgramStart&) override { throw StartError("roger.exe cannot be started"); }
+  bool FileExists(const std::string&) override { return false; }
+};
+
+constexpr const char* kShuttingDown = "Shutting down RogerWilco . . .";
+constexpr const char* kThankYou = "Thank-you!";
+
+struct QuitCase {
+  const char* launchSetting;
+  bool shutsDown;
+};
+
+class QuitClickTest : public testing::TestWithParam<QuitCase> {
+ protected:
+  QuitClickTest() { world.InstallVoiceClient("C:\\RogerWilco"); }
+
+  fakes::FakeUiWorld world;
+  RecordingQuitView view;
+  QuitForm form{world.settings, world.programs, world.programControl, view};
+};
+
+TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
+  world.settings.Write(setting::kRogerWilcoLaunch, GetParam().launchSetting);
+
+  form.Label1_Click();
+
+  if (GetParam().shutsDown) {
+    ASSERT_EQ(world.starter.starts.size(), 1u);
+    EXPECT_EQ(world.starter.starts[0].commandLine, "roger.exe /shutdown");
+    EXPECT_EQ(world.starter.starts[0].folder, "C:\\RogerWilco");
+    EXPECT_EQ(world.starter.starts[0].show, ShowCommand::Normal);
+    EXPECT_EQ(view.captions, (std::vector<std::string>{kShuttingDown, kThankYou}));
+  } else {
+    EXPECT_TRUE(world.starter.starts.empty());
+    EXPECT_EQ(view.captions, std::vector<std::string>{kThankYou});
+  }
+  EXPECT_EQ(form.Caption(), kThankYou);
+  EXPECT_EQ(world.programControl.endCount, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
+                         testing::Values(QuitCase{"1", true}, QuitCase{"1.0", true},
+                                         QuitCase{"0", false}, QuitCase{"", false},
+                                         QuitCase{"2", false}, QuitCase{"abc", false},
+                                         QuitCase{"1abc", false}, QuitCase{"0.5", false}));
+
+TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
+  fakes::FakeUiWorld world;
+  RecordingQuitView view;
+  QuitForm form(world.settings, world.programs, world.programControl, view);
+
+  form.Show();
+
+  EXPECT_EQ(form.Caption(), "Click here to quit.");
+  EXPECT_EQ(view.showings, 1);
+  EXPECT_EQ(world.programControl.endCount, 0);
+}
+
+// Another run may have ticked the box after this one started.
+TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
+  fakes::FakeUiWorld world;
+  world.InstallVoiceClient("C:\\RogerWilco");
+  world.settings.Write(setting::kRogerWilcoLaunch, "0");
+  RecordingQuitView view;
+  QuitForm form(world.settings, world.programs, world.programControl, view);
+  form.Show();
+
+  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  form.Label1_Click();
+
+  EXPECT_EQ(world.starter.starts.size(), 1u);
+}
+
+// The caller reports the failure and ends the run; the thanks are not shown.
+TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
+  fakes::FakeUiWorld world;
+  world.InstallVoiceClient("C:\\RogerWilco");
+  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  RefusingStarter starter;
+  OutsidePrograms programs(world.registry, world.settings, starter, world.webOpener);
+  RecordingQuitView view;
+  QuitForm form(world.settings, programs, world.programControl, view);
+
+  EXPECT_THROW(form.Label1_Click(), StartError);
+
+  EXPECT_EQ(view.captions, std::vector<std::string>{kShuttingDown});
+  EXPECT_EQ(world.programControl.endCount, 0);
+}
+
+}  // namespace
+}  // namespace cindermoor

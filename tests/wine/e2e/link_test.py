@@ -1,0 +1,106 @@
+"""Game links as the shell hands them to the launcher: what is started, and how it ends."""
+
+import time
+
+import wine_driver as wd
+from wine_driver import LauncherTest
+
+LINK = "tribes://10.0.0.1:28001/p=secret"
+VOICE_JOIN = ("roger.exe", wd.VOICE_WIN, "6", "/join1 rw.cindermoor.example/1000128001 vortamb")
+VOICE_SHUTDOWN = ("roger.exe", wd.VOICE_WIN, "1", "/shutdown")
+GAME_CONNECT = ("tribes.exe", wd.GAME_WIN, "1", "+connect 10.0.0.1:28001 +password secret")
+QUIT_SIZE = (350, 199)
+QUIT_LABEL = (300, 184)  # inside "Click here to quit.": the label is (0, 176), 345 x 17
+# A negative check (nothing more is started) gives the stand-ins this long to show up.
+GRACE = 1.5
+
+
+class LinkTest(LauncherTest):
+
+    def quit_window(self, launcher):
+        window = wd.wait_window(wd.MESSAGE_TITLE, launcher.pid, "the quit window")
+        x, y, width, height = wd.geometry(window)
+        self.assertEqual((width, height), QUIT_SIZE)
+        return x, y
+
+    def serve(self, settings, link=LINK):
+        self.prepare(settings=dict({"TribesPath": wd.GAME_WIN}, **settings))
+        launcher = self.start(link)
+        return launcher, self.quit_window(launcher)
+
+    def assert_log_stays(self, expected):
+        time.sleep(GRACE)
+        self.assertCountEqual(wd.read_log(self.log_win), expected)
+
+    def test_first_run_starts_voice_client_and_game_then_quit_shuts_down(self):
+        launcher, (x, y) = self.serve({})
+        self.assertCountEqual(self.log_lines(2), [VOICE_JOIN, GAME_CONNECT])
+        self.assertEqual(wd.find_windows(wd.MAIN_TITLE, launcher.pid), [])
+        self.assertEqual(wd.settings().get("RogerWilcoLaunch"), "1")
+        wd.Screenshot(save_as="quit-window.png")
+
+        wd.click(x + QUIT_LABEL[0], y + QUIT_LABEL[1])
+        launcher.wait_exit("the program to end after the quit click")
+        self.assertEqual(self.log_lines(3)[2], VOICE_SHUTDOWN)
+        self.assert_log_stays([VOICE_JOIN, GAME_CONNECT, VOICE_SHUTDOWN])
+
+    def test_own_server_without_launch_starts_only_the_game(self):
+        launcher, (x, y) = self.serve(
+            {"RogerWilcoLaunch": "0", "UseTWRW": "0", "Server": "srv"},
+            "tribes://Host.example:1/pr=demo")
+        self.assertEqual(self.log_lines(1), [
+            ("tribes.exe", wd.GAME_WIN, "1", "+connect Host.example:1 +password demo +record")])
+        wd.click(x + QUIT_LABEL[0], y + QUIT_LABEL[1])
+        launcher.wait_exit("the program to end after the quit click")
+        self.assert_log_stays([self.log_lines(1)[0]])
+
+    def test_quit_reads_the_launch_setting_at_the_click(self):
+        launcher, (x, y) = self.serve({"RogerWilcoLaunch": "0"})
+        self.assertEqual(self.log_lines(1), [GAME_CONNECT])
+        # Another run of the program ticks the box meanwhile.
+        wd.reg_import(["[" + wd.SETTINGS_KEY + "]", '"RogerWilcoLaunch"="1"'])
+        wd.click(x + QUIT_LABEL[0], y + QUIT_LABEL[1])
+        launcher.wait_exit("the program to end after the quit click")
+        self.assertEqual(self.log_lines(2)[1], VOICE_SHUTDOWN)
+
+    def test_invalid_links_show_a_message_and_start_nothing(self):
+        cases = [
+            # A blank through the shell's road reaches the launcher as part of the link.
+            ("tribes://10.0.0.1:28001/p=x +exec evil.cs", True),
+            ("tribes://h:1/p=+quit", False),
+            ("tribes://10.0.0.1:28001", False),
+        ]
+        for number, (link, through_shell) in enumerate(cases):
+            with self.subTest(link=link):
+                self.prepare(settings={"TribesPath": wd.GAME_WIN, "Installed": "1"})
+                if through_shell:
+                    wd.reg_import([
+                        "[" + wd.CLASS_KEY + "]", '@="URL: Tribes Protocol"', '"URL Protocol"=""',
+                        "[" + wd.CLASS_KEY + r"\shell\open\command]",
+                        "@=" + wd.reg_string(wd.LAUNCHER_WIN + " %1")])
+                self.start(link, through_shell=through_shell)
+                message = wd.wait_window(wd.MESSAGE_TITLE, what="the link's message box")
+                pid = wd.window_pid(message)
+                wd.Screenshot(save_as=f"invalid-link-{number}.png")
+                self.assertNotEqual(wd.geometry(message)[2:], QUIT_SIZE)
+                self.assertEqual(wd.find_windows(wd.MAIN_TITLE), [])
+                wd.key("Return", message)
+                wd.wait_for(lambda: wd.process_ended(pid), "the program to end")
+                self.assert_log_stays([])
+
+    def test_link_without_game_folder_opens_the_locator(self):
+        self.prepare()
+        launcher = self.start(LINK)
+        wd.wait_window(wd.LOCATOR_TITLE, launcher.pid)
+        message = wd.wait_window(wd.MESSAGE_TITLE, launcher.pid, "the message")
+        wd.Screenshot(save_as="link-without-game-folder.png")
+        self.assertNotEqual(wd.geometry(message)[2:], QUIT_SIZE)
+        wd.key("Return", message)
+        wd.wait_window_gone(wd.MESSAGE_TITLE, launcher.pid)
+        self.assertTrue(wd.find_windows(wd.LOCATOR_TITLE, launcher.pid))
+        self.assertTrue(launcher.running())
+        self.assert_log_stays([])
+
+
+if __name__ == "__main__":
+    wd.main()

@@ -1,0 +1,125 @@
+"""The main window as a user meets it: its look, and what its buttons and boxes store."""
+
+import wine_driver as wd
+from wine_driver import LauncherTest
+
+# Client positions in pixels (15 twips each).
+OK_FRAME_CORNERS = ((283, 14), (313, 32))          # OK bitmap at (280, 8), frame (3,6)-(33,24)
+INSTALL_FRAME_CORNERS = ((140, 86), (190, 104))    # at (136, 80), frame (4,6)-(54,24)
+UNINSTALL_FRAME_CORNERS = ((132, 87), (206, 105))  # at (96, 72), frame (36,15)-(110,33)
+CHANGE_FRAME_CORNERS = ((9, 124), (70, 142))       # at (8, 120), frame (1,4)-(62,22)
+INSTALL_CENTRE = (165, 95)
+UNINSTALL_CENTRE = (169, 96)
+CHANGE_CENTRE = (40, 133)
+OK_CENTRE = (298, 23)
+OPTION2_CIRCLE = (70, 400)                         # Option2 at (64, 392), 17 px high
+TEXT1_INSIDE = (200, 305)                          # Text1 at (88, 296), 217 x 19
+
+
+class MainWindowTest(LauncherTest):
+
+    def open_main_window(self, voice_client=True, settings=None):
+        all_settings = {"TribesPath": wd.GAME_WIN}
+        all_settings.update(settings or {})
+        self.prepare(voice_client=voice_client, settings=all_settings)
+        launcher = self.start()
+        window = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
+        shot = wd.Screenshot()
+        left, top, width, height = shot.client_rect(window)
+        self.origin = (left, top)
+        return launcher, window, (width, height)
+
+    def screen(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def client_pixel(self, shot, x, y):
+        return shot.pixel(*self.screen(x, y))
+
+    def assert_pixels(self, shot, points, colour):
+        for point in points:
+            self.assertEqual(self.client_pixel(shot, *point), colour, f"client pixel {point}")
+
+    def click_client(self, x, y, double=False):
+        wd.click(*self.screen(x, y), double=double)
+
+    def test_full_window_size_and_colours(self):
+        launcher, window, size = self.open_main_window()
+        shot = wd.Screenshot(save_as="main-window.png")
+        self.assertEqual(size, (328, 422))
+        self.assert_pixels(shot, OK_FRAME_CORNERS + INSTALL_FRAME_CORNERS + CHANGE_FRAME_CORNERS,
+                           wd.PICTURE_YELLOW)
+        # Only Install shows at start: where Un-Install's frame would be is black.
+        self.assert_pixels(shot, UNINSTALL_FRAME_CORNERS + ((2, 2), (325, 200), (160, 60)),
+                           wd.BLACK)
+        self.assertEqual(self.client_pixel(shot, *TEXT1_INSIDE), wd.DARK_OLIVE)
+        self.assertEqual(self.client_pixel(shot, 300, 344), wd.DARK_OLIVE)  # Text3's far end
+
+    def test_without_voice_client_the_window_is_compact(self):
+        launcher, window, size = self.open_main_window(voice_client=False)
+        wd.Screenshot(save_as="main-window-compact.png")
+        self.assertEqual(size, (328, 206))
+        self.assertNotIn("RogerWilcoLaunch", wd.settings())
+
+    def test_install_then_uninstall(self):
+        launcher, window, _ = self.open_main_window()
+        self.click_client(*INSTALL_CENTRE)
+        question = wd.wait_window("Notice!", launcher.pid)
+        wd.Screenshot(save_as="install-question.png")
+        classes = wd.reg_values(wd.CLASS_KEY)
+        self.assertEqual(classes, {"": "URL: Tribes Protocol", "URL Protocol": ""})
+        self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\DefaultIcon"),
+                         {"": wd.GAME_WIN + r"\tribes.exe,0"})
+        self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\shell\open\command"),
+                         {"": wd.LAUNCHER_WIN + " %1"})
+        stored = wd.settings()
+        self.assertEqual((stored.get("Installed"), stored.get("UseTWRW"), stored.get("Path")),
+                         ("1", "1", wd.ROOT_WIN + r"\Cindermoor"))
+
+        wd.key("n", question)  # the "&No" button's key: no web page
+        wd.wait_window_gone("Notice!", launcher.pid)
+        shot = wd.wait_for(lambda: self.shot_if(wd.PICTURE_YELLOW, UNINSTALL_FRAME_CORNERS),
+                           "Un-Install to show")
+        self.assert_pixels(shot, INSTALL_FRAME_CORNERS, wd.BLACK)
+
+        self.click_client(*UNINSTALL_CENTRE)
+        wd.wait_for(lambda: wd.reg_values(wd.CLASS_KEY) is None, "the class to be removed")
+        wd.wait_for(lambda: "Installed" not in wd.settings(), "Installed to be removed")
+        shot = wd.wait_for(lambda: self.shot_if(wd.PICTURE_YELLOW, INSTALL_FRAME_CORNERS),
+                           "Install to show again")
+        self.assert_pixels(shot, UNINSTALL_FRAME_CORNERS, wd.BLACK)
+        self.assertTrue(launcher.running())
+
+    def shot_if(self, colour, points):
+        shot = wd.Screenshot()
+        return shot if all(self.client_pixel(shot, *p) == colour for p in points) else None
+
+    def test_ok_reregisters_and_ends(self):
+        launcher, window, _ = self.open_main_window()
+        wd.reg_import(["[-" + wd.CLASS_KEY + "]"])  # as if removed while the window is open
+        self.click_client(*OK_CENTRE)
+        launcher.wait_exit("the program to end after OK")
+        self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\shell\open\command"),
+                         {"": wd.LAUNCHER_WIN + " %1"})
+        self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\DefaultIcon"),
+                         {"": wd.GAME_WIN + r"\tribes.exe,0"})
+
+    def test_change_shows_the_locator(self):
+        launcher, window, _ = self.open_main_window()
+        self.click_client(*CHANGE_CENTRE)
+        wd.wait_window(wd.LOCATOR_TITLE, launcher.pid)
+        wd.wait_window_gone(wd.MAIN_TITLE, launcher.pid)
+
+    def test_own_server_boxes_store_each_keystroke(self):
+        launcher, window, _ = self.open_main_window()
+        self.click_client(*OPTION2_CIRCLE)
+        wd.wait_for(lambda: wd.settings().get("UseTWRW") == "0", 'UseTWRW "0"')
+        self.click_client(*TEXT1_INSIDE)
+        for typed in ("a", "ab", "abc"):
+            wd.type_text(typed[-1])
+            wd.wait_for(lambda: wd.settings().get("Server") == typed, f'Server "{typed}"')
+        wd.key("BackSpace")
+        wd.wait_for(lambda: wd.settings().get("Server") == "ab", 'Server "ab" after a BackSpace')
+
+
+if __name__ == "__main__":
+    wd.main()

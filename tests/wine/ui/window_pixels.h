@@ -1,0 +1,28 @@
+// Prints a window's client area (and its children's) into a memory bitmap, so tests can
+// read what the window would show.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/pictures.h"
+
+namespace cindermoor::win32::testing {
+
+class PrintedWindow {
+ public:
+  explicit PrintedWindow(HWND window);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Rgb at(int x, int y) const;
+  // How many pixels in [left, right) x [top, bottom) have exactly this colour.
+  int CountOf(Rgb colour, int left, int top, int right, int bottom) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<DWORD> pixels_;
+};
+
+}  // namespace cindermoor::win32::testing

@@ -21,6 +21,7 @@ end_wine_session() {
 trap end_wine_session EXIT
 
 # A persistent server: each later program start is then quick.
+mkdir -p "$WINEPREFIX"
 wineserver -p || true
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   wineboot -i >/dev/null 2>&1

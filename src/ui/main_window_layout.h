@@ -5,15 +5,9 @@
 #include <string>
 
 #include "link/config.h"
+#include "ui/twips.h"
 
 namespace cindermoor::main_layout {
-
-struct TwipRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 inline constexpr int kClientWidth = 4920;
 inline constexpr int kClientHeight = 6330;
@@ -43,10 +37,6 @@ inline constexpr TwipRect kLabel2{1080, 3360, 3135, 255};
 inline constexpr TwipRect kLabel8{1200, 1920, 3495, 255};
 
 // Picture positions; their size is the bitmap's own.
-struct TwipPoint {
-  int left;
-  int top;
-};
 inline constexpr TwipPoint kImage6Position{120, 1800};
 inline constexpr TwipPoint kImage5Position{2040, 1200};
 inline constexpr TwipPoint kImage4Position{1440, 1080};

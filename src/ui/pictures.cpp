@@ -1,14 +1,10 @@
-// The pictures' design table and the resolution arithmetic shared with the window layouts.
+// The pictures' design table.
 #include "ui/pictures.h"
 
-#include <cstdint>
 #include <iterator>
 
 namespace cindermoor {
 namespace {
-
-constexpr int kDesignDpi = 96;
-constexpr int kTwipsPerInch = 1440;
 
 constexpr PictureDesign kDesigns[] = {
     {66, 27, true, {1, 4, 62, 22}, "change", kPictureYellow},
@@ -21,21 +17,8 @@ constexpr PictureDesign kDesigns[] = {
 };
 static_assert(std::size(kDesigns) == static_cast<int>(Picture::QuitLogo) + 1, "one design per picture");
 
-// value * numerator / denominator rounded half away from zero, as Windows' MulDiv does,
-// so layouts computed here match what the system computes for the same numbers.
-int MultiplyDivide(int value, int numerator, int denominator) {
-  const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
-  const std::int64_t half = denominator / 2;
-  const std::int64_t rounded = product >= 0 ? (product + half) / denominator : (product - half) / denominator;
-  return static_cast<int>(rounded);
-}
-
 }  // namespace
 
 const PictureDesign& DesignOf(Picture picture) { return kDesigns[static_cast<int>(picture)]; }
-
-int ScaleForDpi(int pixels96, int dpi) { return MultiplyDivide(pixels96, dpi, kDesignDpi); }
-
-int TwipsToPixels(int twips, int dpi) { return MultiplyDivide(twips, dpi, kTwipsPerInch); }
 
 }  // namespace cindermoor

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "ui/twips.h"
+
 namespace cindermoor {
 
 enum class Picture { ChangeButton, InstallButton, UninstallButton, OkButton, Logo, QuitLogo };
@@ -42,9 +44,5 @@ inline constexpr int kButtonCapitalHeight = 11;
 inline constexpr int kLogoCapitalHeight = 11;
 inline constexpr int kQuitLogoCapitalHeight = 18;
 
-// A length of the 96-DPI design at another resolution, rounded to the nearest pixel.
-int ScaleForDpi(int pixels96, int dpi);
-// Twips (1/1440 inch) to pixels at the given resolution, rounded to the nearest pixel.
-int TwipsToPixels(int twips, int dpi);
 
 }  // namespace cindermoor

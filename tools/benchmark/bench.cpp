@@ -31,7 +31,8 @@ double Median(std::vector<double> values) {
 
 PROCESS_INFORMATION Start(const std::wstring& program, std::wstring commandLine,
                           const std::wstring& folder) {
-  STARTUPINFOW startup{sizeof(startup)};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {

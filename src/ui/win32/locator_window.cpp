@@ -3,10 +3,8 @@
 #include <uxtheme.h>
 
 #include "ui/pictures.h"
-#include "ui/win32/default_font.h"
 #include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_control.h"
-#include "ui/win32/window_instance.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -19,12 +17,6 @@ constexpr wchar_t kTitle[] = L"Location of Tribes.exe";
 enum ControlId : int { kDrive1Id = 100, kDir1Id, kFile1Id, kLabel1Id, kImage2Id };
 
 // Fixed design, in twips from the client area's top-left corner.
-struct TwipRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 constexpr int kClientWidth = 6255;
 constexpr int kClientHeight = 4095;
 constexpr TwipRect kFile1{3120, 600, 3015, 2955};
@@ -75,55 +67,29 @@ void FitClosedHeight(HWND combo, int height) {
 
 }  // namespace
 
-LocatorWindow::~LocatorWindow() {
-  if (window_) ::DestroyWindow(window_);
-}
-
-int LocatorWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 void LocatorWindow::Create(LocatorForm& form) {
   form_ = &form;
-  dpi_ = ScreenDpi();
-  font_ = CreateDefaultFont(dpi_);
-  blackBrush_ = UniqueHbrush(::CreateSolidBrush(kBlack));
-  RegisterInstanceClass<LocatorWindow>(kClassName, nullptr, nullptr);
-  // A borderless popup's window rectangle is its client area.
-  ::CreateWindowExW(kExStyle, kClassName, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    Px(kClientWidth), Px(kClientHeight), nullptr, nullptr,
-                    ::GetModuleHandleW(nullptr), this);
+  CreateTopLevel(this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
+                        nullptr, nullptr});
   CreateControls();
-}
-
-HWND LocatorWindow::AddControl(const wchar_t* className, const std::string& text, DWORD style,
-                               DWORD exStyle, int id, int left, int top, int width, int height) {
-  HWND control = ::CreateWindowExW(exStyle, className, Widen(text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | style, left, top, width, height, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return control;
 }
 
 // Created in the keyboard order: Drive1, Dir1, File1, then the label, which takes no focus.
 void LocatorWindow::CreateControls() {
-  const auto add = [this](const wchar_t* cls, const std::string& text, DWORD style, DWORD exStyle,
-                          int id, const TwipRect& r) {
-    return AddControl(cls, text, style, exStyle, id, Px(r.left), Px(r.top), Px(r.width),
-                      Px(r.height));
-  };
   // A combo box's height includes its open list.
   const int fieldHeight = Px(kDrive1.height);
-  HWND drive1 = AddControl(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                           kDrive1Id, Px(kDrive1.left), Px(kDrive1.top), Px(kDrive1.width),
-                           fieldHeight * (1 + kDropDownLines));
+  const RECT openCombo{Px(kDrive1.left), Px(kDrive1.top), Px(kDrive1.left) + Px(kDrive1.width),
+                       Px(kDrive1.top) + fieldHeight * (1 + kDropDownLines)};
+  HWND drive1 = AddChildInPixels(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                                 kDrive1Id, openCombo);
   // Themed combo boxes ignore the colours; the classic look keeps yellow on black.
   ::SetWindowTheme(drive1, L"", L"");
   FitClosedHeight(drive1, fieldHeight);
-  add(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kDir1Id, kDir1);
-  add(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFile1Id, kFile1);
-  add(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kLabel1Id, kLabel1);
+  AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kDir1Id, kDir1);
+  AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFile1Id, kFile1);
+  AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kLabel1Id, kLabel1);
   CreatePictureControl(window_, kImage2Id, Picture::OkButton, Px(kImage2Left), Px(kImage2Top),
-                       dpi_);
+                       Dpi());
 }
 
 void LocatorWindow::FillList(int id, const std::vector<std::wstring>& lines, int selected) {
@@ -162,16 +128,9 @@ void LocatorWindow::ShowMessage(const std::string& text) {
   ::MessageBoxW(window_, Widen(text).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void LocatorWindow::Show() {
-  if (!shownOnce_) {
-    CentreOnScreen(window_);
-    shownOnce_ = true;
-  }
-  ::ShowWindow(window_, SW_SHOW);
-  ::SetForegroundWindow(window_);
-}
+void LocatorWindow::Show() { ShowCentred(); }
 
-void LocatorWindow::Hide() { ::ShowWindow(window_, SW_HIDE); }
+void LocatorWindow::Hide() { HideWindow(); }
 
 LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -187,27 +146,14 @@ LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kLabel1Id) {
         ::SetBkMode(dc, TRANSPARENT);
       }
-      return reinterpret_cast<LRESULT>(blackBrush_.get());
+      return reinterpret_cast<LRESULT>(BlackBrush());
     }
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(window_, &paint);
-      Paint(dc);
-      ::EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     // Closing from the keyboard leaves as OK does, but stores nothing.
     case WM_CLOSE:
       GuardedCall(window_, [this] { form_->Form_Close(); });
       return 0;
-    case WM_NCDESTROY:
-      window_ = nullptr;
-      break;
   }
-  return ::DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 // A single click in the folder list only highlights; a double click opens.
@@ -231,7 +177,7 @@ void LocatorWindow::OnCommand(int id, int code) {
 
 // Shape1: a yellow frame around the whole client area.
 void LocatorWindow::Paint(HDC dc) const {
-  UniqueHpen pen(::CreatePen(PS_INSIDEFRAME, ScaleForDpi(1, dpi_), kYellow));
+  UniqueHpen pen(::CreatePen(PS_INSIDEFRAME, ScaleForDpi(1, Dpi()), kYellow));
   SelectedObject selectedPen(dc, pen.get());
   SelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
   ::Rectangle(dc, 0, 0, Px(kClientWidth), Px(kClientHeight));

@@ -4,10 +4,8 @@
 
 #include "ui/main_window_layout.h"
 #include "ui/pictures.h"
-#include "ui/win32/default_font.h"
 #include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_control.h"
-#include "ui/win32/window_instance.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -32,6 +30,7 @@ constexpr COLORREF kDisabledText = RGB(160, 160, 160);
 constexpr COLORREF kOlive = RGB(128, 128, 0);
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 bool IsEntryBox(int id) { return id == kText1 || id == kText2 || id == kText3; }
 
@@ -49,47 +48,23 @@ UniqueHicon LoadAppIcon(int size) {
 
 MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
 
-MainWindow::~MainWindow() {
-  if (window_) ::DestroyWindow(window_);
-}
-
-int MainWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 void MainWindow::Create(MainForm& form) {
   form_ = &form;
-  dpi_ = ScreenDpi();
-  font_ = CreateDefaultFont(dpi_);
-  blackBrush_ = UniqueHbrush(::CreateSolidBrush(kBlack));
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
   icon_ = LoadAppIcon(::GetSystemMetrics(SM_CXICON));
   smallIcon_ = LoadAppIcon(::GetSystemMetrics(SM_CXSMICON));
-  RegisterInstanceClass<MainWindow>(kClassName, icon_.get(), smallIcon_.get());
-
-  RECT outer{0, 0, Px(layout::kClientWidth), Px(layout::kClientHeight)};
-  ::AdjustWindowRectEx(&outer, kStyle, FALSE, WS_EX_CONTROLPARENT);
-  ::CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, Widen(layout::kCaption).c_str(), kStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                    outer.bottom - outer.top, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                    this);
+  const std::wstring caption = Widen(layout::kCaption);
+  CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
+                        layout::kClientHeight, icon_.get(), smallIcon_.get()});
   CreateControls();
-}
-
-HWND MainWindow::AddControl(const wchar_t* className, const std::string& text, DWORD style,
-                            int id, int left, int top, int width, int height) {
-  HWND control = ::CreateWindowExW(
-      0, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, Px(left), Px(top),
-      Px(width), Px(height), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return control;
 }
 
 // Created in the window's keyboard order; only the check box, the options and the entry
 // boxes take the focus.
 void MainWindow::CreateControls() {
   const auto add = [this](const wchar_t* cls, const std::string& text, DWORD style, int id,
-                          const layout::TwipRect& r) {
-    return AddControl(cls, text, style, id, r.left, r.top, r.width, r.height);
+                          const TwipRect& place) {
+    return AddChild(cls, text, style, 0, id, place);
   };
   // Themed buttons ignore the text colour; these draw the classic way so yellow shows.
   const auto classic = [](HWND control) { ::SetWindowTheme(control, L"", L""); };
@@ -111,8 +86,8 @@ void MainWindow::CreateControls() {
   add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kLabel1, layout::kLabel1);
   ::SendDlgItemMessageW(window_, kOption1, BM_SETCHECK, BST_CHECKED, 0);
 
-  const auto picture = [this](int id, Picture kind, const layout::TwipPoint& at) {
-    CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), dpi_);
+  const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
+    CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
   };
   picture(kImage6, Picture::ChangeButton, layout::kImage6Position);
   picture(kImage5, Picture::InstallButton, layout::kImage5Position);
@@ -151,21 +126,14 @@ void MainWindow::SetVisible(MainControl control, bool visible) {
 
 void MainWindow::Compact() {
   RECT outer{0, 0, Px(layout::kClientWidth), Px(layout::kCompactClientHeight)};
-  ::AdjustWindowRectEx(&outer, kStyle, FALSE, WS_EX_CONTROLPARENT);
+  ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::Show() {
-  if (!shownOnce_) {
-    CentreOnScreen(window_);
-    shownOnce_ = true;
-  }
-  ::ShowWindow(window_, SW_SHOW);
-  ::SetForegroundWindow(window_);
-}
+void MainWindow::Show() { ShowCentred(); }
 
-void MainWindow::Hide() { ::ShowWindow(window_, SW_HIDE); }
+void MainWindow::Hide() { HideWindow(); }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -176,24 +144,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
       return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(window_, &paint);
-      Paint(dc);
-      ::EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_CLOSE:
       onClose_();
       return 0;
-    case WM_NCDESTROY:
-      window_ = nullptr;
-      break;
   }
-  return ::DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -228,12 +183,12 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
   // The frame's caption keeps the system's button-text colour; everything else is yellow.
   ::SetTextColor(dc, id == kFrame1 ? ::GetSysColor(COLOR_BTNTEXT) : kYellow);
   ::SetBkColor(dc, kBlack);
-  return reinterpret_cast<LRESULT>(blackBrush_.get());
+  return reinterpret_cast<LRESULT>(BlackBrush());
 }
 
 // The two olive rules across the window.
 void MainWindow::Paint(HDC dc) const {
-  UniqueHpen pen(::CreatePen(PS_SOLID, ScaleForDpi(1, dpi_), kOlive));
+  UniqueHpen pen(::CreatePen(PS_SOLID, ScaleForDpi(1, Dpi()), kOlive));
   SelectedObject selected(dc, pen.get());
   for (int y : {layout::kLine1Y, layout::kLine2Y}) {
     ::MoveToEx(dc, Px(layout::kRuleLeft), Px(y), nullptr);

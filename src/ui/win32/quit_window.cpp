@@ -1,10 +1,8 @@
 #include "ui/win32/quit_window.h"
 
 #include "ui/pictures.h"
-#include "ui/win32/default_font.h"
 #include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_drawing.h"
-#include "ui/win32/window_instance.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -21,16 +19,9 @@ constexpr int kClientWidth = 5250;
 constexpr int kClientHeight = 2985;
 constexpr int kLogoLeft = 840;
 constexpr int kLogoTop = 600;
-struct TwipRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 constexpr TwipRect kLabel1{0, 2640, 5175, 255};
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // WS_SYSMENU lets Alt+F4 and the taskbar's Close reach the window; with no caption nothing
 // of it is drawn. WS_EX_APPWINDOW gives the taskbar button: while a game runs this is the
@@ -46,35 +37,14 @@ HICON LoadAppIcon(int size) {
 
 }  // namespace
 
-QuitWindow::~QuitWindow() {
-  if (window_) ::DestroyWindow(window_);
-}
-
-int QuitWindow::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
-
+// SS_NOTIFY makes the whole rectangle of the text line answer a click, the part without
+// text included.
 void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
-  dpi_ = ScreenDpi();
-  font_ = CreateDefaultFont(dpi_);
-  blackBrush_ = UniqueHbrush(::CreateSolidBrush(kBlack));
-  RegisterInstanceClass<QuitWindow>(kClassName, LoadAppIcon(::GetSystemMetrics(SM_CXICON)),
-                                    LoadAppIcon(::GetSystemMetrics(SM_CXSMICON)));
-  // A borderless popup's window rectangle is its client area.
-  ::CreateWindowExW(kExStyle, kClassName, kTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    Px(kClientWidth), Px(kClientHeight), nullptr, nullptr,
-                    ::GetModuleHandleW(nullptr), this);
-  CreateLabel();
-}
-
-// SS_NOTIFY makes the whole rectangle answer a click, the part without text included.
-void QuitWindow::CreateLabel() {
-  HWND label =
-      ::CreateWindowExW(0, L"STATIC", Widen(form_->Caption()).c_str(),
-                        WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOPREFIX | SS_NOTIFY,
-                        Px(kLabel1.left), Px(kLabel1.top), Px(kLabel1.width), Px(kLabel1.height),
-                        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabel1Id)),
-                        ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  CreateTopLevel(this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
+                        LoadAppIcon(::GetSystemMetrics(SM_CXICON)),
+                        LoadAppIcon(::GetSystemMetrics(SM_CXSMICON))});
+  AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kLabel1Id, kLabel1);
 }
 
 // Painted at once: the program may end straight after, and the user should see it.
@@ -84,14 +54,7 @@ void QuitWindow::SetCaption(const std::string& caption) {
   ::UpdateWindow(label);
 }
 
-void QuitWindow::Show() {
-  if (!shownOnce_) {
-    CentreOnScreen(window_);
-    shownOnce_ = true;
-  }
-  ::ShowWindow(window_, SW_SHOW);
-  ::SetForegroundWindow(window_);
-}
+void QuitWindow::Show() { ShowCentred(); }
 
 LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -104,34 +67,21 @@ LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = reinterpret_cast<HDC>(wParam);
       ::SetTextColor(dc, kYellow);
       ::SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(blackBrush_.get());
+      return reinterpret_cast<LRESULT>(BlackBrush());
     }
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(window_, &paint);
-      Paint(dc);
-      ::EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     // Closing from the keyboard or the taskbar ends the run as the text line does.
     case WM_CLOSE:
       GuardedCall(window_, [this] { form_->Label1_Click(); });
       return 0;
-    case WM_NCDESTROY:
-      window_ = nullptr;
-      break;
   }
-  return ::DefWindowProcW(window_, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 // The logo is drawn straight onto the window: it is no button.
 void QuitWindow::Paint(HDC dc) const {
   POINT previous{};
   ::OffsetViewportOrgEx(dc, Px(kLogoLeft), Px(kLogoTop), &previous);
-  DrawPicture(dc, Picture::QuitLogo, dpi_);
+  DrawPicture(dc, Picture::QuitLogo, Dpi());
   ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 

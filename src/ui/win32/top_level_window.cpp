@@ -1,0 +1,73 @@
+#include "ui/win32/top_level_window.h"
+
+#include "ui/win32/default_font.h"
+#include "win32/text.h"
+
+namespace cindermoor::win32 {
+
+TopLevelWindow::~TopLevelWindow() {
+  if (window_) ::DestroyWindow(window_);
+}
+
+void TopLevelWindow::PrepareResources() {
+  dpi_ = ScreenDpi();
+  font_ = CreateDefaultFont(dpi_);
+  blackBrush_ = UniqueHbrush(::CreateSolidBrush(RGB(0, 0, 0)));
+}
+
+void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
+  RECT outer{0, 0, Px(design.clientWidth), Px(design.clientHeight)};
+  ::AdjustWindowRectEx(&outer, design.style, FALSE, design.exStyle);
+  ::CreateWindowExW(design.exStyle, design.className, design.title, design.style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                    nullptr, ::GetModuleHandleW(nullptr), self);
+}
+
+HWND TopLevelWindow::AddChild(const wchar_t* className, const std::string& text, DWORD style,
+                              DWORD exStyle, int id, const TwipRect& place) {
+  const RECT pixels{Px(place.left), Px(place.top), Px(place.left) + Px(place.width),
+                    Px(place.top) + Px(place.height)};
+  return AddChildInPixels(className, text, style, exStyle, id, pixels);
+}
+
+HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::string& text,
+                                      DWORD style, DWORD exStyle, int id, const RECT& place) {
+  HWND control = ::CreateWindowExW(
+      exStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+      place.top, place.right - place.left, place.bottom - place.top, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  return control;
+}
+
+void TopLevelWindow::ShowCentred() {
+  if (!shownOnce_) {
+    CentreOnScreen(window_);
+    shownOnce_ = true;
+  }
+  ::ShowWindow(window_, SW_SHOW);
+  ::SetForegroundWindow(window_);
+}
+
+LRESULT TopLevelWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = ::BeginPaint(window_, &paint);
+      Paint(dc);
+      ::EndPaint(window_, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      window_ = nullptr;
+      return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+  }
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace cindermoor::win32

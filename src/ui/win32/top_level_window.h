@@ -1,0 +1,74 @@
+// What the three top-level windows share: creation at their design size for the screen's
+// resolution, child controls in the default font, centring on first showing, painting, and
+// the black ground every control is drawn on.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/twips.h"
+#include "ui/win32/window_instance.h"
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+struct WindowDesign {
+  const wchar_t* className;
+  const wchar_t* title;
+  DWORD style;
+  DWORD exStyle;
+  int clientWidth;  // twips
+  int clientHeight;
+  HICON icon;
+  HICON smallIcon;
+};
+
+class TopLevelWindow {
+ public:
+  TopLevelWindow(const TopLevelWindow&) = delete;
+  TopLevelWindow& operator=(const TopLevelWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+  void Attach(HWND window) { window_ = window; }
+
+ protected:
+  TopLevelWindow() = default;
+  ~TopLevelWindow();
+
+  // Creates the window, hidden, with T's window procedure; T passes itself.
+  template <typename T>
+  void CreateTopLevel(T* self, const WindowDesign& design) {
+    RegisterInstanceClass<T>(design.className, design.icon, design.smallIcon);
+    PrepareResources();
+    CreateFromDesign(design, self);
+  }
+
+  HWND AddChild(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
+                int id, const TwipRect& place);
+  HWND AddChildInPixels(const wchar_t* className, const std::string& text, DWORD style,
+                        DWORD exStyle, int id, const RECT& place);
+  // Shows the window, centred on the screen the first time.
+  void ShowCentred();
+  void HideWindow() { ::ShowWindow(window_, SW_HIDE); }
+  // WM_PAINT and WM_PRINTCLIENT go to Paint; everything else to the system's default.
+  LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual void Paint(HDC) const {}
+
+  int Px(int twips) const { return TwipsToPixels(twips, dpi_); }
+  int Dpi() const { return dpi_; }
+  HBRUSH BlackBrush() const { return blackBrush_.get(); }
+
+  HWND window_ = nullptr;
+
+ private:
+  void PrepareResources();
+  void CreateFromDesign(const WindowDesign& design, void* self);
+
+  int dpi_ = 96;
+  bool shownOnce_ = false;
+  UniqueHfont font_;
+  UniqueHbrush blackBrush_;
+};
+
+}  // namespace cindermoor::win32

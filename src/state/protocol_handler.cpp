@@ -70,8 +70,18 @@ bool ProtocolHandler::ReregisterProtocol() {
       [&](const ClassStore& store) { return WriteIcon(store, tribesPath) && WriteCommand(store); });
 }
 
+// The shell prefers a user's own class to the machine-wide one, so a per-user class left from
+// an install without administrator rights is kept current as well, or it would go on
+// pointing at an old program.
 bool ProtocolHandler::WriteToEitherStore(const StoreWriter& write) {
-  return write({RegRoot::LocalMachine, kMachineClass}) || write({RegRoot::CurrentUser, kUserClass});
+  const ClassStore user{RegRoot::CurrentUser, kUserClass};
+  if (!write({RegRoot::LocalMachine, kMachineClass})) return write(user);
+  if (HasClass(user)) write(user);
+  return true;
+}
+
+bool ProtocolHandler::HasClass(const ClassStore& store) {
+  return !registry_.GetRegString(store.root, store.classKey + kCommandKey, "", "").empty();
 }
 
 bool ProtocolHandler::WriteWholeClass(const ClassStore& store, const std::string& tribesPath) {

@@ -32,6 +32,7 @@ class ProtocolHandler {
   using StoreWriter = std::function<bool(const ClassStore&)>;
 
   bool WriteToEitherStore(const StoreWriter& write);
+  bool HasClass(const ClassStore& store);
   bool WriteWholeClass(const ClassStore& store, const std::string& tribesPath);
   bool WriteIcon(const ClassStore& store, const std::string& tribesPath);
   bool WriteCommand(const ClassStore& store);

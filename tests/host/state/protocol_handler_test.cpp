@@ -211,5 +211,18 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
   }
 }
 
+// A user's own class wins over the machine-wide one, so a leftover per-user class must not
+// keep pointing at an old program once the machine-wide store takes writes again.
+TEST_F(ProtocolHandlerTest, AnExistingUserClassIsKeptCurrent) {
+  ProtocolHandler oldProgram = HandlerIn("C:\Old");
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
+  ASSERT_TRUE(oldProgram.InstallProtocol());
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, false);
+
+  EXPECT_TRUE(handler_.RefreshHandlerCommand());
+  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
+  EXPECT_EQ(Command(RegRoot::CurrentUser, kUserClass), "C:\\Games\\launcher.exe %1");
+}
+
 }  // namespace
 }  // namespace cindermoor

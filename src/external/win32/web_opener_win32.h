@@ -3,18 +3,20 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "external/program_starter.h"
 
 namespace cindermoor::win32 {
 
 class WebOpenerWin32 : public WebOpener {
  public:
-  // The main window exists only after the opener is made, so its handle comes later.
-  void SetOwner(HWND owner) { owner_ = owner; }
+  // The owner is the main window, which is created only when first shown.
+  explicit WebOpenerWin32(std::function<HWND()> owner) : owner_(std::move(owner)) {}
   void OpenWebPage(const std::string& url) override;
 
  private:
-  HWND owner_ = nullptr;
+  std::function<HWND()> owner_;
 };
 
 }  // namespace cindermoor::win32

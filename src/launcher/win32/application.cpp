@@ -64,9 +64,7 @@ Application::Application()
 Application::~Application() = default;
 
 int Application::Run(const std::string& link) {
-  mainWindow_.Create(mainForm_);
-  dialogs_.SetOwner(mainWindow_.Handle());
-  webOpener_.SetOwner(mainWindow_.Handle());
+  mainWindow_.Connect(mainForm_);
   FormOperations windows(mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   StartupOutcome outcome = StartupOutcome::End;
   try {

@@ -41,10 +41,10 @@ class Application : public ProgramControl {
   SettingsStoreWin32 store_;
   LauncherSettings settings_{store_};
   ProgramStarterWin32 starter_;
-  WebOpenerWin32 webOpener_;
+  WebOpenerWin32 webOpener_{[this] { return mainWindow_.Handle(); }};
   OutsidePrograms programs_{registry_, settings_, starter_, webOpener_};
   ProtocolHandler protocol_;
-  MessageBoxes dialogs_;
+  MessageBoxes dialogs_{[this] { return mainWindow_.Handle(); }};
   MainWindow mainWindow_;
   MainForm mainForm_;
   // Created on first use, then only hidden and shown.

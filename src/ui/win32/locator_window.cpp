@@ -1,7 +1,5 @@
 #include "ui/win32/locator_window.h"
 
-#include <uxtheme.h>
-
 #include "ui/pictures.h"
 #include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_control.h"
@@ -82,8 +80,6 @@ void LocatorWindow::CreateControls() {
                        Px(kDrive1.top) + fieldHeight * (1 + kDropDownLines)};
   HWND drive1 = AddChildInPixels(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                                  kDrive1Id, openCombo);
-  // Themed combo boxes ignore the colours; the classic look keeps yellow on black.
-  ::SetWindowTheme(drive1, L"", L"");
   FitClosedHeight(drive1, fieldHeight);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kDir1Id, kDir1);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFile1Id, kFile1);

@@ -1,7 +1,5 @@
 #include "ui/win32/main_window.h"
 
-#include <uxtheme.h>
-
 #include "ui/main_window_layout.h"
 #include "ui/pictures.h"
 #include "ui/win32/guarded_call.h"
@@ -48,8 +46,7 @@ UniqueHicon LoadAppIcon(int size) {
 
 MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
 
-void MainWindow::Create(MainForm& form) {
-  form_ = &form;
+void MainWindow::CreateFromForm() {
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
   icon_ = LoadAppIcon(::GetSystemMetrics(SM_CXICON));
   smallIcon_ = LoadAppIcon(::GetSystemMetrics(SM_CXSMICON));
@@ -57,6 +54,22 @@ void MainWindow::Create(MainForm& form) {
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
                         layout::kClientHeight, icon_.get(), smallIcon_.get()});
   CreateControls();
+  ShowFormState();
+}
+
+void MainWindow::ShowFormState() {
+  for (MainControl box : {MainControl::Text1, MainControl::Text2, MainControl::Text3}) {
+    SetText(box, form_->Text(box));
+    SetEnabled(box, form_->Enabled(box));
+  }
+  SetText(MainControl::Label8, form_->Label8());
+  SetChecked(MainControl::Check1, form_->Check1() == 1);
+  SetChecked(MainControl::Option1, form_->Option1());
+  SetChecked(MainControl::Option2, form_->Option2());
+  for (MainControl picture : {MainControl::Image5, MainControl::Image4}) {
+    SetVisible(picture, form_->PictureVisible(picture));
+  }
+  if (form_->IsCompact()) Compact();
 }
 
 // Created in the window's keyboard order; only the check box, the options and the entry
@@ -66,17 +79,15 @@ void MainWindow::CreateControls() {
                           const TwipRect& place) {
     return AddChild(cls, text, style, 0, id, place);
   };
-  // Themed buttons ignore the text colour; these draw the classic way so yellow shows.
-  const auto classic = [](HWND control) { ::SetWindowTheme(control, L"", L""); };
-  classic(add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kCheck1,
-              layout::kCheck1));
-  classic(add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kFrame1, layout::kFrame1));
+  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kCheck1,
+      layout::kCheck1);
+  add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kFrame1, layout::kFrame1);
   add(L"STATIC", "Server:", SS_RIGHT | SS_NOPREFIX, kLabel4, layout::kLabel4);
   add(L"STATIC", "Channel:", SS_RIGHT | SS_NOPREFIX, kLabel6, layout::kLabel6);
   add(L"STATIC", "Password:", SS_LEFT | SS_NOPREFIX, kLabel7, layout::kLabel7);
-  classic(add(L"BUTTON", layout::CommunityOption(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kOption1,
-              layout::kOption1));
-  classic(add(L"BUTTON", layout::kOwnServerOption, BS_RADIOBUTTON, kOption2, layout::kOption2));
+  add(L"BUTTON", layout::CommunityOption(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kOption1,
+      layout::kOption1);
+  add(L"BUTTON", layout::kOwnServerOption, BS_RADIOBUTTON, kOption2, layout::kOption2);
   for (const auto& [id, rect] : {std::pair{kText1, layout::kText1}, std::pair{kText2, layout::kText2},
                                  std::pair{kText3, layout::kText3}}) {
     add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, id, rect);
@@ -84,7 +95,6 @@ void MainWindow::CreateControls() {
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kLabel8, layout::kLabel8);
   add(L"STATIC", layout::kLaunchQuestion, SS_LEFT | SS_NOPREFIX, kLabel2, layout::kLabel2);
   add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kLabel1, layout::kLabel1);
-  ::SendDlgItemMessageW(window_, kOption1, BM_SETCHECK, BST_CHECKED, 0);
 
   const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
     CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
@@ -102,7 +112,9 @@ HWND MainWindow::Control(MainControl control) const {
   return ::GetDlgItem(window_, kIds[static_cast<int>(control)]);
 }
 
+// Until the window exists the form's state is all there is; the window shows it when made.
 void MainWindow::SetText(MainControl control, const std::string& text) {
+  if (!window_) return;
   const std::wstring wide = Widen(text);
   HWND handle = Control(control);
   const int length = ::GetWindowTextLengthW(handle);
@@ -113,27 +125,36 @@ void MainWindow::SetText(MainControl control, const std::string& text) {
 }
 
 void MainWindow::SetEnabled(MainControl control, bool enabled) {
+  if (!window_) return;
   ::EnableWindow(Control(control), enabled);
 }
 
 void MainWindow::SetChecked(MainControl control, bool checked) {
+  if (!window_) return;
   ::SendMessageW(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void MainWindow::SetVisible(MainControl control, bool visible) {
+  if (!window_) return;
   ::ShowWindow(Control(control), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void MainWindow::Compact() {
+  if (!window_) return;
   RECT outer{0, 0, Px(layout::kClientWidth), Px(layout::kCompactClientHeight)};
   ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::Show() { ShowCentred(); }
+void MainWindow::Show() {
+  if (!window_) CreateFromForm();
+  ShowCentred();
+}
 
-void MainWindow::Hide() { HideWindow(); }
+void MainWindow::Hide() {
+  if (window_) HideWindow();
+}
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

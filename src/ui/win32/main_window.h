@@ -19,8 +19,9 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   // onClose runs when the user closes the window from its title bar.
   explicit MainWindow(std::function<void()> onClose);
 
-  // Creates the window, hidden; user actions are routed to the form from then on.
-  void Create(MainForm& form);
+  // User actions go to the form. The window itself is made when first shown, from the
+  // form's state: a start that serves a link never shows it, and starts the game sooner.
+  void Connect(MainForm& form) { form_ = &form; }
 
   void SetText(MainControl control, const std::string& text) override;
   void SetEnabled(MainControl control, bool enabled) override;
@@ -33,8 +34,10 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  HWND Control(MainControl control) const;
+  void CreateFromForm();
   void CreateControls();
+  void ShowFormState();
+  HWND Control(MainControl control) const;
   void OnCommand(int id, int code);
   LRESULT OnControlColour(HDC dc, HWND control);
   void Paint(HDC dc) const override;

@@ -8,12 +8,12 @@ namespace cindermoor::win32 {
 bool MessageBoxes::AskYesNo(const std::string& text, const std::string& title,
                             bool yesIsDefault) {
   const UINT defaultButton = yesIsDefault ? MB_DEFBUTTON1 : MB_DEFBUTTON2;
-  return ::MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(),
+  return ::MessageBoxW(owner_(), Widen(text).c_str(), Widen(title).c_str(),
                        MB_YESNO | defaultButton | MB_SETFOREGROUND) == IDYES;
 }
 
 void MessageBoxes::ShowMessage(const std::string& text, const std::string& title) {
-  ::MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(),
+  ::MessageBoxW(owner_(), Widen(text).c_str(), Widen(title).c_str(),
                 MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 

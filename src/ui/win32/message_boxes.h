@@ -3,18 +3,21 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "launcher/window_operations.h"
 
 namespace cindermoor::win32 {
 
 class MessageBoxes : public Dialogs {
  public:
-  void SetOwner(HWND owner) { owner_ = owner; }
+  // The owner is the main window, which is created only when first shown.
+  explicit MessageBoxes(std::function<HWND()> owner) : owner_(std::move(owner)) {}
   bool AskYesNo(const std::string& text, const std::string& title, bool yesIsDefault) override;
   void ShowMessage(const std::string& text, const std::string& title) override;
 
  private:
-  HWND owner_ = nullptr;
+  std::function<HWND()> owner_;
 };
 
 }  // namespace cindermoor::win32

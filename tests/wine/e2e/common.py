@@ -2,6 +2,7 @@
 running a helper program."""
 
 import subprocess
+import tempfile
 import time
 
 DEADLINE = 20.0  # Wine program starts are sometimes slow: wait long, poll often.
@@ -16,11 +17,20 @@ class Environment:
 
 
 def run(args, timeout=DEADLINE, check=True):
-    result = subprocess.run(args, capture_output=True, timeout=timeout, text=True,
-                            errors="replace")
+    # Output through files, not pipes: a Wine desktop process started by the program inherits
+    # its output handles and outlives it, and reading a pipe would wait for that.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        returncode = subprocess.run(args, stdout=out, stderr=err, timeout=timeout).returncode
+        out.seek(0)
+        err.seek(0)
+        result = subprocess.CompletedProcess(args, returncode, _text(out.read()), _text(err.read()))
     if check and result.returncode != 0:
         raise AssertionError(f"{args} failed ({result.returncode}): {result.stderr.strip()}")
     return result
+
+
+def _text(data):
+    return data.decode("utf-8", errors="replace")
 
 
 def wait_for(probe, what, deadline=DEADLINE, interval=0.1):

@@ -53,7 +53,7 @@ if [[ -n "$LINK" ]]; then
   sleep 1  # the voice client may log just after the game
   echo "The stand-ins were started with (program, folder, show command, command-line tail):"
   cat "$LOG" 2>/dev/null || echo "(nothing was started)"
-  screenshot quit-window || true
+  screenshot served-link || true
   if ((HEADLESS)); then
     kill "$LAUNCHER" 2>/dev/null || true
   else

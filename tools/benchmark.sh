@@ -7,10 +7,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 RUNS="${RUNS:-10}"
 
-bash "$ROOT/tools/install-deps.sh"
-cmake -S "$ROOT" -B "$BUILD/x86_64" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" >/dev/null
-cmake --build "$BUILD/x86_64" --target launcher roger tribes bench empty_window >/dev/null
+BUILD_TARGETS="launcher roger tribes bench empty_window"
+source "$ROOT/tools/build-windows.sh"
 
 WINE_BUILD="$BUILD/benchmark"
 mkdir -p "$WINE_BUILD"

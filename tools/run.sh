@@ -8,10 +8,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 LINK="${1:-}"
 
-bash "$ROOT/tools/install-deps.sh"
-cmake -S "$ROOT" -B "$BUILD/x86_64" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" >/dev/null
-cmake --build "$BUILD/x86_64" --target launcher roger tribes >/dev/null
+BUILD_TARGETS="launcher roger tribes"
+source "$ROOT/tools/build-windows.sh"
 
 DEMO="$BUILD/demo"
 mkdir -p "$DEMO"

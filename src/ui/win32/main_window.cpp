@@ -117,11 +117,8 @@ void MainWindow::SetText(MainControl control, const std::string& text) {
   if (!window_) return;
   const std::wstring wide = Widen(text);
   HWND handle = Control(control);
-  const int length = ::GetWindowTextLengthW(handle);
-  std::wstring current(static_cast<size_t>(length) + 1, L'\0');
-  current.resize(static_cast<size_t>(::GetWindowTextW(handle, current.data(), length + 1)));
   // Setting the same text again would move the caret while the user types.
-  if (current != wide) ::SetWindowTextW(handle, wide.c_str());
+  if (WindowText(handle) != wide) ::SetWindowTextW(handle, wide.c_str());
 }
 
 void MainWindow::SetEnabled(MainControl control, bool enabled) {
@@ -175,10 +172,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCommand(int id, int code) {
   if (IsEntryBox(id)) {
     if (code != EN_CHANGE) return;
-    HWND box = ::GetDlgItem(window_, id);
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    form_->SetText(BoxOf(id), Narrow(text));
+    form_->SetText(BoxOf(id), Narrow(WindowText(::GetDlgItem(window_, id))));
     return;
   }
   if (code != BN_CLICKED) return;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace cindermoor::win32 {
 
 // The window procedure of a class whose windows are owned by a T created with `this` as the
@@ -45,6 +47,13 @@ inline void CentreOnScreen(HWND window) {
   const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+inline std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 // The screen's logical resolution: 96 unless the user chose larger text.

@@ -19,13 +19,6 @@ namespace {
 
 constexpr Rgb kYellow{255, 255, 0};
 
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 std::vector<std::string> LinesOf(HWND list) {
   std::vector<std::string> lines;
   const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
@@ -96,7 +89,7 @@ TEST_F(LocatorWindowTest, IsABorderlessWindowOfTheDesignSize) {
   EXPECT_EQ(client.right, 417);
   EXPECT_EQ(client.bottom, 273);
   EXPECT_EQ(::GetWindowLongW(window.Handle(), GWL_STYLE) & WS_CAPTION, 0);
-  EXPECT_EQ(TextOf(window.Handle()), L"Location of Tribes.exe");
+  EXPECT_EQ(WindowText(window.Handle()), L"Location of Tribes.exe");
   RECT closedDrives{};
   ::GetWindowRect(drive1, &closedDrives);
   EXPECT_EQ(closedDrives.bottom - closedDrives.top, 21);

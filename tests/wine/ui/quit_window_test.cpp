@@ -14,13 +14,6 @@ namespace {
 
 constexpr Rgb kYellow{255, 255, 0};
 
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 class QuitWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -62,8 +55,8 @@ TEST_F(QuitWindowTest, IsABorderlessBlackWindowOfTheDesignSize) {
   EXPECT_EQ(outer.bottom - outer.top, 199);
   EXPECT_EQ(::GetWindowLongW(window.Handle(), GWL_STYLE) & WS_CAPTION, 0);
   EXPECT_NE(::GetWindowLongW(window.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
-  EXPECT_EQ(TextOf(window.Handle()), L"Cindermoor Launcher");
-  EXPECT_EQ(TextOf(label), L"Click here to quit.");
+  EXPECT_EQ(WindowText(window.Handle()), L"Cindermoor Launcher");
+  EXPECT_EQ(WindowText(label), L"Click here to quit.");
   RECT labelRect{};
   ::GetWindowRect(label, &labelRect);
   ::MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&labelRect), 2);
@@ -91,7 +84,7 @@ TEST_F(QuitWindowTest, TheLabelsEmptyLeftPartEndsTheRun) {
   EXPECT_EQ(world.programControl.endCount, 1);
   ASSERT_EQ(world.starter.starts.size(), 1u);
   EXPECT_EQ(world.starter.starts[0].commandLine, "roger.exe /shutdown");
-  EXPECT_EQ(TextOf(label), L"Thank-you!");
+  EXPECT_EQ(WindowText(label), L"Thank-you!");
 }
 
 TEST_F(QuitWindowTest, ClicksOnTheLogoOrBesideTheLabelDoNothing) {
@@ -100,7 +93,7 @@ TEST_F(QuitWindowTest, ClicksOnTheLogoOrBesideTheLabelDoNothing) {
   }
 
   EXPECT_EQ(world.programControl.endCount, 0);
-  EXPECT_EQ(TextOf(label), L"Click here to quit.");
+  EXPECT_EQ(WindowText(label), L"Click here to quit.");
 }
 
 TEST_F(QuitWindowTest, AKeyboardCloseEndsTheRunLikeTheClick) {

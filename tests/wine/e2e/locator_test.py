@@ -88,6 +88,23 @@ class LocatorTest(LauncherTest):
         self.assertEqual(wd.settings().get("TribesPath"), TARGET_WIN)
         wd.Screenshot(save_as="main-window-after-locator.png")
 
+    def test_a_link_waits_for_the_game_folder_and_is_served_once_it_is_set(self):
+        link = "tribes://10.0.0.1:28001/"
+        self.prepare(voice_client=False)
+        launcher = self.start(link, cwd_win=TARGET_WIN)
+        locator = wd.wait_window(wd.LOCATOR_TITLE, launcher.pid)
+        message = wd.wait_window(wd.MESSAGE_TITLE, launcher.pid, "the message")
+        wd.key("Return", message)
+        wd.wait_window_gone(wd.MESSAGE_TITLE, launcher.pid)
+        self.origin = wd.geometry(locator)[:2]
+        self.client_click(LOCATOR_OK)
+        wd.wait_window(wd.MAIN_TITLE, launcher.pid, "the main window to show")
+        self.assertEqual(wd.settings().get("TribesPath"), TARGET_WIN)
+        self.assertEqual(wd.read_log(self.log_win), [])
+
+        self.start(link)
+        self.assertEqual(self.log_lines(1), [("tribes.exe", TARGET_WIN, "1", "+connect 10.0.0.1:28001")])
+
 
 if __name__ == "__main__":
     wd.main()

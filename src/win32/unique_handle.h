@@ -45,7 +45,6 @@ using UniqueHbrush = Unique<HBRUSH, &::DeleteObject>;
 using UniqueHpen = Unique<HPEN, &::DeleteObject>;
 using UniqueHbitmap = Unique<HBITMAP, &::DeleteObject>;
 using UniqueHdc = Unique<HDC, &::DeleteDC>;
-using UniqueHicon = Unique<HICON, &::DestroyIcon>;
 
 // Puts a GDI object into a device context and puts the old one back when it goes.
 class SelectedObject {

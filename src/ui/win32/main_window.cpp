@@ -12,7 +12,6 @@ namespace {
 namespace layout = main_layout;
 
 constexpr wchar_t kClassName[] = L"CindermoorMainWindow";
-constexpr int kAppIconId = 1;
 
 enum ControlId : int {
   kCheck1 = 100, kFrame1, kLabel4, kLabel6, kLabel7, kOption1, kOption2,
@@ -36,23 +35,16 @@ MainControl BoxOf(int id) {
   return id == kText1 ? MainControl::Text1 : id == kText2 ? MainControl::Text2 : MainControl::Text3;
 }
 
-UniqueHicon LoadAppIcon(int size) {
-  return UniqueHicon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                     MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON,
-                                                     size, size, LR_DEFAULTCOLOR)));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
 
 void MainWindow::CreateFromForm() {
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
-  icon_ = LoadAppIcon(::GetSystemMetrics(SM_CXICON));
-  smallIcon_ = LoadAppIcon(::GetSystemMetrics(SM_CXSMICON));
   const std::wstring caption = Widen(layout::kCaption);
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
-                        layout::kClientHeight, icon_.get(), smallIcon_.get()});
+                        layout::kClientHeight, AppIcon(::GetSystemMetrics(SM_CXICON)),
+                        AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   CreateControls();
   ShowFormState();
 }

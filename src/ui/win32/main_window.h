@@ -45,8 +45,6 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   std::function<void()> onClose_;
   MainForm* form_ = nullptr;
   UniqueHbrush boxBrush_;
-  UniqueHicon icon_;
-  UniqueHicon smallIcon_;
 };
 
 }  // namespace cindermoor::win32

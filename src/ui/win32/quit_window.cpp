@@ -11,7 +11,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"CindermoorQuitWindow";
 // Not drawn, as the window has no title bar; the taskbar and window lists show it.
 constexpr wchar_t kTitle[] = L"Cindermoor Launcher";
-constexpr int kAppIconId = 1;
 constexpr int kLabel1Id = 100;
 
 // Fixed design, in twips from the client area's top-left corner.
@@ -29,12 +28,6 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr DWORD kStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
-// Shared icons belong to the system, so the class may keep them whatever happens to a window.
-HICON LoadAppIcon(int size) {
-  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId),
-                                         IMAGE_ICON, size, size, LR_SHARED));
-}
-
 }  // namespace
 
 // SS_NOTIFY makes the whole rectangle of the text line answer a click, the part without
@@ -42,8 +35,8 @@ HICON LoadAppIcon(int size) {
 void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
   CreateTopLevel(this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
-                        LoadAppIcon(::GetSystemMetrics(SM_CXICON)),
-                        LoadAppIcon(::GetSystemMetrics(SM_CXSMICON))});
+                        AppIcon(::GetSystemMetrics(SM_CXICON)),
+                        AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kLabel1Id, kLabel1);
 }
 

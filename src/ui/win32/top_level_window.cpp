@@ -5,6 +5,15 @@
 
 namespace cindermoor::win32 {
 
+namespace {
+constexpr int kAppIconId = 1;
+}  // namespace
+
+HICON AppIcon(int size) {
+  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId),
+                                         IMAGE_ICON, size, size, LR_SHARED));
+}
+
 TopLevelWindow::~TopLevelWindow() {
   if (window_) ::DestroyWindow(window_);
 }

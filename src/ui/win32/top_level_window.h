@@ -13,6 +13,10 @@
 
 namespace cindermoor::win32 {
 
+// The application's icon at a size, as the resources hold it. Shared icons belong to the
+// system, so a window class may keep them whatever happens to the window.
+HICON AppIcon(int size);
+
 struct WindowDesign {
   const wchar_t* className;
   const wchar_t* title;

@@ -11,16 +11,12 @@ namespace {
 
 using fakes::kCommandKey;
 using fakes::kGameKey;
-using fakes::kVoiceKey;
 
 constexpr const char* kLink = "tribes://10.0.0.1:28001/";
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
-  void InstallVoiceClient() {
-    w.registry.PutString(RegRoot::LocalMachine, kVoiceKey, "Path", "C:\\RogerWilco",
-                         RegView::Bit32);
-  }
+  void InstallVoiceClient() { w.InstallVoiceClient("C:\\RogerWilco"); }
   void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
     w.settings.Write(setting::kTribesPath, folder);
     w.starter.existingFiles.insert(folder + "\\tribes.exe");

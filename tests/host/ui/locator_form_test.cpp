@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ui/fakes.h"
+#include "host/ui/main_form_fixture.h"
 #include "host/ui/locator_fakes.h"
 
 namespace cindermoor {
@@ -32,10 +32,10 @@ class LocatorFormTest : public testing::Test {
                    {"D:\\Dynamix", {"Tribes.exe"}}};
   }
 
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   fakes::FakeFileSystem disks;
   fakes::RecordingLocatorView view;
-  LocatorForm form{world.settings, world.mainForm, disks, view};
+  LocatorForm form{world.settings, world.form, disks, view};
 };
 
 TEST_F(LocatorFormTest, FirstShowingPutsAllThreeListsAtTheCurrentFolder) {
@@ -74,12 +74,12 @@ TEST(LocatorFolderNames, ARootKeepsItsSeparatorAndNoOtherFolderDoes) {
        {"\\\\server\\share\\", "\\\\server\\share\\Games"}},
   };
   for (const Case& c : cases) {
-    fakes::FakeUiWorld world;
+    fakes::MainFormWorld world;
     fakes::FakeFileSystem disks;
     disks.currentFolder = c.currentFolder;
     disks.folders[c.dirPath] = {};
     fakes::RecordingLocatorView view;
-    LocatorForm form(world.settings, world.mainForm, disks, view);
+    LocatorForm form(world.settings, world.form, disks, view);
 
     form.Show();
 
@@ -155,14 +155,14 @@ TEST_F(LocatorFormTest, AFolderThatCannotBeReadLeavesTheListsWhereTheyWere) {
 }
 
 TEST_F(LocatorFormTest, OkAtFirstShowingStoresTheCurrentFolderAndReturns) {
-  world.mainForm.Hide();
+  world.form.Hide();
   form.Show();
 
   form.Image2_Click();
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "C:\\Games");
-  EXPECT_EQ(world.mainForm.Label8(), "C:\\Games");
-  EXPECT_TRUE(world.mainForm.IsVisible());
+  EXPECT_EQ(world.form.Label8(), "C:\\Games");
+  EXPECT_TRUE(world.form.IsVisible());
   EXPECT_FALSE(form.IsVisible());
   EXPECT_FALSE(view.visible);
 }
@@ -175,7 +175,7 @@ TEST_F(LocatorFormTest, AFolderWithoutTheGameIsStoredAllTheSame) {
   form.Image2_Click();
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "C:\\");
-  EXPECT_EQ(world.mainForm.Label8(), "C:\\");
+  EXPECT_EQ(world.form.Label8(), "C:\\");
 }
 
 TEST_F(LocatorFormTest, ReturningFindsTheListsWhereTheUserLeftThem) {
@@ -197,16 +197,16 @@ TEST_F(LocatorFormTest, ReturningFindsTheListsWhereTheUserLeftThem) {
 
 TEST_F(LocatorFormTest, ClosingReturnsToTheMainWindowWithoutStoring) {
   world.settings.Write(setting::kTribesPath, "X:\\Old");
-  world.mainForm.SetLabel8("X:\\Old");
-  world.mainForm.Hide();
+  world.form.SetLabel8("X:\\Old");
+  world.form.Hide();
   form.Show();
   form.OpenFolder("C:\\Games\\tribes");
 
   form.Form_Close();
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "X:\\Old");
-  EXPECT_EQ(world.mainForm.Label8(), "X:\\Old");
-  EXPECT_TRUE(world.mainForm.IsVisible());
+  EXPECT_EQ(world.form.Label8(), "X:\\Old");
+  EXPECT_TRUE(world.form.IsVisible());
   EXPECT_FALSE(view.visible);
 }
 

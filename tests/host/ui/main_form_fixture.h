@@ -37,6 +37,10 @@ struct MainFormWorld {
                                  [this] { ++locatorShows; }},
                 view};
 
+  // As its installer does: in the 32-bit view of the machine's software key.
+  void InstallVoiceClient(const std::string& folder) {
+    registry.PutString(RegRoot::LocalMachine, kVoiceKey, "Path", folder, RegView::Bit32);
+  }
   bool Stored(const std::string& key) {
     return store.HasSetting(LauncherSettings::kApplication, LauncherSettings::kSection, key);
   }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ui/fakes.h"
+#include "host/ui/main_form_fixture.h"
 
 namespace cindermoor {
 namespace {
@@ -37,9 +37,9 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
  protected:
   QuitClickTest() { world.InstallVoiceClient("C:\\RogerWilco"); }
 
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   RecordingQuitView view;
-  QuitForm form{world.settings, world.programs, world.programControl, view};
+  QuitForm form{world.settings, world.programs, world.program, view};
 };
 
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
@@ -58,7 +58,7 @@ TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
     EXPECT_EQ(view.captions, std::vector<std::string>{kThankYou});
   }
   EXPECT_EQ(form.Caption(), kThankYou);
-  EXPECT_EQ(world.programControl.endCount, 1);
+  EXPECT_EQ(world.program.ends, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
@@ -68,24 +68,24 @@ INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
                                          QuitCase{"1abc", false}, QuitCase{"0.5", false}));
 
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   RecordingQuitView view;
-  QuitForm form(world.settings, world.programs, world.programControl, view);
+  QuitForm form(world.settings, world.programs, world.program, view);
 
   form.Show();
 
   EXPECT_EQ(form.Caption(), "Click here to quit.");
   EXPECT_EQ(view.showings, 1);
-  EXPECT_EQ(world.programControl.endCount, 0);
+  EXPECT_EQ(world.program.ends, 0);
 }
 
 // Another run may have ticked the box after this one started.
 TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   world.InstallVoiceClient("C:\\RogerWilco");
   world.settings.Write(setting::kRogerWilcoLaunch, "0");
   RecordingQuitView view;
-  QuitForm form(world.settings, world.programs, world.programControl, view);
+  QuitForm form(world.settings, world.programs, world.program, view);
   form.Show();
 
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
@@ -96,18 +96,18 @@ TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
 
 // The caller reports the failure and ends the run; the thanks are not shown.
 TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   world.InstallVoiceClient("C:\\RogerWilco");
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
   RefusingStarter starter;
-  OutsidePrograms programs(world.registry, world.settings, starter, world.webOpener);
+  OutsidePrograms programs(world.registry, world.settings, starter, world.web);
   RecordingQuitView view;
-  QuitForm form(world.settings, programs, world.programControl, view);
+  QuitForm form(world.settings, programs, world.program, view);
 
   EXPECT_THROW(form.Label1_Click(), StartError);
 
   EXPECT_EQ(view.captions, std::vector<std::string>{kShuttingDown});
-  EXPECT_EQ(world.programControl.endCount, 0);
+  EXPECT_EQ(world.program.ends, 0);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ui/fakes.h"
+#include "host/ui/main_form_fixture.h"
 #include "temp_folder_tree.h"
 #include "ui/locator_form.h"
 #include "ui/win32/file_system_win32.h"
@@ -67,7 +67,7 @@ class LocatorWindowTest : public ::testing::Test {
     dir1 = ::FindWindowExW(window.Handle(), nullptr, L"ListBox", nullptr);
     file1 = ::FindWindowExW(window.Handle(), dir1, L"ListBox", nullptr);
     ASSERT_TRUE(drive1 && dir1 && file1);
-    world.mainForm.Hide();
+    world.form.Hide();
     form.Show();
   }
   void TearDown() override { ::SetCurrentDirectoryW(previousFolder.c_str()); }
@@ -75,9 +75,9 @@ class LocatorWindowTest : public ::testing::Test {
   testing::TempFolderTree tree;
   FileSystemWin32 files;
   std::wstring previousFolder;
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   LocatorWindow window;
-  LocatorForm form{world.settings, world.mainForm, files, window};
+  LocatorForm form{world.settings, world.form, files, window};
   HWND drive1 = nullptr;
   HWND dir1 = nullptr;
   HWND file1 = nullptr;
@@ -146,8 +146,8 @@ TEST_F(LocatorWindowTest, OkStoresTheFolderAndReturnsToTheMainWindow) {
   ::SendMessageW(ok, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), tree.Tribes());
-  EXPECT_EQ(world.mainForm.Label8(), tree.Tribes());
-  EXPECT_TRUE(world.mainForm.IsVisible());
+  EXPECT_EQ(world.form.Label8(), tree.Tribes());
+  EXPECT_TRUE(world.form.IsVisible());
   EXPECT_FALSE(::IsWindowVisible(window.Handle()));
 }
 
@@ -155,7 +155,7 @@ TEST_F(LocatorWindowTest, AKeyboardCloseReturnsWithoutStoring) {
   ::SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "");
-  EXPECT_TRUE(world.mainForm.IsVisible());
+  EXPECT_TRUE(world.form.IsVisible());
   EXPECT_TRUE(::IsWindow(window.Handle()));
   EXPECT_FALSE(::IsWindowVisible(window.Handle()));
 }

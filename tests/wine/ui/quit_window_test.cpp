@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/ui/fakes.h"
+#include "host/ui/main_form_fixture.h"
 #include "ui/win32/window_instance.h"
 #include "window_pixels.h"
 
@@ -38,9 +38,9 @@ class QuitWindowTest : public ::testing::Test {
     ::SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
   }
 
-  fakes::FakeUiWorld world;
+  fakes::MainFormWorld world;
   QuitWindow window;
-  QuitForm form{world.settings, world.programs, world.programControl, window};
+  QuitForm form{world.settings, world.programs, world.program, window};
   HWND label = nullptr;
 };
 
@@ -81,7 +81,7 @@ TEST_F(QuitWindowTest, TheLabelsEmptyLeftPartEndsTheRun) {
 
   ClickAt({5, 184});
 
-  EXPECT_EQ(world.programControl.endCount, 1);
+  EXPECT_EQ(world.program.ends, 1);
   ASSERT_EQ(world.starter.starts.size(), 1u);
   EXPECT_EQ(world.starter.starts[0].commandLine, "roger.exe /shutdown");
   EXPECT_EQ(WindowText(label), L"Thank-you!");
@@ -92,7 +92,7 @@ TEST_F(QuitWindowTest, ClicksOnTheLogoOrBesideTheLabelDoNothing) {
     ClickAt(elsewhere);
   }
 
-  EXPECT_EQ(world.programControl.endCount, 0);
+  EXPECT_EQ(world.program.ends, 0);
   EXPECT_EQ(WindowText(label), L"Click here to quit.");
 }
 
@@ -101,7 +101,7 @@ TEST_F(QuitWindowTest, AKeyboardCloseEndsTheRunLikeTheClick) {
 
   ::SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
-  EXPECT_EQ(world.programControl.endCount, 1);
+  EXPECT_EQ(world.program.ends, 1);
   EXPECT_TRUE(world.starter.starts.empty());
   EXPECT_TRUE(::IsWindow(window.Handle()));
 }

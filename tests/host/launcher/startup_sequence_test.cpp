@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/ui/main_form_fixture.h"
+#include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
 
 namespace cindermoor {
@@ -31,7 +31,7 @@ struct Desk {
     return commands;
   }
 
-  fakes::MainFormWorld w;
+  fakes::FormsWorld w;
   int locatorShows = 0;
   int quitShows = 0;
 };

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ui/main_form_fixture.h"
+#include "host/ui/forms_world.h"
 #include "host/ui/locator_fakes.h"
 
 namespace cindermoor {
@@ -32,7 +32,7 @@ class LocatorFormTest : public testing::Test {
                    {"D:\\Dynamix", {"Tribes.exe"}}};
   }
 
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   fakes::FakeFileSystem disks;
   fakes::RecordingLocatorView view;
   LocatorForm form{world.settings, world.form, disks, view};
@@ -74,7 +74,7 @@ TEST(LocatorFolderNames, ARootKeepsItsSeparatorAndNoOtherFolderDoes) {
        {"\\\\server\\share\\", "\\\\server\\share\\Games"}},
   };
   for (const Case& c : cases) {
-    fakes::MainFormWorld world;
+    fakes::FormsWorld world;
     fakes::FakeFileSystem disks;
     disks.currentFolder = c.currentFolder;
     disks.folders[c.dirPath] = {};

@@ -1,16 +1,16 @@
 // The main window's handlers: what each stores, and the Install / Un-Install swap.
 #include <gtest/gtest.h>
 
-#include "host/ui/main_form_fixture.h"
+#include "host/ui/forms_world.h"
 
 namespace cindermoor {
 namespace {
 
-using fakes::MainFormWorld;
+using fakes::FormsWorld;
 
 class MainFormTest : public ::testing::Test {
  protected:
-  MainFormWorld w;
+  FormsWorld w;
   MainForm& form = w.form;
 };
 

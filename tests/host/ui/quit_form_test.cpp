@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ui/main_form_fixture.h"
+#include "host/ui/forms_world.h"
 
 namespace cindermoor {
 namespace {
@@ -37,7 +37,7 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
  protected:
   QuitClickTest() { world.InstallVoiceClient("C:\\RogerWilco"); }
 
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   RecordingQuitView view;
   QuitForm form{world.settings, world.programs, world.program, view};
 };
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
                                          QuitCase{"1abc", false}, QuitCase{"0.5", false}));
 
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   RecordingQuitView view;
   QuitForm form(world.settings, world.programs, world.program, view);
 
@@ -81,7 +81,7 @@ TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
 
 // Another run may have ticked the box after this one started.
 TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   world.InstallVoiceClient("C:\\RogerWilco");
   world.settings.Write(setting::kRogerWilcoLaunch, "0");
   RecordingQuitView view;
@@ -96,7 +96,7 @@ TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
 
 // The caller reports the failure and ends the run; the thanks are not shown.
 TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   world.InstallVoiceClient("C:\\RogerWilco");
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
   RefusingStarter starter;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ui/main_form_fixture.h"
+#include "host/ui/forms_world.h"
 #include "temp_folder_tree.h"
 #include "ui/locator_form.h"
 #include "ui/win32/file_system_win32.h"
@@ -75,7 +75,7 @@ class LocatorWindowTest : public ::testing::Test {
   testing::TempFolderTree tree;
   FileSystemWin32 files;
   std::wstring previousFolder;
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   LocatorWindow window;
   LocatorForm form{world.settings, world.form, files, window};
   HWND drive1 = nullptr;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/ui/main_form_fixture.h"
+#include "host/ui/forms_world.h"
 #include "ui/win32/window_instance.h"
 #include "window_pixels.h"
 
@@ -38,7 +38,7 @@ class QuitWindowTest : public ::testing::Test {
     ::SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(local.x, local.y));
   }
 
-  fakes::MainFormWorld world;
+  fakes::FormsWorld world;
   QuitWindow window;
   QuitForm form{world.settings, world.programs, world.program, window};
   HWND label = nullptr;

@@ -1,4 +1,4 @@
-// Everything the main window's behaviour stands on, in memory: registry, settings, program
+// Everything the windows' behaviour stands on, in memory: registry, settings, program
 // starter, web opener, message boxes, and the form itself on a recording view.
 #pragma once
 
@@ -21,7 +21,7 @@ inline constexpr const char* kVoiceKey =
 inline constexpr const char* kGameKey = "Software\\Dynamix\\Starsiege Tribes";
 inline constexpr const char* kCommandKey = "Software\\CLASSES\\tribes\\shell\\open\\command";
 
-struct MainFormWorld {
+struct FormsWorld {
   MemoryRegistry registry;
   MemorySettingsStore store;
   LauncherSettings settings{store};

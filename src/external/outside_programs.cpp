@@ -43,7 +43,7 @@ void OutsidePrograms::StartVoiceClient(const std::string& voiceArgs) {
   const std::string folder = VoiceClientFolder();
   // Starting by bare name would run whatever roger.exe a search happens to find.
   if (folder.empty()) {
-    throw StartError("Cannot start roger.exe: the voice client is not installed.");
+    throw FatalError("Cannot start roger.exe: the voice client is not installed.");
   }
   StartVoiceCommand(folder, VoiceCommand(voiceArgs), ShowCommand::Minimized);
 }
@@ -63,7 +63,7 @@ void OutsidePrograms::StartVoiceCommand(const std::string& folder, const std::st
 void OutsidePrograms::StartGame(const std::string& gameArgs) {
   const std::string folder = settings_.Read(setting::kTribesPath);
   if (folder.empty()) {
-    throw StartError(std::string("Cannot start tribes.exe: ") + kGameFolderNotSet);
+    throw FatalError(std::string("Cannot start tribes.exe: ") + kGameFolderNotSet);
   }
   starter_.Start(
       {JoinFolder(folder, kGameProgram), folder, GameCommand(gameArgs), ShowCommand::Normal});

@@ -1,8 +1,9 @@
 // Starting another program and opening web pages: the system's two ways to the outside.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "common/fatal_error.h"
 
 namespace cindermoor {
 
@@ -16,17 +17,11 @@ struct ProgramStart {
   ShowCommand show = ShowCommand::Normal;
 };
 
-// A program could not be started; the message names the path and the system's reason.
-class StartError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 class ProgramStarter {
  public:
   virtual ~ProgramStarter() = default;
   // Makes the folder current and starts the program without waiting for it.
-  // Throws StartError when either step fails.
+  // Throws FatalError when either step fails.
   virtual void Start(const ProgramStart& start) = 0;
   virtual bool FileExists(const std::string& path) = 0;
 };

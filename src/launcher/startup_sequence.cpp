@@ -7,7 +7,7 @@
 #include "link/link_validation.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
-#include "state/setting_number.h"
+#include "common/setting_number.h"
 
 namespace cindermoor {
 namespace {

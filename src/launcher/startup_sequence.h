@@ -5,6 +5,7 @@
 #include <string>
 
 #include "launcher/window_operations.h"
+#include "ui/dialogs.h"
 
 namespace cindermoor {
 
@@ -28,7 +29,7 @@ enum class StartupOutcome {
   End,            // nothing to show: the program ends
 };
 
-// Runs the start-up steps in order. Program start failures (StartError) propagate.
+// Runs the start-up steps in order. Program start failures (FatalError) propagate.
 StartupOutcome Form_Load(StartupServices services, const std::string& link);
 
 }  // namespace cindermoor

@@ -35,13 +35,4 @@ class WindowOperations {
   virtual void ShowQuitWindow() = 0;
 };
 
-// Modal message boxes owned by the main window.
-class Dialogs {
- public:
-  virtual ~Dialogs() = default;
-  // Yes/No without icon; true for Yes.
-  virtual bool AskYesNo(const std::string& text, const std::string& title, bool yesIsDefault) = 0;
-  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
-};
-
 }  // namespace cindermoor

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "link/config.h"
-#include "state/setting_number.h"
+#include "common/config.h"
+#include "common/setting_number.h"
 
 namespace cindermoor {
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/main_form.h"
 
 #include "external/outside_programs.h"
-#include "link/config.h"
+#include "common/config.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "ui/program_control.h"

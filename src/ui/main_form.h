@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "launcher/window_operations.h"
+#include "ui/dialogs.h"
 #include "ui/main_form_view.h"
 
 namespace cindermoor {

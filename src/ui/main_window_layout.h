@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "link/config.h"
+#include "common/config.h"
 #include "ui/twips.h"
 
 namespace cindermoor::main_layout {

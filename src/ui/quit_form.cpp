@@ -2,7 +2,7 @@
 
 #include "external/outside_programs.h"
 #include "state/launcher_settings.h"
-#include "state/setting_number.h"
+#include "common/setting_number.h"
 #include "ui/program_control.h"
 
 namespace cindermoor {

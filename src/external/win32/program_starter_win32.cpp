@@ -11,7 +11,7 @@ namespace {
 
 void MakeFolderCurrent(const std::string& folder) {
   if (!::SetCurrentDirectoryW(Widen(folder).c_str())) {
-    throw StartError(DescribeError("Cannot make the folder current: " + folder, ::GetLastError()));
+    throw FatalError(DescribeError("Cannot make the folder current: " + folder, ::GetLastError()));
   }
 }
 
@@ -35,7 +35,7 @@ void ProgramStarterWin32::Start(const ProgramStart& start) {
   PROCESS_INFORMATION processInfo{};
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startupInfo, &processInfo)) {
-    throw StartError(DescribeError("Cannot start " + start.programPath, ::GetLastError()));
+    throw FatalError(DescribeError("Cannot start " + start.programPath, ::GetLastError()));
   }
   // The started program is not watched: its handles are closed straight away.
   UniqueHandle process(processInfo.hProcess);

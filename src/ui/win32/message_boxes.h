@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "launcher/window_operations.h"
+#include "ui/dialogs.h"
 
 namespace cindermoor::win32 {
 

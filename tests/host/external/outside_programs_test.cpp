@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "external/recording_programs.h"
-#include "state/memory_registry.h"
-#include "state/memory_settings_store.h"
+#include "doubles/recording_programs.h"
+#include "doubles/memory_registry.h"
+#include "doubles/memory_settings_store.h"
 
 namespace cindermoor {
 namespace {
@@ -150,11 +150,11 @@ TEST_F(OutsideProgramsTest, FoldersAreReadAfreshEachTime) {
 
 TEST_F(OutsideProgramsTest, NothingIsStartedByBareNameWithoutAFolder) {
   programs.StopVoiceClient();  // no voice client installed: nothing to shut down
-  EXPECT_THROW(programs.StartVoiceClient(" /join1 a/b c"), StartError);
+  EXPECT_THROW(programs.StartVoiceClient(" /join1 a/b c"), FatalError);
   try {
     programs.StartGame(" +connect 1.2.3.4:28001");
     ADD_FAILURE() << "StartGame started without a game folder";
-  } catch (const StartError& error) {
+  } catch (const FatalError& error) {
     EXPECT_NE(std::string(error.what()).find("The game's folder is not set."), std::string::npos)
         << error.what();
   }

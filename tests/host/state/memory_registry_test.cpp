@@ -1,5 +1,5 @@
 // The in-memory registry behaves as the Windows one where the program depends on it.
-#include "state/memory_registry.h"
+#include "doubles/memory_registry.h"
 
 #include <gtest/gtest.h>
 

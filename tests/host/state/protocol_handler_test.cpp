@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "state/memory_registry.h"
-#include "state/memory_settings_store.h"
+#include "doubles/memory_registry.h"
+#include "doubles/memory_settings_store.h"
 
 namespace cindermoor {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "external/outside_programs.h"
-#include "external/recording_programs.h"
+#include "doubles/recording_programs.h"
 #include "host/ui/main_form_fakes.h"
 #include "state/launcher_settings.h"
-#include "state/memory_registry.h"
-#include "state/memory_settings_store.h"
+#include "doubles/memory_registry.h"
+#include "doubles/memory_settings_store.h"
 #include "state/protocol_handler.h"
 #include "ui/main_form.h"
 

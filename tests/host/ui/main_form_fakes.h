@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/window_operations.h"
+#include "ui/dialogs.h"
 #include "ui/main_form_view.h"
 #include "ui/program_control.h"
 

@@ -21,7 +21,7 @@ class RecordingQuitView : public QuitFormView {
 
 class RefusingStarter : public ProgramStarter {
  public:
-  void Start(const ProgramStart&) override { throw StartError("roger.exe cannot be started"); }
+  void Start(const ProgramStart&) override { throw FatalError("roger.exe cannot be started"); }
   bool FileExists(const std::string&) override { return false; }
 };
 
@@ -104,7 +104,7 @@ TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
   RecordingQuitView view;
   QuitForm form(world.settings, programs, world.program, view);
 
-  EXPECT_THROW(form.Label1_Click(), StartError);
+  EXPECT_THROW(form.Label1_Click(), FatalError);
 
   EXPECT_EQ(view.captions, std::vector<std::string>{kShuttingDown});
   EXPECT_EQ(world.program.ends, 0);

@@ -13,9 +13,9 @@
 
 #include "external/outside_programs.h"
 #include "external/win32/program_starter_win32.h"
-#include "external/recording_programs.h"
-#include "state/memory_registry.h"
-#include "state/memory_settings_store.h"
+#include "doubles/recording_programs.h"
+#include "doubles/memory_registry.h"
+#include "doubles/memory_settings_store.h"
 #include "win32/text.h"
 
 namespace cindermoor {
@@ -160,7 +160,7 @@ TEST_F(StandInStartsTest, TheLaunchersOwnFolderIsNotSearched) {
     starter_.Start(
         {expectedPath, Utf8(gameFolder_), "tribes.exe +connect h:1", ShowCommand::Normal});
     ADD_FAILURE() << "a program was started although the game folder has none";
-  } catch (const StartError& error) {
+  } catch (const FatalError& error) {
     const std::string message = error.what();
     EXPECT_NE(message.find(expectedPath), std::string::npos) << message;
     EXPECT_NE(message.find("(error 2)"), std::string::npos) << message;
@@ -173,7 +173,7 @@ TEST_F(StandInStartsTest, AMissingFolderIsNamedWithTheReason) {
   try {
     starter_.Start({missing + "\\roger.exe", missing, "roger.exe", ShowCommand::Normal});
     ADD_FAILURE() << "starting from a missing folder succeeded";
-  } catch (const StartError& error) {
+  } catch (const FatalError& error) {
     const std::string message = error.what();
     EXPECT_NE(message.find(missing), std::string::npos) << message;
     EXPECT_NE(message.find("(error 2)"), std::string::npos) << message;

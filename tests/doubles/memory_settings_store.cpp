@@ -1,4 +1,4 @@
-#include "state/memory_settings_store.h"
+#include "doubles/memory_settings_store.h"
 
 namespace cindermoor {
 

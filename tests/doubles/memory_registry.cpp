@@ -1,4 +1,4 @@
-#include "state/memory_registry.h"
+#include "doubles/memory_registry.h"
 
 #include <algorithm>
 #include <cctype>

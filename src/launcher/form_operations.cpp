@@ -3,9 +3,9 @@
 namespace cindermoor {
 
 void FormOperations::FillVoiceFields(const VoiceFields& fields) {
-  main_.SetText(MainControl::Text1, fields.server);
-  main_.SetText(MainControl::Text2, fields.channel);
-  main_.SetText(MainControl::Text3, fields.password);
+  main_.SetText(MainControl::ServerBox, fields.server);
+  main_.SetText(MainControl::ChannelBox, fields.channel);
+  main_.SetText(MainControl::PasswordBox, fields.password);
 }
 
 // The option's own handler enables or disables the boxes only when the choice changes, so
@@ -13,21 +13,21 @@ void FormOperations::FillVoiceFields(const VoiceFields& fields) {
 void FormOperations::SelectVoiceMode(VoiceMode mode) {
   const bool ownServer = mode == VoiceMode::OwnServer;
   if (ownServer) {
-    main_.SelectOption2();
+    main_.SelectOwnServer();
   } else {
-    main_.SelectOption1();
+    main_.SelectCommunityServer();
   }
   main_.SetBoxesEnabled(ownServer);
 }
 
 void FormOperations::ShowInstallState(bool installed) {
-  main_.SetPictureVisible(MainControl::Image5, !installed);
-  main_.SetPictureVisible(MainControl::Image4, installed);
+  main_.SetPictureVisible(MainControl::InstallButton, !installed);
+  main_.SetPictureVisible(MainControl::UninstallButton, installed);
 }
 
 VoiceFields FormOperations::ReadVoiceFields() const {
-  return {main_.Text(MainControl::Text1), main_.Text(MainControl::Text2),
-          main_.Text(MainControl::Text3)};
+  return {main_.Text(MainControl::ServerBox), main_.Text(MainControl::ChannelBox),
+          main_.Text(MainControl::PasswordBox)};
 }
 
 }  // namespace cindermoor

@@ -14,13 +14,13 @@ class FormOperations : public WindowOperations {
                  std::function<void()> showQuit)
       : main_(main), showLocator_(std::move(showLocator)), showQuit_(std::move(showQuit)) {}
 
-  void ShowGameFolder(const std::string& folder) override { main_.SetLabel8(folder); }
+  void ShowGameFolder(const std::string& folder) override { main_.ShowGameFolder(folder); }
   void FillVoiceFields(const VoiceFields& fields) override;
-  void SetLaunchBox(int value) override { main_.SetCheck1(value); }
+  void SetLaunchBox(int value) override { main_.SetLaunchBox(value); }
   void SelectVoiceMode(VoiceMode mode) override;
   void ShowInstallState(bool installed) override;
   void Compact() override { main_.Compact(); }
-  int LaunchBox() const override { return main_.Check1(); }
+  int LaunchBox() const override { return main_.LaunchBox(); }
   VoiceFields ReadVoiceFields() const override;
   void HideMainWindow() override { main_.Hide(); }
   void ShowLocatorWindow() override { showLocator_(); }

@@ -124,7 +124,7 @@ class Startup {
 
 }  // namespace
 
-StartupOutcome Form_Load(StartupServices services, const std::string& link) {
+StartupOutcome RunStartup(StartupServices services, const std::string& link) {
   return Startup(services, link).Run();
 }
 

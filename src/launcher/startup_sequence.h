@@ -30,6 +30,6 @@ enum class StartupOutcome {
 };
 
 // Runs the start-up steps in order. Program start failures (FatalError) propagate.
-StartupOutcome Form_Load(StartupServices services, const std::string& link);
+StartupOutcome RunStartup(StartupServices services, const std::string& link);
 
 }  // namespace cindermoor

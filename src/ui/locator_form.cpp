@@ -92,11 +92,11 @@ void LocatorForm::FillFirstTime() {
   });
   SelectDrive(current == drives_.end() ? std::string() : *current);
   // The program's own folder can be read; should it not be, the chain alone still shows it.
-  if (!SetDirPath(folder)) {
-    dirPath_ = folder;
-    dirEntries_ = ChainOf(folder);
-    view_.SetFolders(dirEntries_, dirEntries_.size() - 1);
-    Dir1_Change();
+  if (!MoveFolderList(folder)) {
+    folderPath_ = folder;
+    folderList_ = ChainOf(folder);
+    view_.SetFolders(folderList_, folderList_.size() - 1);
+    OnFolderChanged();
   }
 }
 
@@ -108,7 +108,7 @@ void LocatorForm::SelectDrive(const std::string& drive) {
 
 // A drive that is not ready, or whose current folder cannot be read, leaves all three lists
 // where they were.
-void LocatorForm::Drive1_Change(const std::string& drive) {
+void LocatorForm::OnDriveChosen(const std::string& drive) {
   const std::string letter = DriveLetterOf(drive);
   const auto folder = fileSystem_.CurrentFolderOf(letter);
   if (!folder) {
@@ -116,56 +116,56 @@ void LocatorForm::Drive1_Change(const std::string& drive) {
     SelectDrive(drive_);
     return;
   }
-  if (!SetDirPath(Normalised(*folder))) {
+  if (!MoveFolderList(Normalised(*folder))) {
     SelectDrive(drive_);
     return;
   }
   SelectDrive(drive);
-  SetFilePath(dirPath_);
+  ShowFilesIn(folderPath_);
 }
 
-void LocatorForm::OpenFolder(const std::string& path) { SetDirPath(Normalised(path)); }
+void LocatorForm::OpenFolder(const std::string& path) { MoveFolderList(Normalised(path)); }
 
-// Moves the folder list and raises Dir1_Change; false, with a notice, when the folder
+// Moves the folder list and raises OnFolderChanged; false, with a notice, when the folder
 // cannot be read.
-bool LocatorForm::SetDirPath(const std::string& path) {
-  if (path == dirPath_) return true;
+bool LocatorForm::MoveFolderList(const std::string& path) {
+  if (path == folderPath_) return true;
   auto subFolders = fileSystem_.SubFolders(path);
   if (!subFolders) {
     view_.ShowMessage("The folder " + path + " cannot be opened.");
     return false;
   }
   SortIgnoringCase(*subFolders);
-  dirPath_ = path;
-  dirEntries_ = ChainOf(path);
-  const size_t current = dirEntries_.size() - 1;
-  const int depth = static_cast<int>(dirEntries_.size());
+  folderPath_ = path;
+  folderList_ = ChainOf(path);
+  const size_t current = folderList_.size() - 1;
+  const int depth = static_cast<int>(folderList_.size());
   for (const std::string& name : *subFolders) {
-    dirEntries_.push_back({name, JoinFolder(path, name), depth});
+    folderList_.push_back({name, JoinFolder(path, name), depth});
   }
-  view_.SetFolders(dirEntries_, current);
-  Dir1_Change();
+  view_.SetFolders(folderList_, current);
+  OnFolderChanged();
   return true;
 }
 
-void LocatorForm::Dir1_Change() { SetFilePath(dirPath_); }
+void LocatorForm::OnFolderChanged() { ShowFilesIn(folderPath_); }
 
-void LocatorForm::SetFilePath(const std::string& path) {
-  filePath_ = path;
+void LocatorForm::ShowFilesIn(const std::string& path) {
+  fileListFolder_ = path;
   files_ = fileSystem_.FilesMatching(path, kGamePattern);
   SortIgnoringCase(files_);
   view_.SetFiles(files_);
 }
 
 // Whatever folder the file list shows is stored; the game's start reports a wrong one.
-void LocatorForm::Image2_Click() {
-  settings_.Write(setting::kTribesPath, filePath_);
-  mainForm_.SetLabel8(filePath_);
+void LocatorForm::OnOkClicked() {
+  settings_.Write(setting::kTribesPath, fileListFolder_);
+  mainForm_.ShowGameFolder(fileListFolder_);
   ReturnToMainWindow();
 }
 
 // Closing is leaving without OK: nothing is stored.
-void LocatorForm::Form_Close() { ReturnToMainWindow(); }
+void LocatorForm::OnCloseRequested() { ReturnToMainWindow(); }
 
 void LocatorForm::ReturnToMainWindow() {
   visible_ = false;

@@ -44,28 +44,28 @@ class LocatorForm {
   // The first showing puts all three lists at the program's current drive and folder; later
   // showings find them where the user left them.
   void Show();
-  // Another drive was chosen in Drive1; drive is the list's text, such as "d: [label]".
-  void Drive1_Change(const std::string& drive);
-  // An entry of Dir1 was opened (double-clicked).
+  // Another drive was chosen in the drive list; drive is the list's text, such as "d: [label]".
+  void OnDriveChosen(const std::string& drive);
+  // An entry of the folder list was opened (double-clicked).
   void OpenFolder(const std::string& path);
   // OK.
-  void Image2_Click();
+  void OnOkClicked();
   // The system asked the window to close (Alt+F4).
-  void Form_Close();
+  void OnCloseRequested();
 
   const std::vector<std::string>& Drives() const { return drives_; }
   const std::string& Drive() const { return drive_; }
-  const std::string& DirPath() const { return dirPath_; }
-  const std::vector<FolderEntry>& DirEntries() const { return dirEntries_; }
-  const std::string& FilePath() const { return filePath_; }
+  const std::string& FolderPath() const { return folderPath_; }
+  const std::vector<FolderEntry>& FolderList() const { return folderList_; }
+  const std::string& FileListFolder() const { return fileListFolder_; }
   const std::vector<std::string>& Files() const { return files_; }
   bool IsVisible() const { return visible_; }
 
  private:
   void FillFirstTime();
-  bool SetDirPath(const std::string& path);
-  void Dir1_Change();
-  void SetFilePath(const std::string& path);
+  bool MoveFolderList(const std::string& path);
+  void OnFolderChanged();
+  void ShowFilesIn(const std::string& path);
   void SelectDrive(const std::string& drive);
   void ReturnToMainWindow();
 
@@ -77,9 +77,9 @@ class LocatorForm {
   bool visible_ = false;
   std::vector<std::string> drives_;
   std::string drive_;
-  std::string dirPath_;
-  std::vector<FolderEntry> dirEntries_;
-  std::string filePath_;
+  std::string folderPath_;
+  std::vector<FolderEntry> folderList_;
+  std::string fileListFolder_;
   std::vector<std::string> files_;
 };
 

@@ -18,8 +18,8 @@ constexpr const char* kInstallFailedTitle = "Error!";
 
 size_t BoxIndex(MainControl box) {
   switch (box) {
-    case MainControl::Text1: return 0;
-    case MainControl::Text2: return 1;
+    case MainControl::ServerBox: return 0;
+    case MainControl::ChannelBox: return 1;
     default: return 2;
   }
 }
@@ -39,46 +39,46 @@ void MainForm::SetText(MainControl box, const std::string& text) {
   texts_[index] = text;
   view_.SetText(box, text);
   switch (index) {
-    case 0: Text1_Change(); break;
-    case 1: Text2_Change(); break;
-    default: Text3_Change(); break;
+    case 0: OnServerChanged(); break;
+    case 1: OnChannelChanged(); break;
+    default: OnPasswordChanged(); break;
   }
 }
 
-void MainForm::SetCheck1(int value) {
-  if (check1_ == value) return;
-  check1_ = value;
-  view_.SetChecked(MainControl::Check1, value == 1);
-  Check1_Click();
+void MainForm::SetLaunchBox(int value) {
+  if (launchBox_ == value) return;
+  launchBox_ = value;
+  view_.SetChecked(MainControl::LaunchBox, value == 1);
+  OnLaunchBoxChanged();
 }
 
-void MainForm::SelectOption1() {
-  if (option1_) return;
-  option1_ = true;
-  option2_ = false;
-  view_.SetChecked(MainControl::Option1, true);
-  view_.SetChecked(MainControl::Option2, false);
-  Option1_Click();
+void MainForm::SelectCommunityServer() {
+  if (communityServer_) return;
+  communityServer_ = true;
+  ownServer_ = false;
+  view_.SetChecked(MainControl::CommunityOption, true);
+  view_.SetChecked(MainControl::OwnServerOption, false);
+  OnCommunityServerChosen();
 }
 
-void MainForm::SelectOption2() {
-  if (option2_) return;
-  option2_ = true;
-  option1_ = false;
-  view_.SetChecked(MainControl::Option2, true);
-  view_.SetChecked(MainControl::Option1, false);
-  Option2_Click();
+void MainForm::SelectOwnServer() {
+  if (ownServer_) return;
+  ownServer_ = true;
+  communityServer_ = false;
+  view_.SetChecked(MainControl::OwnServerOption, true);
+  view_.SetChecked(MainControl::CommunityOption, false);
+  OnOwnServerChosen();
 }
 
 void MainForm::SetPictureVisible(MainControl picture, bool visible) {
-  bool& shown = picture == MainControl::Image5 ? image5Visible_ : image4Visible_;
+  bool& shown = picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
   shown = visible;
   view_.SetVisible(picture, visible);
 }
 
-void MainForm::SetLabel8(const std::string& caption) {
-  label8_ = caption;
-  view_.SetText(MainControl::Label8, caption);
+void MainForm::ShowGameFolder(const std::string& caption) {
+  gameFolder_ = caption;
+  view_.SetText(MainControl::GameFolderLabel, caption);
 }
 
 void MainForm::Compact() {
@@ -101,29 +101,29 @@ const std::string& MainForm::Text(MainControl box) const { return texts_[BoxInde
 bool MainForm::Enabled(MainControl box) const { return enabled_[BoxIndex(box)]; }
 
 bool MainForm::PictureVisible(MainControl picture) const {
-  return picture == MainControl::Image5 ? image5Visible_ : image4Visible_;
+  return picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
 }
 
-void MainForm::Check1_Click() {
-  services_.settings.Write(setting::kRogerWilcoLaunch, std::to_string(check1_));
+void MainForm::OnLaunchBoxChanged() {
+  services_.settings.Write(setting::kRogerWilcoLaunch, std::to_string(launchBox_));
 }
 
-void MainForm::Option1_Click() {
+void MainForm::OnCommunityServerChosen() {
   SetBoxesEnabled(false);
   services_.settings.Write(setting::kUseTWRW, "1");
 }
 
-void MainForm::Option2_Click() {
+void MainForm::OnOwnServerChosen() {
   SetBoxesEnabled(true);
   services_.settings.Write(setting::kUseTWRW, "0");
 }
 
-void MainForm::Text1_Change() { services_.settings.Write(setting::kServer, texts_[0]); }
-void MainForm::Text2_Change() { services_.settings.Write(setting::kChannel, texts_[1]); }
-void MainForm::Text3_Change() { services_.settings.Write(setting::kPassword, texts_[2]); }
+void MainForm::OnServerChanged() { services_.settings.Write(setting::kServer, texts_[0]); }
+void MainForm::OnChannelChanged() { services_.settings.Write(setting::kChannel, texts_[1]); }
+void MainForm::OnPasswordChanged() { services_.settings.Write(setting::kPassword, texts_[2]); }
 
 void MainForm::SetBoxesEnabled(bool enabled) {
-  for (MainControl box : {MainControl::Text1, MainControl::Text2, MainControl::Text3}) {
+  for (MainControl box : {MainControl::ServerBox, MainControl::ChannelBox, MainControl::PasswordBox}) {
     enabled_[BoxIndex(box)] = enabled;
     view_.SetEnabled(box, enabled);
   }
@@ -131,31 +131,31 @@ void MainForm::SetBoxesEnabled(bool enabled) {
 
 void MainForm::ShowInstallButton(bool installShown) {
   if (installShown) {
-    SetPictureVisible(MainControl::Image5, true);
-    SetPictureVisible(MainControl::Image4, false);
+    SetPictureVisible(MainControl::InstallButton, true);
+    SetPictureVisible(MainControl::UninstallButton, false);
   } else {
-    SetPictureVisible(MainControl::Image5, false);
-    SetPictureVisible(MainControl::Image4, true);
+    SetPictureVisible(MainControl::InstallButton, false);
+    SetPictureVisible(MainControl::UninstallButton, true);
   }
 }
 
-void MainForm::Image1_Click() { services_.programs.OpenWebPage(ProductPage("/")); }
+void MainForm::OnLogoClicked() { services_.programs.OpenWebPage(ProductPage("/")); }
 
-void MainForm::Image2_Click() {
+void MainForm::OnOkClicked() {
   services_.protocol.ReregisterProtocol();
   Hide();
   services_.program.EndProgram();
 }
 
 // Un-Install asks nothing and swaps the buttons back.
-void MainForm::Image4_Click() {
+void MainForm::OnUninstallClicked() {
   services_.protocol.UninstallProtocol();
   ShowInstallButton(true);
 }
 
 // Install offers the buddy list sign-up, then swaps the buttons. When Windows refused every
 // write the buttons stay, so Install is offered again.
-void MainForm::Image5_Click() {
+void MainForm::OnInstallClicked() {
   if (!services_.protocol.InstallProtocol()) {
     services_.dialogs.ShowMessage(kInstallFailed, kInstallFailedTitle);
     return;
@@ -166,7 +166,7 @@ void MainForm::Image5_Click() {
   ShowInstallButton(false);
 }
 
-void MainForm::Image6_Click() {
+void MainForm::OnChangeFolderClicked() {
   Hide();
   services_.showLocatorWindow();
 }

@@ -31,53 +31,53 @@ class MainForm {
 
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(MainControl box, const std::string& text);
-  void SetCheck1(int value);
-  void SelectOption1();
-  void SelectOption2();
+  void SetLaunchBox(int value);
+  void SelectCommunityServer();
+  void SelectOwnServer();
   void SetPictureVisible(MainControl picture, bool visible);
-  // Enables or disables Text1, Text2 and Text3, in that order.
+  // Enables or disables the server, channel and password boxes, in that order.
   void SetBoxesEnabled(bool enabled);
-  void SetLabel8(const std::string& caption);
+  void ShowGameFolder(const std::string& caption);
   void Compact();
   void Show();
   void Hide();
 
   const std::string& Text(MainControl box) const;
   bool Enabled(MainControl box) const;
-  int Check1() const { return check1_; }
-  bool Option1() const { return option1_; }
-  bool Option2() const { return option2_; }
+  int LaunchBox() const { return launchBox_; }
+  bool CommunityServerSelected() const { return communityServer_; }
+  bool OwnServerSelected() const { return ownServer_; }
   bool PictureVisible(MainControl picture) const;
-  const std::string& Label8() const { return label8_; }
+  const std::string& GameFolder() const { return gameFolder_; }
   bool IsCompact() const { return compact_; }
   bool IsVisible() const { return visible_; }
 
   // Clicks on the picture buttons.
-  void Image1_Click();
-  void Image2_Click();
-  void Image4_Click();
-  void Image5_Click();
-  void Image6_Click();
+  void OnLogoClicked();
+  void OnOkClicked();
+  void OnUninstallClicked();
+  void OnInstallClicked();
+  void OnChangeFolderClicked();
 
  private:
-  void Check1_Click();
-  void Option1_Click();
-  void Option2_Click();
-  void Text1_Change();
-  void Text2_Change();
-  void Text3_Change();
+  void OnLaunchBoxChanged();
+  void OnCommunityServerChosen();
+  void OnOwnServerChosen();
+  void OnServerChanged();
+  void OnChannelChanged();
+  void OnPasswordChanged();
   void ShowInstallButton(bool installShown);
 
   MainFormServices services_;
   MainFormView& view_;
   std::array<std::string, 3> texts_;
   std::array<bool, 3> enabled_{true, true, true};
-  int check1_ = 0;
-  bool option1_ = true;
-  bool option2_ = false;
-  bool image5Visible_ = true;
-  bool image4Visible_ = true;
-  std::string label8_;
+  int launchBox_ = 0;
+  bool communityServer_ = true;
+  bool ownServer_ = false;
+  bool installButtonVisible_ = true;
+  bool uninstallButtonVisible_ = true;
+  std::string gameFolder_;
   bool compact_ = false;
   bool visible_ = false;
 };

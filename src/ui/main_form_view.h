@@ -5,7 +5,17 @@
 
 namespace cindermoor {
 
-enum class MainControl { Text1, Text2, Text3, Check1, Option1, Option2, Image5, Image4, Label8 };
+enum class MainControl {
+  ServerBox,
+  ChannelBox,
+  PasswordBox,
+  LaunchBox,
+  CommunityOption,
+  OwnServerOption,
+  InstallButton,
+  UninstallButton,
+  GameFolderLabel,
+};
 
 class MainFormView {
  public:

@@ -16,46 +16,46 @@ inline constexpr int kCompactClientHeight = 3090;
 
 inline constexpr int kFrameLeft = 120;
 inline constexpr int kFrameTop = 4080;
-inline constexpr TwipRect kFrame1{kFrameLeft, kFrameTop, 4575, 2175};
+inline constexpr TwipRect kVoiceFrame{kFrameLeft, kFrameTop, 4575, 2175};
 
-// Controls inside Frame1, placed from the frame's corner.
+// Controls inside the voice settings frame, placed from the frame's corner.
 constexpr TwipRect InFrame(int left, int top, int width, int height) {
   return {kFrameLeft + left, kFrameTop + top, width, height};
 }
-inline constexpr TwipRect kText3 = InFrame(1200, 1080, 3255, 285);
-inline constexpr TwipRect kText2 = InFrame(1200, 720, 3255, 285);
-inline constexpr TwipRect kText1 = InFrame(1200, 360, 3255, 285);
-inline constexpr TwipRect kOption2 = InFrame(840, 1800, 2895, 255);
-inline constexpr TwipRect kOption1 = InFrame(840, 1560, 3255, 255);
-inline constexpr TwipRect kLabel7 = InFrame(360, 1080, 735, 255);
-inline constexpr TwipRect kLabel6 = InFrame(240, 720, 855, 255);
-inline constexpr TwipRect kLabel4 = InFrame(480, 360, 615, 255);
+inline constexpr TwipRect kPasswordBox = InFrame(1200, 1080, 3255, 285);
+inline constexpr TwipRect kChannelBox = InFrame(1200, 720, 3255, 285);
+inline constexpr TwipRect kServerBox = InFrame(1200, 360, 3255, 285);
+inline constexpr TwipRect kOwnServerOption = InFrame(840, 1800, 2895, 255);
+inline constexpr TwipRect kCommunityOption = InFrame(840, 1560, 3255, 255);
+inline constexpr TwipRect kPasswordLabel = InFrame(360, 1080, 735, 255);
+inline constexpr TwipRect kChannelLabel = InFrame(240, 720, 855, 255);
+inline constexpr TwipRect kServerLabel = InFrame(480, 360, 615, 255);
 
-inline constexpr TwipRect kCheck1{840, 3360, 255, 255};
-inline constexpr TwipRect kLabel1{240, 2280, 4455, 855};
-inline constexpr TwipRect kLabel2{1080, 3360, 3135, 255};
-inline constexpr TwipRect kLabel8{1200, 1920, 3495, 255};
+inline constexpr TwipRect kLaunchBox{840, 3360, 255, 255};
+inline constexpr TwipRect kNoticeLabel{240, 2280, 4455, 855};
+inline constexpr TwipRect kLaunchQuestionLabel{1080, 3360, 3135, 255};
+inline constexpr TwipRect kGameFolderLabel{1200, 1920, 3495, 255};
 
 // Picture positions; their size is the bitmap's own.
-inline constexpr TwipPoint kImage6Position{120, 1800};
-inline constexpr TwipPoint kImage5Position{2040, 1200};
-inline constexpr TwipPoint kImage4Position{1440, 1080};
-inline constexpr TwipPoint kImage2Position{4200, 120};
-inline constexpr TwipPoint kImage1Position{1320, 0};
+inline constexpr TwipPoint kChangeButtonPosition{120, 1800};
+inline constexpr TwipPoint kInstallButtonPosition{2040, 1200};
+inline constexpr TwipPoint kUninstallButtonPosition{1440, 1080};
+inline constexpr TwipPoint kOkButtonPosition{4200, 120};
+inline constexpr TwipPoint kLogoPosition{1320, 0};
 
 // The two olive rules run from x 120 to 4800.
 inline constexpr int kRuleLeft = 120;
 inline constexpr int kRuleRight = 4800;
-inline constexpr int kLine1Y = 3240;
-inline constexpr int kLine2Y = 3720;
+inline constexpr int kUpperRuleY = 3240;
+inline constexpr int kLowerRuleY = 3720;
 
 inline constexpr const char* kCaption = ".: Cindermoor :.";
 inline constexpr const char* kFrameCaption = "Roger Wilco Settings";
 inline constexpr const char* kCheckCaption = "Check1";
-inline constexpr const char* kLaunchQuestion = "Launch RogerWilco on game connection?";
-inline constexpr const char* kOwnServerOption = "Use your own RogerWilco server.";
+inline constexpr const char* kLaunchQuestionText = "Launch RogerWilco on game connection?";
+inline constexpr const char* kOwnServerOptionText = "Use your own RogerWilco server.";
 
-inline std::string CommunityOption() {
+inline std::string CommunityOptionText() {
   return std::string("Use ") + config::kCommunitySiteName + " RW server.";
 }
 

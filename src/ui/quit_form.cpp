@@ -39,7 +39,7 @@ bool QuitForm::VoiceClientWanted() {
 
 // A failing shutdown start propagates: the caller reports it and ends the run, so
 // "Thank-you!" is not shown then.
-void QuitForm::Label1_Click() {
+void QuitForm::OnQuitClicked() {
   if (VoiceClientWanted()) {
     SetCaption(kShuttingDown);
     programs_.StopVoiceClient();

@@ -25,8 +25,8 @@ class QuitForm {
 
   void Show();
   // A click anywhere on the text line, or a request to close the window.
-  void Label1_Click();
-  // Label1's caption.
+  void OnQuitClicked();
+  // The text line's caption.
   const std::string& Caption() const { return caption_; }
 
  private:

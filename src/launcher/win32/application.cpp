@@ -68,7 +68,7 @@ int Application::Run(const std::string& link) {
   FormOperations windows(mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   StartupOutcome outcome = StartupOutcome::End;
   try {
-    outcome = Form_Load({settings_, programs_, protocol_, windows, dialogs_}, link);
+    outcome = RunStartup({settings_, programs_, protocol_, windows, dialogs_}, link);
   } catch (const std::exception& failure) {
     dialogs_.ShowMessage(failure.what(), "Cindermoor Launcher");
     return 1;

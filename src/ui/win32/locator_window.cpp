@@ -12,17 +12,17 @@ constexpr wchar_t kClassName[] = L"CindermoorLocatorWindow";
 // Not drawn, as the window has no title bar; the taskbar and window lists show it.
 constexpr wchar_t kTitle[] = L"Location of Tribes.exe";
 
-enum ControlId : int { kDrive1Id = 100, kDir1Id, kFile1Id, kLabel1Id, kImage2Id };
+enum ControlId : int { kDriveListId = 100, kFolderListId, kFileListId, kInstructionId, kOkButtonId };
 
 // Fixed design, in twips from the client area's top-left corner.
 constexpr int kClientWidth = 6255;
 constexpr int kClientHeight = 4095;
-constexpr TwipRect kFile1{3120, 600, 3015, 2955};
-constexpr TwipRect kDir1{120, 600, 3015, 3015};
-constexpr TwipRect kDrive1{120, 3720, 6015, 315};
-constexpr TwipRect kLabel1{840, 240, 5175, 255};
-constexpr int kImage2Left = 120;
-constexpr int kImage2Top = 120;
+constexpr TwipRect kFileList{3120, 600, 3015, 2955};
+constexpr TwipRect kFolderList{120, 600, 3015, 3015};
+constexpr TwipRect kDriveList{120, 3720, 6015, 315};
+constexpr TwipRect kInstructionLabel{840, 240, 5175, 255};
+constexpr int kOkButtonLeft = 120;
+constexpr int kOkButtonTop = 120;
 // How many drives the open drop-down shows before it scrolls.
 constexpr int kDropDownLines = 8;
 
@@ -72,25 +72,25 @@ void LocatorWindow::Create(LocatorForm& form) {
   CreateControls();
 }
 
-// Created in the keyboard order: Drive1, Dir1, File1, then the label, which takes no focus.
+// Created in the keyboard order: the drive, folder and file lists, then the label, which takes no focus.
 void LocatorWindow::CreateControls() {
   // A combo box's height includes its open list.
-  const int fieldHeight = Px(kDrive1.height);
-  const RECT openCombo{Px(kDrive1.left), Px(kDrive1.top), Px(kDrive1.left) + Px(kDrive1.width),
-                       Px(kDrive1.top) + fieldHeight * (1 + kDropDownLines)};
-  HWND drive1 = AddChildInPixels(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                                 kDrive1Id, openCombo);
-  FitClosedHeight(drive1, fieldHeight);
-  AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kDir1Id, kDir1);
-  AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFile1Id, kFile1);
-  AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kLabel1Id, kLabel1);
-  CreatePictureControl(window_, kImage2Id, Picture::OkButton, Px(kImage2Left), Px(kImage2Top),
+  const int fieldHeight = Px(kDriveList.height);
+  const RECT openCombo{Px(kDriveList.left), Px(kDriveList.top), Px(kDriveList.left) + Px(kDriveList.width),
+                       Px(kDriveList.top) + fieldHeight * (1 + kDropDownLines)};
+  HWND driveList = AddChildInPixels(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                                 kDriveListId, openCombo);
+  FitClosedHeight(driveList, fieldHeight);
+  AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFolderListId, kFolderList);
+  AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFileListId, kFileList);
+  AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kInstructionId, kInstructionLabel);
+  CreatePictureControl(window_, kOkButtonId, Picture::OkButton, Px(kOkButtonLeft), Px(kOkButtonTop),
                        Dpi());
 }
 
 void LocatorWindow::FillList(int id, const std::vector<std::wstring>& lines, int selected) {
   HWND list = ::GetDlgItem(window_, id);
-  const bool combo = id == kDrive1Id;
+  const bool combo = id == kDriveListId;
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   ::SendMessageW(list, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
   for (const std::wstring& line : lines) {
@@ -103,21 +103,21 @@ void LocatorWindow::FillList(int id, const std::vector<std::wstring>& lines, int
 }
 
 void LocatorWindow::SetDrives(const std::vector<std::string>& drives) {
-  FillList(kDrive1Id, Widened(drives), -1);
+  FillList(kDriveListId, Widened(drives), -1);
 }
 
 void LocatorWindow::SelectDrive(int index) {
-  ::SendDlgItemMessageW(window_, kDrive1Id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendDlgItemMessageW(window_, kDriveListId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void LocatorWindow::SetFolders(const std::vector<FolderEntry>& entries, size_t current) {
   std::vector<std::wstring> lines;
   for (const FolderEntry& entry : entries) lines.push_back(FolderLine(entry));
-  FillList(kDir1Id, lines, static_cast<int>(current));
+  FillList(kFolderListId, lines, static_cast<int>(current));
 }
 
 void LocatorWindow::SetFiles(const std::vector<std::string>& files) {
-  FillList(kFile1Id, Widened(files), -1);
+  FillList(kFileListId, Widened(files), -1);
 }
 
 void LocatorWindow::ShowMessage(const std::string& text) {
@@ -139,14 +139,14 @@ LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       HDC dc = reinterpret_cast<HDC>(wParam);
       ::SetTextColor(dc, kYellow);
       ::SetBkColor(dc, kBlack);
-      if (::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kLabel1Id) {
+      if (::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kInstructionId) {
         ::SetBkMode(dc, TRANSPARENT);
       }
       return reinterpret_cast<LRESULT>(BlackBrush());
     }
     // Closing from the keyboard leaves as OK does, but stores nothing.
     case WM_CLOSE:
-      GuardedCall(window_, [this] { form_->Form_Close(); });
+      GuardedCall(window_, [this] { form_->OnCloseRequested(); });
       return 0;
   }
   return DefaultHandling(message, wParam, lParam);
@@ -154,24 +154,24 @@ LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 // A single click in the folder list only highlights; a double click opens.
 void LocatorWindow::OnCommand(int id, int code) {
-  if (id == kDrive1Id && code == CBN_SELCHANGE) {
-    const auto index = ::SendDlgItemMessageW(window_, kDrive1Id, CB_GETCURSEL, 0, 0);
+  if (id == kDriveListId && code == CBN_SELCHANGE) {
+    const auto index = ::SendDlgItemMessageW(window_, kDriveListId, CB_GETCURSEL, 0, 0);
     if (index >= 0 && static_cast<size_t>(index) < form_->Drives().size()) {
-      form_->Drive1_Change(form_->Drives()[static_cast<size_t>(index)]);
+      form_->OnDriveChosen(form_->Drives()[static_cast<size_t>(index)]);
     }
-  } else if (id == kDir1Id && code == LBN_DBLCLK) {
-    const auto index = ::SendDlgItemMessageW(window_, kDir1Id, LB_GETCURSEL, 0, 0);
-    if (index >= 0 && static_cast<size_t>(index) < form_->DirEntries().size()) {
+  } else if (id == kFolderListId && code == LBN_DBLCLK) {
+    const auto index = ::SendDlgItemMessageW(window_, kFolderListId, LB_GETCURSEL, 0, 0);
+    if (index >= 0 && static_cast<size_t>(index) < form_->FolderList().size()) {
       // Copied: opening rebuilds the entries.
-      const std::string path = form_->DirEntries()[static_cast<size_t>(index)].path;
+      const std::string path = form_->FolderList()[static_cast<size_t>(index)].path;
       form_->OpenFolder(path);
     }
-  } else if (id == kImage2Id && code == BN_CLICKED) {
-    form_->Image2_Click();
+  } else if (id == kOkButtonId && code == BN_CLICKED) {
+    form_->OnOkClicked();
   }
 }
 
-// Shape1: a yellow frame around the whole client area.
+// A yellow frame around the whole client area.
 void LocatorWindow::Paint(HDC dc) const {
   UniqueHpen pen(::CreatePen(PS_INSIDEFRAME, ScaleForDpi(1, Dpi()), kYellow));
   SelectedObject selectedPen(dc, pen.get());

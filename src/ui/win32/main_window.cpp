@@ -14,9 +14,9 @@ namespace layout = main_layout;
 constexpr wchar_t kClassName[] = L"CindermoorMainWindow";
 
 enum ControlId : int {
-  kCheck1 = 100, kFrame1, kLabel4, kLabel6, kLabel7, kOption1, kOption2,
-  kText1, kText2, kText3, kLabel8, kLabel2, kLabel1,
-  kImage6, kImage5, kImage4, kImage2, kImage1,
+  kLaunchBoxId = 100, kVoiceFrameId, kServerLabelId, kChannelLabelId, kPasswordLabelId, kCommunityOptionId, kOwnServerOptionId,
+  kServerBoxId, kChannelBoxId, kPasswordBoxId, kGameFolderLabelId, kLaunchQuestionId, kNoticeId,
+  kChangeButtonId, kInstallButtonId, kUninstallButtonId, kOkButtonId, kLogoId,
 };
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
@@ -29,10 +29,10 @@ constexpr COLORREF kOlive = RGB(128, 128, 0);
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-bool IsEntryBox(int id) { return id == kText1 || id == kText2 || id == kText3; }
+bool IsEntryBox(int id) { return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId; }
 
 MainControl BoxOf(int id) {
-  return id == kText1 ? MainControl::Text1 : id == kText2 ? MainControl::Text2 : MainControl::Text3;
+  return id == kServerBoxId ? MainControl::ServerBox : id == kChannelBoxId ? MainControl::ChannelBox : MainControl::PasswordBox;
 }
 
 }  // namespace
@@ -50,15 +50,15 @@ void MainWindow::CreateFromForm() {
 }
 
 void MainWindow::ShowFormState() {
-  for (MainControl box : {MainControl::Text1, MainControl::Text2, MainControl::Text3}) {
+  for (MainControl box : {MainControl::ServerBox, MainControl::ChannelBox, MainControl::PasswordBox}) {
     SetText(box, form_->Text(box));
     SetEnabled(box, form_->Enabled(box));
   }
-  SetText(MainControl::Label8, form_->Label8());
-  SetChecked(MainControl::Check1, form_->Check1() == 1);
-  SetChecked(MainControl::Option1, form_->Option1());
-  SetChecked(MainControl::Option2, form_->Option2());
-  for (MainControl picture : {MainControl::Image5, MainControl::Image4}) {
+  SetText(MainControl::GameFolderLabel, form_->GameFolder());
+  SetChecked(MainControl::LaunchBox, form_->LaunchBox() == 1);
+  SetChecked(MainControl::CommunityOption, form_->CommunityServerSelected());
+  SetChecked(MainControl::OwnServerOption, form_->OwnServerSelected());
+  for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
     SetVisible(picture, form_->PictureVisible(picture));
   }
   if (form_->IsCompact()) Compact();
@@ -71,36 +71,36 @@ void MainWindow::CreateControls() {
                           const TwipRect& place) {
     return AddChild(cls, text, style, 0, id, place);
   };
-  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kCheck1,
-      layout::kCheck1);
-  add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kFrame1, layout::kFrame1);
-  add(L"STATIC", "Server:", SS_RIGHT | SS_NOPREFIX, kLabel4, layout::kLabel4);
-  add(L"STATIC", "Channel:", SS_RIGHT | SS_NOPREFIX, kLabel6, layout::kLabel6);
-  add(L"STATIC", "Password:", SS_LEFT | SS_NOPREFIX, kLabel7, layout::kLabel7);
-  add(L"BUTTON", layout::CommunityOption(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kOption1,
-      layout::kOption1);
-  add(L"BUTTON", layout::kOwnServerOption, BS_RADIOBUTTON, kOption2, layout::kOption2);
-  for (const auto& [id, rect] : {std::pair{kText1, layout::kText1}, std::pair{kText2, layout::kText2},
-                                 std::pair{kText3, layout::kText3}}) {
+  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
+      layout::kLaunchBox);
+  add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
+  add(L"STATIC", "Server:", SS_RIGHT | SS_NOPREFIX, kServerLabelId, layout::kServerLabel);
+  add(L"STATIC", "Channel:", SS_RIGHT | SS_NOPREFIX, kChannelLabelId, layout::kChannelLabel);
+  add(L"STATIC", "Password:", SS_LEFT | SS_NOPREFIX, kPasswordLabelId, layout::kPasswordLabel);
+  add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kCommunityOptionId,
+      layout::kCommunityOption);
+  add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId, layout::kOwnServerOption);
+  for (const auto& [id, rect] : {std::pair{kServerBoxId, layout::kServerBox}, std::pair{kChannelBoxId, layout::kChannelBox},
+                                 std::pair{kPasswordBoxId, layout::kPasswordBox}}) {
     add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, id, rect);
   }
-  add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kLabel8, layout::kLabel8);
-  add(L"STATIC", layout::kLaunchQuestion, SS_LEFT | SS_NOPREFIX, kLabel2, layout::kLabel2);
-  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kLabel1, layout::kLabel1);
+  add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
+  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId, layout::kLaunchQuestionLabel);
+  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId, layout::kNoticeLabel);
 
   const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
     CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
   };
-  picture(kImage6, Picture::ChangeButton, layout::kImage6Position);
-  picture(kImage5, Picture::InstallButton, layout::kImage5Position);
-  picture(kImage4, Picture::UninstallButton, layout::kImage4Position);
-  picture(kImage2, Picture::OkButton, layout::kImage2Position);
-  picture(kImage1, Picture::Logo, layout::kImage1Position);
+  picture(kChangeButtonId, Picture::ChangeButton, layout::kChangeButtonPosition);
+  picture(kInstallButtonId, Picture::InstallButton, layout::kInstallButtonPosition);
+  picture(kUninstallButtonId, Picture::UninstallButton, layout::kUninstallButtonPosition);
+  picture(kOkButtonId, Picture::OkButton, layout::kOkButtonPosition);
+  picture(kLogoId, Picture::Logo, layout::kLogoPosition);
 }
 
 HWND MainWindow::Control(MainControl control) const {
-  static constexpr int kIds[] = {kText1, kText2, kText3, kCheck1, kOption1,
-                                 kOption2, kImage5, kImage4, kLabel8};
+  static constexpr int kIds[] = {kServerBoxId, kChannelBoxId, kPasswordBoxId, kLaunchBoxId, kCommunityOptionId,
+                                 kOwnServerOptionId, kInstallButtonId, kUninstallButtonId, kGameFolderLabelId};
   return ::GetDlgItem(window_, kIds[static_cast<int>(control)]);
 }
 
@@ -169,14 +169,14 @@ void MainWindow::OnCommand(int id, int code) {
   }
   if (code != BN_CLICKED) return;
   switch (id) {
-    case kCheck1: form_->SetCheck1(form_->Check1() == 1 ? 0 : 1); break;
-    case kOption1: form_->SelectOption1(); break;
-    case kOption2: form_->SelectOption2(); break;
-    case kImage1: form_->Image1_Click(); break;
-    case kImage2: form_->Image2_Click(); break;
-    case kImage4: form_->Image4_Click(); break;
-    case kImage5: form_->Image5_Click(); break;
-    case kImage6: form_->Image6_Click(); break;
+    case kLaunchBoxId: form_->SetLaunchBox(form_->LaunchBox() == 1 ? 0 : 1); break;
+    case kCommunityOptionId: form_->SelectCommunityServer(); break;
+    case kOwnServerOptionId: form_->SelectOwnServer(); break;
+    case kLogoId: form_->OnLogoClicked(); break;
+    case kOkButtonId: form_->OnOkClicked(); break;
+    case kUninstallButtonId: form_->OnUninstallClicked(); break;
+    case kInstallButtonId: form_->OnInstallClicked(); break;
+    case kChangeButtonId: form_->OnChangeFolderClicked(); break;
   }
 }
 
@@ -188,7 +188,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(boxBrush_.get());
   }
   // The frame's caption keeps the system's button-text colour; everything else is yellow.
-  ::SetTextColor(dc, id == kFrame1 ? ::GetSysColor(COLOR_BTNTEXT) : kYellow);
+  ::SetTextColor(dc, id == kVoiceFrameId ? ::GetSysColor(COLOR_BTNTEXT) : kYellow);
   ::SetBkColor(dc, kBlack);
   return reinterpret_cast<LRESULT>(BlackBrush());
 }
@@ -197,7 +197,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
 void MainWindow::Paint(HDC dc) const {
   UniqueHpen pen(::CreatePen(PS_SOLID, ScaleForDpi(1, Dpi()), kOlive));
   SelectedObject selected(dc, pen.get());
-  for (int y : {layout::kLine1Y, layout::kLine2Y}) {
+  for (int y : {layout::kUpperRuleY, layout::kLowerRuleY}) {
     ::MoveToEx(dc, Px(layout::kRuleLeft), Px(y), nullptr);
     ::LineTo(dc, Px(layout::kRuleRight) + 1, Px(y));
   }

@@ -11,14 +11,14 @@ namespace {
 constexpr wchar_t kClassName[] = L"CindermoorQuitWindow";
 // Not drawn, as the window has no title bar; the taskbar and window lists show it.
 constexpr wchar_t kTitle[] = L"Cindermoor Launcher";
-constexpr int kLabel1Id = 100;
+constexpr int kQuitLineId = 100;
 
 // Fixed design, in twips from the client area's top-left corner.
 constexpr int kClientWidth = 5250;
 constexpr int kClientHeight = 2985;
 constexpr int kLogoLeft = 840;
 constexpr int kLogoTop = 600;
-constexpr TwipRect kLabel1{0, 2640, 5175, 255};
+constexpr TwipRect kQuitLine{0, 2640, 5175, 255};
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
@@ -37,12 +37,12 @@ void QuitWindow::Create(QuitForm& form) {
   CreateTopLevel(this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
                         AppIcon(::GetSystemMetrics(SM_CXICON)),
                         AppIcon(::GetSystemMetrics(SM_CXSMICON))});
-  AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kLabel1Id, kLabel1);
+  AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kQuitLineId, kQuitLine);
 }
 
 // Painted at once: the program may end straight after, and the user should see it.
 void QuitWindow::SetCaption(const std::string& caption) {
-  HWND label = ::GetDlgItem(window_, kLabel1Id);
+  HWND label = ::GetDlgItem(window_, kQuitLineId);
   ::SetWindowTextW(label, Widen(caption).c_str());
   ::UpdateWindow(label);
 }
@@ -52,8 +52,8 @@ void QuitWindow::Show() { ShowCentred(); }
 LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (LOWORD(wParam) == kLabel1Id && HIWORD(wParam) == STN_CLICKED) {
-        GuardedCall(window_, [this] { form_->Label1_Click(); });
+      if (LOWORD(wParam) == kQuitLineId && HIWORD(wParam) == STN_CLICKED) {
+        GuardedCall(window_, [this] { form_->OnQuitClicked(); });
       }
       return 0;
     case WM_CTLCOLORSTATIC: {
@@ -64,7 +64,7 @@ LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // Closing from the keyboard or the taskbar ends the run as the text line does.
     case WM_CLOSE:
-      GuardedCall(window_, [this] { form_->Label1_Click(); });
+      GuardedCall(window_, [this] { form_->OnQuitClicked(); });
       return 0;
   }
   return DefaultHandling(message, wParam, lParam);

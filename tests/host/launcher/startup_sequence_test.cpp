@@ -23,7 +23,7 @@ struct Desk {
   }
   StartupOutcome Start(const std::string& link = "") {
     FormOperations windows(w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return Form_Load({w.settings, w.programs, w.protocol, windows, w.dialogs}, link);
+    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs}, link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -52,14 +52,14 @@ TEST_F(StartupTest, FirstRunAcceptingTheFoundFolder) {
             "Is this the correct path?");
   EXPECT_EQ(w.dialogs.questions[0].title, "Error!");
   EXPECT_EQ(w.settings.Read(setting::kTribesPath), "C:\\Dynamix\\Tribes");
-  EXPECT_EQ(w.form.Label8(), "C:\\Dynamix\\Tribes");
-  EXPECT_EQ(w.form.Check1(), 1);
+  EXPECT_EQ(w.form.GameFolder(), "C:\\Dynamix\\Tribes");
+  EXPECT_EQ(w.form.LaunchBox(), 1);
   EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
-  EXPECT_TRUE(w.form.Option1());
-  EXPECT_FALSE(w.form.Enabled(MainControl::Text1));
+  EXPECT_TRUE(w.form.CommunityServerSelected());
+  EXPECT_FALSE(w.form.Enabled(MainControl::ServerBox));
   EXPECT_FALSE(w.Stored(setting::kUseTWRW));
-  EXPECT_TRUE(w.form.PictureVisible(MainControl::Image5));
-  EXPECT_FALSE(w.form.PictureVisible(MainControl::Image4));
+  EXPECT_TRUE(w.form.PictureVisible(MainControl::InstallButton));
+  EXPECT_FALSE(w.form.PictureVisible(MainControl::UninstallButton));
   EXPECT_FALSE(w.form.IsCompact());
   EXPECT_EQ(locatorShows, 0);
 }
@@ -90,7 +90,7 @@ TEST_F(StartupTest, GameFolderBranches) {
     EXPECT_EQ(fresh.Start(), c.outcome);
     EXPECT_EQ(fresh.w.dialogs.questions.size(), static_cast<size_t>(c.questions));
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
-    EXPECT_EQ(fresh.w.form.Label8(), c.label);
+    EXPECT_EQ(fresh.w.form.GameFolder(), c.label);
     EXPECT_EQ(fresh.w.form.IsVisible(), c.locatorShows == 0);
   }
 }
@@ -100,7 +100,7 @@ TEST_F(StartupTest, WithoutVoiceClientTheWindowIsCompactAndTheLaunchSettingUntou
   EXPECT_EQ(Start(), StartupOutcome::MainWindow);
   EXPECT_TRUE(w.form.IsCompact());
   EXPECT_TRUE(w.view.compact);
-  EXPECT_EQ(w.form.Check1(), 0);
+  EXPECT_EQ(w.form.LaunchBox(), 0);
   EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
 }
 
@@ -118,7 +118,7 @@ TEST_F(StartupTest, StoredLaunchValues) {
     fresh.InstallGame();
     if (*c.stored) fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
     fresh.Start();
-    EXPECT_EQ(fresh.w.form.Check1(), c.box);
+    EXPECT_EQ(fresh.w.form.LaunchBox(), c.box);
     EXPECT_EQ(fresh.w.settings.Read(setting::kRogerWilcoLaunch), c.afterwards);
   }
 }
@@ -126,7 +126,7 @@ TEST_F(StartupTest, StoredLaunchValues) {
 TEST_F(StartupTest, VoiceModes) {
   const struct {
     const char* stored;
-    bool option1;
+    bool communityServer;
     bool boxesEnabled;
     const char* afterwards;
   } cases[] = {{"", true, false, ""},    {"1", true, false, "1"}, {"01", true, false, "01"},
@@ -137,9 +137,9 @@ TEST_F(StartupTest, VoiceModes) {
     fresh.InstallGame();
     if (*c.stored) fresh.w.settings.Write(setting::kUseTWRW, c.stored);
     fresh.Start();
-    EXPECT_EQ(fresh.w.form.Option1(), c.option1);
-    EXPECT_EQ(fresh.w.form.Option2(), !c.option1);
-    EXPECT_EQ(fresh.w.form.Enabled(MainControl::Text2), c.boxesEnabled);
+    EXPECT_EQ(fresh.w.form.CommunityServerSelected(), c.communityServer);
+    EXPECT_EQ(fresh.w.form.OwnServerSelected(), !c.communityServer);
+    EXPECT_EQ(fresh.w.form.Enabled(MainControl::ChannelBox), c.boxesEnabled);
     EXPECT_EQ(fresh.w.settings.Read(setting::kUseTWRW), c.afterwards);
   }
 }
@@ -156,8 +156,8 @@ TEST_F(StartupTest, InstallStates) {
     fresh.InstallGame();
     if (*c.stored) fresh.w.settings.Write(setting::kInstalled, c.stored);
     fresh.Start();
-    EXPECT_EQ(fresh.w.form.PictureVisible(MainControl::Image5), c.install);
-    EXPECT_EQ(fresh.w.form.PictureVisible(MainControl::Image4), c.uninstall);
+    EXPECT_EQ(fresh.w.form.PictureVisible(MainControl::InstallButton), c.install);
+    EXPECT_EQ(fresh.w.form.PictureVisible(MainControl::UninstallButton), c.uninstall);
   }
 }
 
@@ -175,9 +175,9 @@ TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {
   w.settings.Write(setting::kChannel, "clan");
   w.settings.Write(setting::kPassword, "secret");
   Start();
-  EXPECT_EQ(w.form.Text(MainControl::Text1), "rw.example");
-  EXPECT_EQ(w.view.texts[MainControl::Text2], "clan");
-  EXPECT_EQ(w.form.Text(MainControl::Text3), "secret");
+  EXPECT_EQ(w.form.Text(MainControl::ServerBox), "rw.example");
+  EXPECT_EQ(w.view.texts[MainControl::ChannelBox], "clan");
+  EXPECT_EQ(w.form.Text(MainControl::PasswordBox), "secret");
 }
 
 TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {

@@ -44,14 +44,14 @@ TEST_F(LocatorFormTest, FirstShowingPutsAllThreeListsAtTheCurrentFolder) {
   EXPECT_EQ(view.drives, disks.drives);
   EXPECT_EQ(form.Drive(), "c: [SYSTEM]");
   EXPECT_EQ(view.selectedDrive, 0);
-  EXPECT_EQ(form.DirPath(), "C:\\Games");
-  EXPECT_EQ(form.FilePath(), "C:\\Games");
+  EXPECT_EQ(form.FolderPath(), "C:\\Games");
+  EXPECT_EQ(form.FileListFolder(), "C:\\Games");
   // The chain from the root down, then the sub-folders in order regardless of case.
   const std::vector<FolderEntry> expected{{"C:\\", "C:\\", 0},
                                           {"Games", "C:\\Games", 1},
                                           {"Other", "C:\\Games\\Other", 2},
                                           {"tribes", "C:\\Games\\tribes", 2}};
-  EXPECT_EQ(form.DirEntries(), expected);
+  EXPECT_EQ(form.FolderList(), expected);
   EXPECT_EQ(view.folders, expected);
   EXPECT_EQ(view.currentFolder, 1u);
   EXPECT_TRUE(view.visible);
@@ -83,9 +83,9 @@ TEST(LocatorFolderNames, ARootKeepsItsSeparatorAndNoOtherFolderDoes) {
 
     form.Show();
 
-    EXPECT_EQ(form.DirPath(), c.dirPath) << c.currentFolder;
-    EXPECT_EQ(form.FilePath(), c.dirPath) << c.currentFolder;
-    EXPECT_EQ(PathsOf(form.DirEntries()), c.chain) << c.currentFolder;
+    EXPECT_EQ(form.FolderPath(), c.dirPath) << c.currentFolder;
+    EXPECT_EQ(form.FileListFolder(), c.dirPath) << c.currentFolder;
+    EXPECT_EQ(PathsOf(form.FolderList()), c.chain) << c.currentFolder;
   }
 }
 
@@ -102,16 +102,16 @@ TEST_F(LocatorFormTest, OpeningAFolderMovesTheFileListButNotTheDrive) {
 
   form.OpenFolder("C:\\Games\\tribes");
 
-  EXPECT_EQ(form.DirPath(), "C:\\Games\\tribes");
-  EXPECT_EQ(form.FilePath(), "C:\\Games\\tribes");
+  EXPECT_EQ(form.FolderPath(), "C:\\Games\\tribes");
+  EXPECT_EQ(form.FileListFolder(), "C:\\Games\\tribes");
   EXPECT_EQ(form.Drive(), "c: [SYSTEM]");
-  EXPECT_EQ(PathsOf(form.DirEntries()),
+  EXPECT_EQ(PathsOf(form.FolderList()),
             (std::vector<std::string>{"C:\\", "C:\\Games", "C:\\Games\\tribes"}));
   EXPECT_EQ(view.currentFolder, 2u);
 
   form.OpenFolder("C:\\");
-  EXPECT_EQ(form.FilePath(), "C:\\");
-  EXPECT_EQ(PathsOf(form.DirEntries()),
+  EXPECT_EQ(form.FileListFolder(), "C:\\");
+  EXPECT_EQ(PathsOf(form.FolderList()),
             (std::vector<std::string>{"C:\\", "C:\\Games", "C:\\Windows"}));
   EXPECT_TRUE(form.Files().empty());
 }
@@ -119,14 +119,14 @@ TEST_F(LocatorFormTest, OpeningAFolderMovesTheFileListButNotTheDrive) {
 TEST_F(LocatorFormTest, ChoosingADriveMovesBothListsToItsCurrentFolder) {
   form.Show();
 
-  form.Drive1_Change("d: [DATA]");
+  form.OnDriveChosen("d: [DATA]");
 
   EXPECT_EQ(form.Drive(), "d: [DATA]");
   EXPECT_EQ(view.selectedDrive, 1);
-  EXPECT_EQ(form.DirPath(), "D:\\Dynamix");
-  EXPECT_EQ(form.FilePath(), "D:\\Dynamix");
+  EXPECT_EQ(form.FolderPath(), "D:\\Dynamix");
+  EXPECT_EQ(form.FileListFolder(), "D:\\Dynamix");
   EXPECT_EQ(form.Files(), std::vector<std::string>{"Tribes.exe"});
-  EXPECT_EQ(PathsOf(form.DirEntries()),
+  EXPECT_EQ(PathsOf(form.FolderList()),
             (std::vector<std::string>{"D:\\", "D:\\Dynamix", "D:\\Dynamix\\Tribes"}));
 }
 
@@ -134,12 +134,12 @@ TEST_F(LocatorFormTest, ADriveThatIsNotReadyLeavesEverythingOnThePreviousDrive) 
   form.Show();
   form.OpenFolder("C:\\Games\\tribes");
 
-  form.Drive1_Change("e:");
+  form.OnDriveChosen("e:");
 
   EXPECT_EQ(form.Drive(), "c: [SYSTEM]");
   EXPECT_EQ(view.selectedDrive, 0);
-  EXPECT_EQ(form.DirPath(), "C:\\Games\\tribes");
-  EXPECT_EQ(form.FilePath(), "C:\\Games\\tribes");
+  EXPECT_EQ(form.FolderPath(), "C:\\Games\\tribes");
+  EXPECT_EQ(form.FileListFolder(), "C:\\Games\\tribes");
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_NE(view.messages[0].find("e:"), std::string::npos);
 }
@@ -149,8 +149,8 @@ TEST_F(LocatorFormTest, AFolderThatCannotBeReadLeavesTheListsWhereTheyWere) {
 
   form.OpenFolder("C:\\Games\\Other");
 
-  EXPECT_EQ(form.DirPath(), "C:\\Games");
-  EXPECT_EQ(form.FilePath(), "C:\\Games");
+  EXPECT_EQ(form.FolderPath(), "C:\\Games");
+  EXPECT_EQ(form.FileListFolder(), "C:\\Games");
   EXPECT_EQ(view.messages.size(), 1u);
 }
 
@@ -158,10 +158,10 @@ TEST_F(LocatorFormTest, OkAtFirstShowingStoresTheCurrentFolderAndReturns) {
   world.form.Hide();
   form.Show();
 
-  form.Image2_Click();
+  form.OnOkClicked();
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "C:\\Games");
-  EXPECT_EQ(world.form.Label8(), "C:\\Games");
+  EXPECT_EQ(world.form.GameFolder(), "C:\\Games");
   EXPECT_TRUE(world.form.IsVisible());
   EXPECT_FALSE(form.IsVisible());
   EXPECT_FALSE(view.visible);
@@ -172,40 +172,40 @@ TEST_F(LocatorFormTest, AFolderWithoutTheGameIsStoredAllTheSame) {
   form.OpenFolder("C:\\");
   ASSERT_TRUE(form.Files().empty());
 
-  form.Image2_Click();
+  form.OnOkClicked();
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "C:\\");
-  EXPECT_EQ(world.form.Label8(), "C:\\");
+  EXPECT_EQ(world.form.GameFolder(), "C:\\");
 }
 
 TEST_F(LocatorFormTest, ReturningFindsTheListsWhereTheUserLeftThem) {
   form.Show();
-  form.Drive1_Change("d: [DATA]");
+  form.OnDriveChosen("d: [DATA]");
   form.OpenFolder("D:\\Dynamix\\Tribes");
   disks.folders["D:\\Dynamix\\Tribes"] = {};
   form.OpenFolder("D:\\Dynamix\\Tribes");
-  form.Image2_Click();
+  form.OnOkClicked();
 
   form.Show();
 
   EXPECT_EQ(view.drivesFilled, 1);
   EXPECT_EQ(form.Drive(), "d: [DATA]");
-  EXPECT_EQ(form.DirPath(), "D:\\Dynamix\\Tribes");
-  EXPECT_EQ(form.FilePath(), "D:\\Dynamix\\Tribes");
+  EXPECT_EQ(form.FolderPath(), "D:\\Dynamix\\Tribes");
+  EXPECT_EQ(form.FileListFolder(), "D:\\Dynamix\\Tribes");
   EXPECT_TRUE(view.visible);
 }
 
 TEST_F(LocatorFormTest, ClosingReturnsToTheMainWindowWithoutStoring) {
   world.settings.Write(setting::kTribesPath, "X:\\Old");
-  world.form.SetLabel8("X:\\Old");
+  world.form.ShowGameFolder("X:\\Old");
   world.form.Hide();
   form.Show();
   form.OpenFolder("C:\\Games\\tribes");
 
-  form.Form_Close();
+  form.OnCloseRequested();
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), "X:\\Old");
-  EXPECT_EQ(world.form.Label8(), "X:\\Old");
+  EXPECT_EQ(world.form.GameFolder(), "X:\\Old");
   EXPECT_TRUE(world.form.IsVisible());
   EXPECT_FALSE(view.visible);
 }

@@ -15,12 +15,12 @@ class MainFormTest : public ::testing::Test {
 };
 
 TEST_F(MainFormTest, EveryKeystrokeStoresTheWholeText) {
-  form.SelectOption2();
+  form.SelectOwnServer();
   for (const std::string text : {"a", "ab", "abc"}) {
-    form.SetText(MainControl::Text1, text);
+    form.SetText(MainControl::ServerBox, text);
     EXPECT_EQ(w.settings.Read(setting::kServer), text);
   }
-  form.SetText(MainControl::Text1, "");
+  form.SetText(MainControl::ServerBox, "");
   EXPECT_TRUE(w.Stored(setting::kServer));
   EXPECT_EQ(w.settings.Read(setting::kServer), "");
 }
@@ -29,9 +29,9 @@ TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
   const struct {
     MainControl box;
     const char* key;
-  } cases[] = {{MainControl::Text1, setting::kServer},
-               {MainControl::Text2, setting::kChannel},
-               {MainControl::Text3, setting::kPassword}};
+  } cases[] = {{MainControl::ServerBox, setting::kServer},
+               {MainControl::ChannelBox, setting::kChannel},
+               {MainControl::PasswordBox, setting::kPassword}};
   for (const auto& c : cases) {
     form.SetText(c.box, std::string("value of ") + c.key);
     EXPECT_EQ(w.settings.Read(c.key), std::string("value of ") + c.key);
@@ -40,43 +40,43 @@ TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
 }
 
 TEST_F(MainFormTest, TheSameTextAgainStoresNothing) {
-  form.SetText(MainControl::Text2, "");
+  form.SetText(MainControl::ChannelBox, "");
   EXPECT_FALSE(w.Stored(setting::kChannel));
 }
 
 TEST_F(MainFormTest, OptionsSwitchTheBoxesAndStoreTheMode) {
-  form.SetText(MainControl::Text1, "voice.example:3782");
-  form.SelectOption2();
+  form.SetText(MainControl::ServerBox, "voice.example:3782");
+  form.SelectOwnServer();
   EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "0");
-  EXPECT_TRUE(form.Enabled(MainControl::Text3));
-  EXPECT_TRUE(w.view.checked_[MainControl::Option2]);
-  EXPECT_FALSE(w.view.checked_[MainControl::Option1]);
+  EXPECT_TRUE(form.Enabled(MainControl::PasswordBox));
+  EXPECT_TRUE(w.view.checked_[MainControl::OwnServerOption]);
+  EXPECT_FALSE(w.view.checked_[MainControl::CommunityOption]);
 
-  form.SelectOption1();
+  form.SelectCommunityServer();
   EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "1");
-  for (auto box : {MainControl::Text1, MainControl::Text2, MainControl::Text3}) {
+  for (auto box : {MainControl::ServerBox, MainControl::ChannelBox, MainControl::PasswordBox}) {
     EXPECT_FALSE(form.Enabled(box));
     EXPECT_FALSE(w.view.enabled_[box]);
   }
-  EXPECT_EQ(form.Text(MainControl::Text1), "voice.example:3782");
+  EXPECT_EQ(form.Text(MainControl::ServerBox), "voice.example:3782");
   EXPECT_EQ(w.settings.Read(setting::kServer), "voice.example:3782");
 }
 
 TEST_F(MainFormTest, ChoosingTheSelectedOptionAgainStoresNothing) {
-  form.SelectOption1();
+  form.SelectCommunityServer();
   EXPECT_FALSE(w.Stored(setting::kUseTWRW));
 }
 
 TEST_F(MainFormTest, LaunchBoxStoresZeroOrOne) {
-  form.SetCheck1(1);
+  form.SetLaunchBox(1);
   EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
-  form.SetCheck1(0);
+  form.SetLaunchBox(0);
   EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "0");
 }
 
 TEST_F(MainFormTest, InstallAnsweredNoWritesTheClassOpensNothingAndSwaps) {
   w.dialogs.answers = {false};
-  form.Image5_Click();
+  form.OnInstallClicked();
   EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes", "", ""),
             "URL: Tribes Protocol");
   EXPECT_EQ(w.settings.Read(setting::kInstalled), "1");
@@ -85,55 +85,55 @@ TEST_F(MainFormTest, InstallAnsweredNoWritesTheClassOpensNothingAndSwaps) {
   EXPECT_EQ(w.dialogs.questions[0].title, "Notice!");
   EXPECT_TRUE(w.dialogs.yesWasDefault[0]);
   EXPECT_TRUE(w.web.urls.empty());
-  EXPECT_FALSE(form.PictureVisible(MainControl::Image5));
-  EXPECT_TRUE(form.PictureVisible(MainControl::Image4));
+  EXPECT_FALSE(form.PictureVisible(MainControl::InstallButton));
+  EXPECT_TRUE(form.PictureVisible(MainControl::UninstallButton));
 }
 
 TEST_F(MainFormTest, InstallAnsweredYesOpensTheRegistrationPage) {
   w.dialogs.answers = {true};
-  form.Image5_Click();
+  form.OnInstallClicked();
   ASSERT_EQ(w.web.urls.size(), 1u);
   EXPECT_EQ(w.web.urls[0], "http://www.cindermoor.example/index.php?t=register");
 }
 
 TEST_F(MainFormTest, InstallResetsTheStoredModeButNotTheScreen) {
-  form.SelectOption2();
-  form.Image5_Click();
+  form.SelectOwnServer();
+  form.OnInstallClicked();
   EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "1");
-  EXPECT_TRUE(form.Option2());
-  EXPECT_TRUE(form.Enabled(MainControl::Text1));
+  EXPECT_TRUE(form.OwnServerSelected());
+  EXPECT_TRUE(form.Enabled(MainControl::ServerBox));
 }
 
 TEST_F(MainFormTest, InstallRefusedEverywhereSaysSoAndKeepsInstallOffered) {
   w.registry.SetRefusesWrites(RegRoot::LocalMachine, true);
   w.registry.SetRefusesWrites(RegRoot::CurrentUser, true);
-  form.SetPictureVisible(MainControl::Image4, false);
-  form.Image5_Click();
+  form.SetPictureVisible(MainControl::UninstallButton, false);
+  form.OnInstallClicked();
   ASSERT_EQ(w.dialogs.messages.size(), 1u);
   EXPECT_NE(w.dialogs.messages[0].text.find("could not be registered"), std::string::npos);
   EXPECT_TRUE(w.dialogs.questions.empty());
   EXPECT_FALSE(w.Stored(setting::kInstalled));
-  EXPECT_TRUE(form.PictureVisible(MainControl::Image5));
-  EXPECT_FALSE(form.PictureVisible(MainControl::Image4));
+  EXPECT_TRUE(form.PictureVisible(MainControl::InstallButton));
+  EXPECT_FALSE(form.PictureVisible(MainControl::UninstallButton));
 }
 
 TEST_F(MainFormTest, UninstallThenInstallSwapsBackAndForth) {
-  form.Image5_Click();
-  form.Image4_Click();
-  EXPECT_TRUE(form.PictureVisible(MainControl::Image5));
-  EXPECT_FALSE(form.PictureVisible(MainControl::Image4));
+  form.OnInstallClicked();
+  form.OnUninstallClicked();
+  EXPECT_TRUE(form.PictureVisible(MainControl::InstallButton));
+  EXPECT_FALSE(form.PictureVisible(MainControl::UninstallButton));
   EXPECT_FALSE(w.Stored(setting::kInstalled));
   EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"));
   EXPECT_EQ(w.dialogs.questions.size(), 1u);  // Un-Install asks nothing
-  form.Image5_Click();
-  EXPECT_FALSE(form.PictureVisible(MainControl::Image5));
-  EXPECT_TRUE(form.PictureVisible(MainControl::Image4));
+  form.OnInstallClicked();
+  EXPECT_FALSE(form.PictureVisible(MainControl::InstallButton));
+  EXPECT_TRUE(form.PictureVisible(MainControl::UninstallButton));
 }
 
 TEST_F(MainFormTest, OkReregistersAndEndsTheProgram) {
   w.settings.Write(setting::kTribesPath, "D:\\Tribes");
   form.Show();
-  form.Image2_Click();
+  form.OnOkClicked();
   EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon",
                                     "", ""),
             "D:\\Tribes\\tribes.exe,0");
@@ -144,12 +144,12 @@ TEST_F(MainFormTest, OkReregistersAndEndsTheProgram) {
 }
 
 TEST_F(MainFormTest, LogoOpensTheHomePageAndChangeOpensTheLocator) {
-  form.Image1_Click();
+  form.OnLogoClicked();
   ASSERT_EQ(w.web.urls.size(), 1u);
   EXPECT_EQ(w.web.urls[0], "http://www.cindermoor.example/");
 
   form.Show();
-  form.Image6_Click();
+  form.OnChangeFolderClicked();
   EXPECT_FALSE(form.IsVisible());
   EXPECT_EQ(w.locatorShows, 1);
 }

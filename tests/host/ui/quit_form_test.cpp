@@ -45,7 +45,7 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
   world.settings.Write(setting::kRogerWilcoLaunch, GetParam().launchSetting);
 
-  form.Label1_Click();
+  form.OnQuitClicked();
 
   if (GetParam().shutsDown) {
     ASSERT_EQ(world.starter.starts.size(), 1u);
@@ -89,7 +89,7 @@ TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
   form.Show();
 
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
-  form.Label1_Click();
+  form.OnQuitClicked();
 
   EXPECT_EQ(world.starter.starts.size(), 1u);
 }
@@ -104,7 +104,7 @@ TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
   RecordingQuitView view;
   QuitForm form(world.settings, programs, world.program, view);
 
-  EXPECT_THROW(form.Label1_Click(), FatalError);
+  EXPECT_THROW(form.OnQuitClicked(), FatalError);
 
   EXPECT_EQ(view.captions, std::vector<std::string>{kShuttingDown});
   EXPECT_EQ(world.program.ends, 0);

@@ -12,8 +12,8 @@ INSTALL_CENTRE = (165, 95)
 UNINSTALL_CENTRE = (169, 96)
 CHANGE_CENTRE = (40, 133)
 OK_CENTRE = (298, 23)
-OPTION2_CIRCLE = (70, 400)                         # Option2 at (64, 392), 17 px high
-TEXT1_INSIDE = (200, 305)                          # Text1 at (88, 296), 217 x 19
+OWN_SERVER_CIRCLE = (70, 400)                      # own-server option at (64, 392), 17 px high
+SERVER_BOX_INSIDE = (200, 305)                     # server box at (88, 296), 217 x 19
 
 
 class MainWindowTest(LauncherTest):
@@ -51,8 +51,8 @@ class MainWindowTest(LauncherTest):
         # Only Install shows at start: where Un-Install's frame would be is black.
         self.assert_pixels(shot, UNINSTALL_FRAME_CORNERS + ((2, 2), (325, 200), (160, 60)),
                            wd.BLACK)
-        self.assertEqual(self.client_pixel(shot, *TEXT1_INSIDE), wd.DARK_OLIVE)
-        self.assertEqual(self.client_pixel(shot, 300, 344), wd.DARK_OLIVE)  # Text3's far end
+        self.assertEqual(self.client_pixel(shot, *SERVER_BOX_INSIDE), wd.DARK_OLIVE)
+        self.assertEqual(self.client_pixel(shot, 300, 344), wd.DARK_OLIVE)  # the password box's far end
 
     def test_without_voice_client_the_window_is_compact(self):
         launcher, window, size = self.open_main_window(voice_client=False)
@@ -111,9 +111,9 @@ class MainWindowTest(LauncherTest):
 
     def test_own_server_boxes_store_each_keystroke(self):
         launcher, window, _ = self.open_main_window()
-        self.click_client(*OPTION2_CIRCLE)
+        self.click_client(*OWN_SERVER_CIRCLE)
         wd.wait_for(lambda: wd.settings().get("UseTWRW") == "0", 'UseTWRW "0"')
-        self.click_client(*TEXT1_INSIDE)
+        self.click_client(*SERVER_BOX_INSIDE)
         for typed in ("a", "ab", "abc"):
             wd.type_text(typed[-1])
             wd.wait_for(lambda: wd.settings().get("Server") == typed, f'Server "{typed}"')

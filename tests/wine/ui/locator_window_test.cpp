@@ -106,7 +106,7 @@ TEST_F(LocatorWindowTest, DrawsTheYellowFrameOnBlack) {
   }
   EXPECT_EQ(printed.at(3, 3), kBlack);
   EXPECT_EQ(printed.at(1, 1), kBlack);
-  EXPECT_EQ(printed.at(200, 255), kBlack);  // between Drive1 and the frame
+  EXPECT_EQ(printed.at(200, 255), kBlack);  // between the drive list and the frame
 }
 
 TEST_F(LocatorWindowTest, StartsAtTheCurrentFolderWithItsChainAndSubFolders) {
@@ -128,12 +128,12 @@ TEST_F(LocatorWindowTest, ASingleClickHighlightsAndADoubleClickOpens) {
   ASSERT_GE(tribes, 0);
 
   ClickLine(dir1, tribes, false);
-  EXPECT_EQ(form.DirPath(), tree.Games());
+  EXPECT_EQ(form.FolderPath(), tree.Games());
   EXPECT_EQ(::SendMessageW(dir1, LB_GETCURSEL, 0, 0), tribes);
 
   ClickLine(dir1, tribes, true);
-  EXPECT_EQ(form.DirPath(), tree.Tribes());
-  EXPECT_EQ(form.FilePath(), tree.Tribes());
+  EXPECT_EQ(form.FolderPath(), tree.Tribes());
+  EXPECT_EQ(form.FileListFolder(), tree.Tribes());
   EXPECT_EQ(LinesOf(file1), std::vector<std::string>{"TRIBES.EXE"});
 }
 
@@ -146,7 +146,7 @@ TEST_F(LocatorWindowTest, OkStoresTheFolderAndReturnsToTheMainWindow) {
   ::SendMessageW(ok, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
 
   EXPECT_EQ(world.settings.Read(setting::kTribesPath), tree.Tribes());
-  EXPECT_EQ(world.form.Label8(), tree.Tribes());
+  EXPECT_EQ(world.form.GameFolder(), tree.Tribes());
   EXPECT_TRUE(world.form.IsVisible());
   EXPECT_FALSE(::IsWindowVisible(window.Handle()));
 }

@@ -3,9 +3,9 @@
 namespace cindermoor {
 
 void FormOperations::FillVoiceFields(const VoiceFields& fields) {
-  main_.SetText(MainControl::ServerBox, fields.server);
-  main_.SetText(MainControl::ChannelBox, fields.channel);
-  main_.SetText(MainControl::PasswordBox, fields.password);
+  main_.SetText(EntryBox::Server, fields.server);
+  main_.SetText(EntryBox::Channel, fields.channel);
+  main_.SetText(EntryBox::Password, fields.password);
 }
 
 // The option's own handler enables or disables the boxes only when the choice changes, so
@@ -26,8 +26,8 @@ void FormOperations::ShowInstallState(bool installed) {
 }
 
 VoiceFields FormOperations::ReadVoiceFields() const {
-  return {main_.Text(MainControl::ServerBox), main_.Text(MainControl::ChannelBox),
-          main_.Text(MainControl::PasswordBox)};
+  return {main_.Text(EntryBox::Server), main_.Text(EntryBox::Channel),
+          main_.Text(EntryBox::Password)};
 }
 
 }  // namespace cindermoor

@@ -46,7 +46,7 @@ class Startup {
     if (voiceClientInstalled) SetLaunchBox();
     SelectVoiceMode();
     ShowInstallState();
-    s_.protocol.RefreshHandlerCommand();
+    RefreshLinkHandler();
     if (!link_.empty()) return ServeLink();
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
@@ -98,6 +98,13 @@ class Startup {
     const std::string installed = s_.settings.Read(setting::kInstalled);
     if (installed.empty()) s_.windows.ShowInstallState(false);
     if (installed == "1") s_.windows.ShowInstallState(true);
+  }
+
+  // Every start points the handler at this copy of the program. When Windows refuses, the
+  // user is told and the start goes on: the program itself works, links may not reach it.
+  void RefreshLinkHandler() {
+    const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
+    if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
   }
 
   // Nothing is started, and no voice channel joined, for a game that cannot start.

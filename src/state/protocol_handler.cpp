@@ -18,6 +18,20 @@ const char* const kShellKey = "\\shell";
 const char* const kOpenKey = "\\shell\\open";
 const char* const kCommandKey = "\\shell\\open\\command";
 
+constexpr const char* kNotRegistered =
+    "The tribes:// link handler could not be registered: Windows refused to write it, both for "
+    "all users and for you alone. Links will not open Cindermoor Launcher.";
+constexpr const char* kUserClassNotUpdated =
+    "Your own tribes:// link handler could not be updated: Windows refused to write it. Links "
+    "may open an older copy of Cindermoor Launcher.";
+constexpr const char* kNotRemoved =
+    "The tribes:// link handler for all users could not be removed: Windows refused, as removing "
+    "it needs administrator rights. Links will still open Cindermoor Launcher until an "
+    "administrator presses Un-Install.";
+constexpr const char* kUserClassNotRemoved =
+    "Your own tribes:// link handler could not be removed: Windows refused to delete it. Links "
+    "will still open Cindermoor Launcher.";
+
 // The icon entry is joined without looking at the folder's last character: that is how it has
 // always been written, and the shell reads a doubled separator fine.
 std::string IconEntry(const std::string& tribesPath) { return tribesPath + "\\tribes.exe,0"; }
@@ -37,34 +51,45 @@ ProtocolHandler::ProtocolHandler(Registry& registry, LauncherSettings& settings,
                                  std::string programFolder)
     : registry_(registry), settings_(settings), programFolder_(std::move(programFolder)) {}
 
-bool ProtocolHandler::InstallProtocol() {
+Outcome ProtocolHandler::InstallProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
-  const bool written = WriteToEitherStore(
+  Outcome written = WriteToEitherStore(
       [&](const ClassStore& store) { return WriteWholeClass(store, tribesPath); });
   // Marking it installed when no class exists would offer Un-Install for a handler that is
   // not there.
-  if (!written) return false;
+  if (!written.Succeeded()) return written;
   settings_.Write(setting::kPath, programFolder_);
   settings_.Write(setting::kInstalled, "1");
   settings_.Write(setting::kUseTWRW, "1");
-  return true;
+  return Outcome::Success();
 }
 
-void ProtocolHandler::UninstallProtocol() {
-  // A single key delete refuses a key with sub-keys, which would leave the handler working;
-  // the class may also be in either store, depending on who installed it.
-  registry_.DeleteRegTree(RegRoot::LocalMachine, kMachineClass);
-  registry_.DeleteRegTree(RegRoot::CurrentUser, kUserClass);
+// Both stores are tried whatever the first gives: the class may be in either, depending on
+// who installed it. Installed is cleared only when no class is left, so the main window never
+// offers Install for a handler that still opens links.
+Outcome ProtocolHandler::UninstallProtocol() {
+  const bool machineRemoved = RemoveClass({RegRoot::LocalMachine, kMachineClass});
+  const bool userRemoved = RemoveClass({RegRoot::CurrentUser, kUserClass});
+  if (!machineRemoved) return Outcome::Failure(kNotRemoved);
+  if (!userRemoved) return Outcome::Failure(kUserClassNotRemoved);
   settings_.Remove(setting::kInstalled);
+  return Outcome::Success();
 }
 
-bool ProtocolHandler::RefreshHandlerCommand() {
+bool ProtocolHandler::IsInstalled() { return settings_.Read(setting::kInstalled) == "1"; }
+
+// A single key delete refuses a key with sub-keys, which would leave the handler working.
+bool ProtocolHandler::RemoveClass(const ClassStore& store) {
+  return registry_.DeleteRegTree(store.root, store.classKey);
+}
+
+Outcome ProtocolHandler::RefreshHandlerCommand() {
   return WriteToEitherStore([&](const ClassStore& store) {
     return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey) && WriteCommand(store);
   });
 }
 
-bool ProtocolHandler::ReregisterProtocol() {
+Outcome ProtocolHandler::ReregisterProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
   return WriteToEitherStore(
       [&](const ClassStore& store) { return WriteIcon(store, tribesPath) && WriteCommand(store); });
@@ -73,11 +98,13 @@ bool ProtocolHandler::ReregisterProtocol() {
 // The shell prefers a user's own class to the machine-wide one, so a per-user class left from
 // an install without administrator rights is kept current as well, or it would go on
 // pointing at an old program.
-bool ProtocolHandler::WriteToEitherStore(const StoreWriter& write) {
+Outcome ProtocolHandler::WriteToEitherStore(const StoreWriter& write) {
   const ClassStore user{RegRoot::CurrentUser, kUserClass};
-  if (!write({RegRoot::LocalMachine, kMachineClass})) return write(user);
-  if (HasClass(user)) write(user);
-  return true;
+  if (!write({RegRoot::LocalMachine, kMachineClass})) {
+    return write(user) ? Outcome::Success() : Outcome::Failure(kNotRegistered);
+  }
+  if (HasClass(user) && !write(user)) return Outcome::Failure(kUserClassNotUpdated);
+  return Outcome::Success();
 }
 
 bool ProtocolHandler::HasClass(const ClassStore& store) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "common/outcome.h"
 #include "state/launcher_settings.h"
 #include "state/registry.h"
 
@@ -17,11 +18,14 @@ class ProtocolHandler {
   // programFolder: the folder of the running program as the platform reports it.
   ProtocolHandler(Registry& registry, LauncherSettings& settings, std::string programFolder);
 
-  // Each returns false only when neither the machine-wide nor the per-user class store took it.
-  bool InstallProtocol();
-  void UninstallProtocol();
-  bool RefreshHandlerCommand();
-  bool ReregisterProtocol();
+  // Each fails only when neither the machine-wide nor the per-user class store took it.
+  Outcome InstallProtocol();
+  // Fails, keeping the Installed setting, when a class is left that Windows would not remove.
+  Outcome UninstallProtocol();
+  Outcome RefreshHandlerCommand();
+  Outcome ReregisterProtocol();
+  // Whether the Installed setting says a handler is in place: what the main window's buttons show.
+  bool IsInstalled();
 
  private:
   // Where a class can live: a root and the path of the class key under it.
@@ -31,7 +35,8 @@ class ProtocolHandler {
   };
   using StoreWriter = std::function<bool(const ClassStore&)>;
 
-  bool WriteToEitherStore(const StoreWriter& write);
+  Outcome WriteToEitherStore(const StoreWriter& write);
+  bool RemoveClass(const ClassStore& store);
   bool HasClass(const ClassStore& store);
   bool WriteWholeClass(const ClassStore& store, const std::string& tribesPath);
   bool WriteIcon(const ClassStore& store, const std::string& tribesPath);

@@ -16,19 +16,19 @@ class Registry {
   virtual ~Registry() = default;
 
   // Each write returns false when the registry refused it (for example access denied).
-  virtual bool CreateRegKey(RegRoot root, const std::string& subKey) = 0;
+  [[nodiscard]] virtual bool CreateRegKey(RegRoot root, const std::string& subKey) = 0;
   // Deletes the one key; a key with sub-keys is refused, as Windows does.
   // A key that does not exist counts as deleted.
-  virtual bool DeleteRegKey(RegRoot root, const std::string& subKey) = 0;
+  [[nodiscard]] virtual bool DeleteRegKey(RegRoot root, const std::string& subKey) = 0;
   // Deletes the key with everything below it.
-  virtual bool DeleteRegTree(RegRoot root, const std::string& subKey) = 0;
+  [[nodiscard]] virtual bool DeleteRegTree(RegRoot root, const std::string& subKey) = 0;
   // A REG_SZ value of any length; anything else (missing key or value, other type) gives
   // defaultValue. Never creates a key.
   virtual std::string GetRegString(RegRoot root, const std::string& subKey,
                                    const std::string& valueName, const std::string& defaultValue,
                                    RegView view = RegView::Native) = 0;
   // Creates the key and its missing parents, then stores data as REG_SZ.
-  virtual bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
+  [[nodiscard]] virtual bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                             const std::string& data) = 0;
 };
 

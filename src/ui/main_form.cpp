@@ -11,18 +11,9 @@ namespace {
 
 constexpr const char* kSignupQuestion = "Do you want to signup for Cindermoor(c) BuddyList?";
 constexpr const char* kSignupTitle = "Notice!";
-constexpr const char* kInstallFailed =
-    "The tribes:// link handler could not be registered: Windows refused to write it, both for "
-    "all users and for you alone. Links will not open Cindermoor Launcher.";
-constexpr const char* kInstallFailedTitle = "Error!";
+constexpr const char* kErrorTitle = "Error!";
 
-size_t BoxIndex(MainControl box) {
-  switch (box) {
-    case MainControl::ServerBox: return 0;
-    case MainControl::ChannelBox: return 1;
-    default: return 2;
-  }
-}
+size_t IndexOf(EntryBox box) { return static_cast<size_t>(box); }
 
 std::string ProductPage(const std::string& path) {
   return std::string("http://") + config::kProductWebHost + path;
@@ -33,15 +24,15 @@ std::string ProductPage(const std::string& path) {
 MainForm::MainForm(MainFormServices services, MainFormView& view)
     : services_(std::move(services)), view_(view) {}
 
-void MainForm::SetText(MainControl box, const std::string& text) {
-  const size_t index = BoxIndex(box);
-  if (texts_[index] == text) return;
-  texts_[index] = text;
-  view_.SetText(box, text);
-  switch (index) {
-    case 0: OnServerChanged(); break;
-    case 1: OnChannelChanged(); break;
-    default: OnPasswordChanged(); break;
+void MainForm::SetText(EntryBox box, const std::string& text) {
+  std::string& stored = texts_[IndexOf(box)];
+  if (stored == text) return;
+  stored = text;
+  view_.SetText(ControlOf(box), text);
+  switch (box) {
+    case EntryBox::Server: OnServerChanged(); break;
+    case EntryBox::Channel: OnChannelChanged(); break;
+    case EntryBox::Password: OnPasswordChanged(); break;
   }
 }
 
@@ -96,9 +87,9 @@ void MainForm::Hide() {
   view_.Hide();
 }
 
-const std::string& MainForm::Text(MainControl box) const { return texts_[BoxIndex(box)]; }
+const std::string& MainForm::Text(EntryBox box) const { return texts_[IndexOf(box)]; }
 
-bool MainForm::Enabled(MainControl box) const { return enabled_[BoxIndex(box)]; }
+bool MainForm::Enabled(EntryBox box) const { return enabled_[IndexOf(box)]; }
 
 bool MainForm::PictureVisible(MainControl picture) const {
   return picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
@@ -118,52 +109,52 @@ void MainForm::OnOwnServerChosen() {
   services_.settings.Write(setting::kUseTWRW, "0");
 }
 
-void MainForm::OnServerChanged() { services_.settings.Write(setting::kServer, texts_[0]); }
-void MainForm::OnChannelChanged() { services_.settings.Write(setting::kChannel, texts_[1]); }
-void MainForm::OnPasswordChanged() { services_.settings.Write(setting::kPassword, texts_[2]); }
+void MainForm::OnServerChanged() { services_.settings.Write(setting::kServer, texts_[IndexOf(EntryBox::Server)]); }
+void MainForm::OnChannelChanged() { services_.settings.Write(setting::kChannel, texts_[IndexOf(EntryBox::Channel)]); }
+void MainForm::OnPasswordChanged() { services_.settings.Write(setting::kPassword, texts_[IndexOf(EntryBox::Password)]); }
 
 void MainForm::SetBoxesEnabled(bool enabled) {
-  for (MainControl box : {MainControl::ServerBox, MainControl::ChannelBox, MainControl::PasswordBox}) {
-    enabled_[BoxIndex(box)] = enabled;
-    view_.SetEnabled(box, enabled);
+  for (EntryBox box : kEntryBoxes) {
+    enabled_[IndexOf(box)] = enabled;
+    view_.SetEnabled(ControlOf(box), enabled);
   }
 }
 
 void MainForm::ShowInstallButton(bool installShown) {
-  if (installShown) {
-    SetPictureVisible(MainControl::InstallButton, true);
-    SetPictureVisible(MainControl::UninstallButton, false);
-  } else {
-    SetPictureVisible(MainControl::InstallButton, false);
-    SetPictureVisible(MainControl::UninstallButton, true);
-  }
+  SetPictureVisible(MainControl::InstallButton, installShown);
+  SetPictureVisible(MainControl::UninstallButton, !installShown);
 }
 
 void MainForm::OnLogoClicked() { services_.programs.OpenWebPage(ProductPage("/")); }
 
+// OK leaves even when the handler could not be re-pointed; the user is told first.
 void MainForm::OnOkClicked() {
-  services_.protocol.ReregisterProtocol();
+  ShowIfFailed(services_.protocol.ReregisterProtocol());
   Hide();
   services_.program.EndProgram();
 }
 
-// Un-Install asks nothing and swaps the buttons back.
+// Un-Install asks nothing and swaps the buttons back, unless a class is left that still
+// opens links: then the user is told why and Un-Install stays offered.
 void MainForm::OnUninstallClicked() {
-  services_.protocol.UninstallProtocol();
+  if (ShowIfFailed(services_.protocol.UninstallProtocol())) return;
   ShowInstallButton(true);
 }
 
 // Install offers the buddy list sign-up, then swaps the buttons. When Windows refused every
 // write the buttons stay, so Install is offered again.
 void MainForm::OnInstallClicked() {
-  if (!services_.protocol.InstallProtocol()) {
-    services_.dialogs.ShowMessage(kInstallFailed, kInstallFailedTitle);
-    return;
-  }
+  if (ShowIfFailed(services_.protocol.InstallProtocol())) return;
   if (services_.dialogs.AskYesNo(kSignupQuestion, kSignupTitle, true)) {
     services_.programs.OpenWebPage(ProductPage("/index.php?t=register"));
   }
   ShowInstallButton(false);
+}
+
+bool MainForm::ShowIfFailed(const Outcome& outcome) {
+  if (outcome.Succeeded()) return false;
+  services_.dialogs.ShowMessage(outcome.Reason(), kErrorTitle);
+  return true;
 }
 
 void MainForm::OnChangeFolderClicked() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "common/outcome.h"
 #include "ui/dialogs.h"
 #include "ui/main_form_view.h"
 
@@ -15,6 +16,20 @@ class LauncherSettings;
 class ProtocolHandler;
 class OutsidePrograms;
 class ProgramControl;
+
+// The three entry boxes of the voice settings, in their order on screen.
+enum class EntryBox { Server, Channel, Password };
+inline constexpr EntryBox kEntryBoxes[] = {EntryBox::Server, EntryBox::Channel,
+                                           EntryBox::Password};
+
+constexpr MainControl ControlOf(EntryBox box) {
+  switch (box) {
+    case EntryBox::Server: return MainControl::ServerBox;
+    case EntryBox::Channel: return MainControl::ChannelBox;
+    case EntryBox::Password: return MainControl::PasswordBox;
+  }
+  return MainControl::ServerBox;  // not reached: every box is named above
+}
 
 struct MainFormServices {
   LauncherSettings& settings;
@@ -30,7 +45,7 @@ class MainForm {
   MainForm(MainFormServices services, MainFormView& view);
 
   // Control values, set from code or by the user; each change raises the control's handler.
-  void SetText(MainControl box, const std::string& text);
+  void SetText(EntryBox box, const std::string& text);
   void SetLaunchBox(int value);
   void SelectCommunityServer();
   void SelectOwnServer();
@@ -42,8 +57,8 @@ class MainForm {
   void Show();
   void Hide();
 
-  const std::string& Text(MainControl box) const;
-  bool Enabled(MainControl box) const;
+  const std::string& Text(EntryBox box) const;
+  bool Enabled(EntryBox box) const;
   int LaunchBox() const { return launchBox_; }
   bool CommunityServerSelected() const { return communityServer_; }
   bool OwnServerSelected() const { return ownServer_; }
@@ -67,6 +82,8 @@ class MainForm {
   void OnChannelChanged();
   void OnPasswordChanged();
   void ShowInstallButton(bool installShown);
+  // Shows a failure's reason; true when there was one.
+  bool ShowIfFailed(const Outcome& outcome);
 
   MainFormServices services_;
   MainFormView& view_;

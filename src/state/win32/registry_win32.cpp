@@ -24,7 +24,10 @@ UniqueHkey CreateKey(RegRoot root, const std::string& subKey, REGSAM access) {
   UniqueHkey key;
   const LSTATUS status = ::RegCreateKeyExW(RootHandle(root), Widen(subKey).c_str(), 0, nullptr, 0,
                                            access, nullptr, key.put(), nullptr);
-  if (status != ERROR_SUCCESS) key.release();
+  if (status != ERROR_SUCCESS) {
+    key.release();
+    ::SetLastError(static_cast<DWORD>(status));
+  }
   return key;
 }
 
@@ -91,10 +94,15 @@ bool RegistryWin32::SetRegString(RegRoot root, const std::string& subKey,
   const std::wstring text = Widen(data);
   // The byte count covers the terminating NUL, so readers that trust it get a proper string.
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (bytes > MAXDWORD) return false;
-  return ::RegSetValueExW(key.get(), Widen(valueName).c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(bytes)) == ERROR_SUCCESS;
+  if (bytes > MAXDWORD) {
+    ::SetLastError(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  const LSTATUS status = ::RegSetValueExW(key.get(), Widen(valueName).c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(text.c_str()),
+                                          static_cast<DWORD>(bytes));
+  ::SetLastError(static_cast<DWORD>(status));
+  return status == ERROR_SUCCESS;
 }
 
 }  // namespace cindermoor::win32

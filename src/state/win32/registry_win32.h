@@ -7,13 +7,13 @@ namespace cindermoor::win32 {
 
 class RegistryWin32 : public Registry {
  public:
-  bool CreateRegKey(RegRoot root, const std::string& subKey) override;
-  bool DeleteRegKey(RegRoot root, const std::string& subKey) override;
-  bool DeleteRegTree(RegRoot root, const std::string& subKey) override;
+  [[nodiscard]] bool CreateRegKey(RegRoot root, const std::string& subKey) override;
+  [[nodiscard]] bool DeleteRegKey(RegRoot root, const std::string& subKey) override;
+  [[nodiscard]] bool DeleteRegTree(RegRoot root, const std::string& subKey) override;
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,
                            RegView view = RegView::Native) override;
-  bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
+  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                     const std::string& data) override;
 };
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/fatal_error.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -20,7 +21,9 @@ std::string SettingsStoreWin32::ReadSetting(const std::string& application,
 
 void SettingsStoreWin32::WriteSetting(const std::string& application, const std::string& section,
                                       const std::string& key, const std::string& value) {
-  registry_.SetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, value);
+  if (!registry_.SetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, value)) {
+    throw FatalError(DescribeError("Cannot store the setting " + key, ::GetLastError()));
+  }
 }
 
 void SettingsStoreWin32::RemoveSetting(const std::string& application, const std::string& section,
@@ -32,7 +35,10 @@ void SettingsStoreWin32::RemoveSetting(const std::string& application, const std
     sectionKey.release();
     return;
   }
-  ::RegDeleteValueW(sectionKey.get(), Widen(key).c_str());
+  const LSTATUS status = ::RegDeleteValueW(sectionKey.get(), Widen(key).c_str());
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+    throw FatalError(DescribeError("Cannot remove the setting " + key, status));
+  }
 }
 
 }  // namespace cindermoor::win32

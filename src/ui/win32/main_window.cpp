@@ -31,8 +31,8 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 bool IsEntryBox(int id) { return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId; }
 
-MainControl BoxOf(int id) {
-  return id == kServerBoxId ? MainControl::ServerBox : id == kChannelBoxId ? MainControl::ChannelBox : MainControl::PasswordBox;
+EntryBox BoxOf(int id) {
+  return id == kServerBoxId ? EntryBox::Server : id == kChannelBoxId ? EntryBox::Channel : EntryBox::Password;
 }
 
 }  // namespace
@@ -50,9 +50,9 @@ void MainWindow::CreateFromForm() {
 }
 
 void MainWindow::ShowFormState() {
-  for (MainControl box : {MainControl::ServerBox, MainControl::ChannelBox, MainControl::PasswordBox}) {
-    SetText(box, form_->Text(box));
-    SetEnabled(box, form_->Enabled(box));
+  for (EntryBox box : kEntryBoxes) {
+    SetText(ControlOf(box), form_->Text(box));
+    SetEnabled(ControlOf(box), form_->Enabled(box));
   }
   SetText(MainControl::GameFolderLabel, form_->GameFolder());
   SetChecked(MainControl::LaunchBox, form_->LaunchBox() == 1);

@@ -56,7 +56,7 @@ TEST_F(StartupTest, FirstRunAcceptingTheFoundFolder) {
   EXPECT_EQ(w.form.LaunchBox(), 1);
   EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
   EXPECT_TRUE(w.form.CommunityServerSelected());
-  EXPECT_FALSE(w.form.Enabled(MainControl::ServerBox));
+  EXPECT_FALSE(w.form.Enabled(EntryBox::Server));
   EXPECT_FALSE(w.Stored(setting::kUseTWRW));
   EXPECT_TRUE(w.form.PictureVisible(MainControl::InstallButton));
   EXPECT_FALSE(w.form.PictureVisible(MainControl::UninstallButton));
@@ -139,7 +139,7 @@ TEST_F(StartupTest, VoiceModes) {
     fresh.Start();
     EXPECT_EQ(fresh.w.form.CommunityServerSelected(), c.communityServer);
     EXPECT_EQ(fresh.w.form.OwnServerSelected(), !c.communityServer);
-    EXPECT_EQ(fresh.w.form.Enabled(MainControl::ChannelBox), c.boxesEnabled);
+    EXPECT_EQ(fresh.w.form.Enabled(EntryBox::Channel), c.boxesEnabled);
     EXPECT_EQ(fresh.w.settings.Read(setting::kUseTWRW), c.afterwards);
   }
 }
@@ -175,9 +175,9 @@ TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {
   w.settings.Write(setting::kChannel, "clan");
   w.settings.Write(setting::kPassword, "secret");
   Start();
-  EXPECT_EQ(w.form.Text(MainControl::ServerBox), "rw.example");
+  EXPECT_EQ(w.form.Text(EntryBox::Server), "rw.example");
   EXPECT_EQ(w.view.texts[MainControl::ChannelBox], "clan");
-  EXPECT_EQ(w.form.Text(MainControl::PasswordBox), "secret");
+  EXPECT_EQ(w.form.Text(EntryBox::Password), "secret");
 }
 
 TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {

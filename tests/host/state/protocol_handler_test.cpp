@@ -45,7 +45,7 @@ TEST_F(ProtocolHandlerTest, InstallWritesTheWholeClassAndTheMarkers) {
   settings_.Write(setting::kTribesPath, "C:\\Dynamix\\Tribes");
   settings_.Write(setting::kUseTWRW, "0");
 
-  ASSERT_TRUE(handler_.InstallProtocol());
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
 
   EXPECT_EQ(
       MachineClass(),
@@ -61,18 +61,18 @@ TEST_F(ProtocolHandlerTest, InstallWritesTheWholeClassAndTheMarkers) {
 
 TEST_F(ProtocolHandlerTest, InstallingTwiceLeavesWhatInstallingOnceLeaves) {
   settings_.Write(setting::kTribesPath, "C:\\Tribes");
-  ASSERT_TRUE(handler_.InstallProtocol());
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
   const Lines once = MachineClass();
   const size_t settingsOnce = store_.SettingCount();
 
-  ASSERT_TRUE(handler_.InstallProtocol());
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
 
   EXPECT_EQ(MachineClass(), once);
   EXPECT_EQ(store_.SettingCount(), settingsOnce);
 }
 
 TEST_F(ProtocolHandlerTest, InstallWithEmptyGameFolderWritesBareIconEntry) {
-  ASSERT_TRUE(handler_.InstallProtocol());
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
   EXPECT_EQ(registry_.GetRegString(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon",
                                    "", "<none>"),
             "\\tribes.exe,0");
@@ -93,7 +93,7 @@ TEST_F(ProtocolHandlerTest, CommandFollowsTheProgramFolder) {
     SCOPED_TRACE(c.programFolder);
     EXPECT_EQ(HandlerCommand(c.programFolder), c.command);
     ProtocolHandler handler = HandlerIn(c.programFolder);
-    ASSERT_TRUE(handler.InstallProtocol());
+    ASSERT_TRUE(handler.InstallProtocol().Succeeded());
     EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), c.command);
     EXPECT_EQ(settings_.Read(setting::kPath), c.programFolder);
   }
@@ -102,12 +102,12 @@ TEST_F(ProtocolHandlerTest, CommandFollowsTheProgramFolder) {
 TEST_F(ProtocolHandlerTest, UninstallRemovesTheClassFromBothStores) {
   settings_.Write(setting::kUseTWRW, "0");
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
-  ASSERT_TRUE(handler_.InstallProtocol());  // per-user, as a standard user
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());  // per-user, as a standard user
   registry_.SetRefusesWrites(RegRoot::LocalMachine, false);
-  ASSERT_TRUE(handler_.InstallProtocol());  // machine-wide, as an administrator
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());  // machine-wide, as an administrator
   ASSERT_FALSE(UserClass().empty());
 
-  handler_.UninstallProtocol();
+  ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
 
   EXPECT_FALSE(ClassExistsAnywhere());
   EXPECT_TRUE(registry_.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES"));
@@ -116,11 +116,25 @@ TEST_F(ProtocolHandlerTest, UninstallRemovesTheClassFromBothStores) {
   EXPECT_EQ(settings_.Read(setting::kUseTWRW), "1");
 }
 
-TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesOnlyTheCommandKeyPath) {
-  ASSERT_TRUE(handler_.InstallProtocol());
-  handler_.UninstallProtocol();
+// A standard user cannot remove an administrator's machine-wide class: links still open the
+// program, so it must not be reported gone.
+TEST_F(ProtocolHandlerTest, UninstallRefusedKeepsTheClassAndSaysWhy) {
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
 
-  ASSERT_TRUE(handler_.RefreshHandlerCommand());
+  const Outcome outcome = handler_.UninstallProtocol();
+
+  EXPECT_FALSE(outcome.Succeeded());
+  EXPECT_NE(outcome.Reason().find("administrator"), std::string::npos) << outcome.Reason();
+  EXPECT_TRUE(registry_.KeyExists(RegRoot::LocalMachine, kMachineClass));
+  EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
+}
+
+TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesOnlyTheCommandKeyPath) {
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
+  ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
+
+  ASSERT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
 
   EXPECT_EQ(MachineClass(),
             (Lines{"shell\\", "shell\\open\\", "shell\\open\\command\\",
@@ -129,12 +143,12 @@ TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesOnlyTheCommandKeyPath) {
 
 TEST_F(ProtocolHandlerTest, MachineWideRefusedInstallsForTheUser) {
   settings_.Write(setting::kTribesPath, "C:\\Tribes");
-  ASSERT_TRUE(handler_.InstallProtocol());
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
   const Lines machineWide = MachineClass();
-  handler_.UninstallProtocol();
+  ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
 
-  ASSERT_TRUE(handler_.InstallProtocol());
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
 
   EXPECT_EQ(UserClass(), machineWide);
   EXPECT_FALSE(registry_.KeyExists(RegRoot::LocalMachine, kMachineClass));
@@ -146,7 +160,7 @@ TEST_F(ProtocolHandlerTest, InstallThatWritesNothingFailsAndMarksNothing) {
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
   registry_.SetRefusesWrites(RegRoot::CurrentUser, true);
 
-  EXPECT_FALSE(handler_.InstallProtocol());
+  EXPECT_FALSE(handler_.InstallProtocol().Succeeded());
 
   EXPECT_FALSE(ClassExistsAnywhere());
   EXPECT_EQ(store_.SettingCount(), 1u);
@@ -155,24 +169,24 @@ TEST_F(ProtocolHandlerTest, InstallThatWritesNothingFailsAndMarksNothing) {
 
 TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOnEveryStart) {
   // Never installed: the start still writes the command.
-  ASSERT_TRUE(handler_.RefreshHandlerCommand());
+  ASSERT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
   EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
 
   // The program moved since: the next start points the command at the new place.
   ProtocolHandler moved = HandlerIn("E:\\Launcher");
-  ASSERT_TRUE(moved.RefreshHandlerCommand());
+  ASSERT_TRUE(moved.RefreshHandlerCommand().Succeeded());
   EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "E:\\Launcher\\launcher.exe %1");
   EXPECT_EQ(store_.SettingCount(), 0u);
 }
 
 TEST_F(ProtocolHandlerTest, ReregisterRewritesOnlyIconAndCommand) {
   settings_.Write(setting::kTribesPath, "C:\\Old");
-  ASSERT_TRUE(handler_.InstallProtocol());
-  registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone");
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
+  ASSERT_TRUE(registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone"));
   settings_.Write(setting::kTribesPath, "D:\\New Tribes");
   settings_.Remove(setting::kInstalled);
 
-  ASSERT_TRUE(HandlerIn("E:\\Launcher").ReregisterProtocol());
+  ASSERT_TRUE(HandlerIn("E:\\Launcher").ReregisterProtocol().Succeeded());
 
   EXPECT_EQ(registry_.GetRegString(RegRoot::LocalMachine, kMachineClass, "", ""),
             "changed by someone");
@@ -187,7 +201,7 @@ TEST_F(ProtocolHandlerTest, ReregisterRewritesOnlyIconAndCommand) {
 TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
   struct Case {
     const char* name;
-    std::function<bool(ProtocolHandler&)> operation;
+    std::function<Outcome(ProtocolHandler&)> operation;
   };
   const Case cases[] = {
       {"refresh", [](ProtocolHandler& h) { return h.RefreshHandlerCommand(); }},
@@ -198,7 +212,7 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
     MemoryRegistry registry;
     ProtocolHandler handler(registry, settings_, "C:\\Games");
     registry.SetRefusesWrites(RegRoot::LocalMachine, true);
-    EXPECT_TRUE(c.operation(handler));
+    EXPECT_TRUE(c.operation(handler).Succeeded());
     EXPECT_EQ(registry.GetRegString(RegRoot::CurrentUser,
                                     "Software\\Classes\\tribes\\shell\\open"
                                     "\\command",
@@ -207,7 +221,7 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
     EXPECT_FALSE(registry.KeyExists(RegRoot::LocalMachine, kMachineClass));
 
     registry.SetRefusesWrites(RegRoot::CurrentUser, true);
-    EXPECT_FALSE(c.operation(handler));
+    EXPECT_FALSE(c.operation(handler).Succeeded());
   }
 }
 
@@ -216,10 +230,10 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
 TEST_F(ProtocolHandlerTest, AnExistingUserClassIsKeptCurrent) {
   ProtocolHandler oldProgram = HandlerIn("C:\Old");
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
-  ASSERT_TRUE(oldProgram.InstallProtocol());
+  ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
   registry_.SetRefusesWrites(RegRoot::LocalMachine, false);
 
-  EXPECT_TRUE(handler_.RefreshHandlerCommand());
+  EXPECT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
   EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
   EXPECT_EQ(Command(RegRoot::CurrentUser, kUserClass), "C:\\Games\\launcher.exe %1");
 }

@@ -17,48 +17,48 @@ class MainFormTest : public ::testing::Test {
 TEST_F(MainFormTest, EveryKeystrokeStoresTheWholeText) {
   form.SelectOwnServer();
   for (const std::string text : {"a", "ab", "abc"}) {
-    form.SetText(MainControl::ServerBox, text);
+    form.SetText(EntryBox::Server, text);
     EXPECT_EQ(w.settings.Read(setting::kServer), text);
   }
-  form.SetText(MainControl::ServerBox, "");
+  form.SetText(EntryBox::Server, "");
   EXPECT_TRUE(w.Stored(setting::kServer));
   EXPECT_EQ(w.settings.Read(setting::kServer), "");
 }
 
 TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
   const struct {
-    MainControl box;
+    EntryBox box;
     const char* key;
-  } cases[] = {{MainControl::ServerBox, setting::kServer},
-               {MainControl::ChannelBox, setting::kChannel},
-               {MainControl::PasswordBox, setting::kPassword}};
+  } cases[] = {{EntryBox::Server, setting::kServer},
+               {EntryBox::Channel, setting::kChannel},
+               {EntryBox::Password, setting::kPassword}};
   for (const auto& c : cases) {
     form.SetText(c.box, std::string("value of ") + c.key);
     EXPECT_EQ(w.settings.Read(c.key), std::string("value of ") + c.key);
-    EXPECT_EQ(w.view.texts[c.box], std::string("value of ") + c.key);
+    EXPECT_EQ(w.view.texts[ControlOf(c.box)], std::string("value of ") + c.key);
   }
 }
 
 TEST_F(MainFormTest, TheSameTextAgainStoresNothing) {
-  form.SetText(MainControl::ChannelBox, "");
+  form.SetText(EntryBox::Channel, "");
   EXPECT_FALSE(w.Stored(setting::kChannel));
 }
 
 TEST_F(MainFormTest, OptionsSwitchTheBoxesAndStoreTheMode) {
-  form.SetText(MainControl::ServerBox, "voice.example:3782");
+  form.SetText(EntryBox::Server, "voice.example:3782");
   form.SelectOwnServer();
   EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "0");
-  EXPECT_TRUE(form.Enabled(MainControl::PasswordBox));
+  EXPECT_TRUE(form.Enabled(EntryBox::Password));
   EXPECT_TRUE(w.view.checked_[MainControl::OwnServerOption]);
   EXPECT_FALSE(w.view.checked_[MainControl::CommunityOption]);
 
   form.SelectCommunityServer();
   EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "1");
-  for (auto box : {MainControl::ServerBox, MainControl::ChannelBox, MainControl::PasswordBox}) {
+  for (EntryBox box : kEntryBoxes) {
     EXPECT_FALSE(form.Enabled(box));
-    EXPECT_FALSE(w.view.enabled_[box]);
+    EXPECT_FALSE(w.view.enabled_[ControlOf(box)]);
   }
-  EXPECT_EQ(form.Text(MainControl::ServerBox), "voice.example:3782");
+  EXPECT_EQ(form.Text(EntryBox::Server), "voice.example:3782");
   EXPECT_EQ(w.settings.Read(setting::kServer), "voice.example:3782");
 }
 
@@ -101,7 +101,7 @@ TEST_F(MainFormTest, InstallResetsTheStoredModeButNotTheScreen) {
   form.OnInstallClicked();
   EXPECT_EQ(w.settings.Read(setting::kUseTWRW), "1");
   EXPECT_TRUE(form.OwnServerSelected());
-  EXPECT_TRUE(form.Enabled(MainControl::ServerBox));
+  EXPECT_TRUE(form.Enabled(EntryBox::Server));
 }
 
 TEST_F(MainFormTest, InstallRefusedEverywhereSaysSoAndKeepsInstallOffered) {
@@ -126,6 +126,18 @@ TEST_F(MainFormTest, UninstallThenInstallSwapsBackAndForth) {
   EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"));
   EXPECT_EQ(w.dialogs.questions.size(), 1u);  // Un-Install asks nothing
   form.OnInstallClicked();
+  EXPECT_FALSE(form.PictureVisible(MainControl::InstallButton));
+  EXPECT_TRUE(form.PictureVisible(MainControl::UninstallButton));
+}
+
+// A standard user pressing Un-Install on an administrator's machine-wide class.
+TEST_F(MainFormTest, UninstallRefusedSaysSoAndKeepsUninstallOffered) {
+  form.OnInstallClicked();
+  w.registry.SetRefusesWrites(RegRoot::LocalMachine, true);
+  form.OnUninstallClicked();
+  ASSERT_EQ(w.dialogs.messages.size(), 1u);
+  EXPECT_NE(w.dialogs.messages[0].text.find("could not be removed"), std::string::npos);
+  EXPECT_EQ(w.settings.Read(setting::kInstalled), "1");
   EXPECT_FALSE(form.PictureVisible(MainControl::InstallButton));
   EXPECT_TRUE(form.PictureVisible(MainControl::UninstallButton));
 }

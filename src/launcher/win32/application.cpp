@@ -66,15 +66,15 @@ Application::~Application() = default;
 int Application::Run(const std::string& link) {
   mainWindow_.Connect(mainForm_);
   FormOperations windows(mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
-  StartupOutcome outcome = StartupOutcome::End;
   try {
-    outcome = RunStartup({settings_, programs_, protocol_, windows, dialogs_}, link);
+    const StartupOutcome outcome =
+        RunStartup({settings_, programs_, protocol_, windows, dialogs_}, link);
+    if (outcome == StartupOutcome::End) return 0;
+    if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {
-    dialogs_.ShowMessage(failure.what(), "Cindermoor Launcher");
+    ReportFatalError(mainWindow_.Handle(), failure.what());
     return 1;
   }
-  if (outcome == StartupOutcome::End) return 0;
-  if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   return MessageLoop();
 }
 

@@ -1,5 +1,6 @@
-// Runs a handler and turns any failure into a message that names it, then ends the run:
-// exceptions must not unwind through Windows' own frames.
+// The one way a failure that ends the program reaches the user: a message naming it. Start-up
+// reports through it directly; window handlers through GuardedCall, because exceptions must
+// not unwind through Windows' own frames.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +11,9 @@
 
 namespace cindermoor::win32 {
 
-inline void ReportFailureAndEnd(HWND owner, const char* what) {
+inline void ReportFatalError(HWND owner, const char* what) {
   ::MessageBoxW(owner, Widen(what).c_str(), L"Cindermoor Launcher",
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
-  ::PostQuitMessage(1);
 }
 
 template <typename Handler>
@@ -21,7 +21,8 @@ void GuardedCall(HWND owner, Handler&& handler) {
   try {
     handler();
   } catch (const std::exception& failure) {
-    ReportFailureAndEnd(owner, failure.what());
+    ReportFatalError(owner, failure.what());
+    ::PostQuitMessage(1);
   }
 }
 

@@ -14,6 +14,9 @@ namespace cindermoor::win32 {
 
 class LocatorWindow : public LocatorFormView, public TopLevelWindow {
  public:
+  LocatorWindow() = default;
+  ~LocatorWindow() { Destroy(); }
+
   // Creates the window, hidden; user actions are routed to the form from then on.
   void Create(LocatorForm& form);
 

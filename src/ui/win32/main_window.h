@@ -18,6 +18,7 @@ class MainWindow : public MainFormView, public TopLevelWindow {
  public:
   // onClose runs when the user closes the window from its title bar.
   explicit MainWindow(std::function<void()> onClose);
+  ~MainWindow() { Destroy(); }
 
   // User actions go to the form. The window itself is made when first shown, from the
   // form's state: a start that serves a link never shows it, and starts the game sooner.

@@ -13,6 +13,9 @@ namespace cindermoor::win32 {
 
 class QuitWindow : public QuitFormView, public TopLevelWindow {
  public:
+  QuitWindow() = default;
+  ~QuitWindow() { Destroy(); }
+
   // Creates the window, hidden; clicks on the text line go to the form from then on.
   void Create(QuitForm& form);
 

@@ -1,5 +1,8 @@
 #include "ui/win32/top_level_window.h"
 
+#include <utility>
+
+#include "common/fatal_error.h"
 #include "ui/win32/default_font.h"
 #include "win32/text.h"
 
@@ -14,8 +17,10 @@ HICON AppIcon(int size) {
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 
-TopLevelWindow::~TopLevelWindow() {
-  if (window_) ::DestroyWindow(window_);
+void TopLevelWindow::Destroy() {
+  if (!window_) return;
+  DetachInstance(window_);
+  ::DestroyWindow(std::exchange(window_, nullptr));
 }
 
 void TopLevelWindow::PrepareResources() {
@@ -27,9 +32,14 @@ void TopLevelWindow::PrepareResources() {
 void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
   RECT outer{0, 0, Px(design.clientWidth), Px(design.clientHeight)};
   ::AdjustWindowRectEx(&outer, design.style, FALSE, design.exStyle);
-  ::CreateWindowExW(design.exStyle, design.className, design.title, design.style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                    nullptr, ::GetModuleHandleW(nullptr), self);
+  const HWND window =
+      ::CreateWindowExW(design.exStyle, design.className, design.title, design.style,
+                        CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                        outer.bottom - outer.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), self);
+  if (!window) {
+    throw FatalError(DescribeError("Cannot create the window \"" + Narrow(design.title) + "\"",
+                                   ::GetLastError()));
+  }
 }
 
 HWND TopLevelWindow::AddChild(const wchar_t* className, const std::string& text, DWORD style,
@@ -45,6 +55,10 @@ HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::strin
       exStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
       place.top, place.right - place.left, place.bottom - place.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+  if (!control) {
+    throw FatalError(DescribeError("Cannot create the control \"" + text + "\" of the window",
+                                   ::GetLastError()));
+  }
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return control;
 }

@@ -38,9 +38,15 @@ class TopLevelWindow {
 
  protected:
   TopLevelWindow() = default;
-  ~TopLevelWindow();
+  ~TopLevelWindow() { Destroy(); }
 
-  // Creates the window, hidden, with T's window procedure; T passes itself.
+  // Ends the window. Each window calls it from its own destructor, while all of its members
+  // still exist; the object is detached first, so the messages that destroying raises (focus
+  // loss in a child, WM_DESTROY) no longer reach it.
+  void Destroy();
+
+  // Creates the window, hidden, with T's window procedure; T passes itself. Throws
+  // FatalError when Windows cannot make it.
   template <typename T>
   void CreateTopLevel(T* self, const WindowDesign& design) {
     RegisterInstanceClass<T>(design.className, design.icon, design.smallIcon);

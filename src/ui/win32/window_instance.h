@@ -22,6 +22,9 @@ LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LP
   return self->HandleMessage(message, wParam, lParam);
 }
 
+// Stops the window's messages from reaching its object, which may be about to go.
+inline void DetachInstance(HWND window) { ::SetWindowLongPtrW(window, GWLP_USERDATA, 0); }
+
 // Registers the class once per process; later calls find it registered.
 template <typename T>
 void RegisterInstanceClass(const wchar_t* className, HICON icon, HICON smallIcon) {

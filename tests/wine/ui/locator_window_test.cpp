@@ -63,10 +63,10 @@ class LocatorWindowTest : public ::testing::Test {
     ASSERT_TRUE(::SetCurrentDirectoryW(Widen(tree.Games()).c_str()));
     window.Create(form);
     ASSERT_NE(window.Handle(), nullptr);
-    drive1 = ::FindWindowExW(window.Handle(), nullptr, L"ComboBox", nullptr);
-    dir1 = ::FindWindowExW(window.Handle(), nullptr, L"ListBox", nullptr);
-    file1 = ::FindWindowExW(window.Handle(), dir1, L"ListBox", nullptr);
-    ASSERT_TRUE(drive1 && dir1 && file1);
+    driveList = ::FindWindowExW(window.Handle(), nullptr, L"ComboBox", nullptr);
+    folderList = ::FindWindowExW(window.Handle(), nullptr, L"ListBox", nullptr);
+    fileList = ::FindWindowExW(window.Handle(), folderList, L"ListBox", nullptr);
+    ASSERT_TRUE(driveList && folderList && fileList);
     world.form.Hide();
     form.Show();
   }
@@ -78,9 +78,9 @@ class LocatorWindowTest : public ::testing::Test {
   fakes::FormsWorld world;
   LocatorWindow window;
   LocatorForm form{world.settings, world.form, files, window};
-  HWND drive1 = nullptr;
-  HWND dir1 = nullptr;
-  HWND file1 = nullptr;
+  HWND driveList = nullptr;
+  HWND folderList = nullptr;
+  HWND fileList = nullptr;
 };
 
 TEST_F(LocatorWindowTest, IsABorderlessWindowOfTheDesignSize) {
@@ -91,11 +91,11 @@ TEST_F(LocatorWindowTest, IsABorderlessWindowOfTheDesignSize) {
   EXPECT_EQ(::GetWindowLongW(window.Handle(), GWL_STYLE) & WS_CAPTION, 0);
   EXPECT_EQ(WindowText(window.Handle()), L"Location of Tribes.exe");
   RECT closedDrives{};
-  ::GetWindowRect(drive1, &closedDrives);
+  ::GetWindowRect(driveList, &closedDrives);
   EXPECT_EQ(closedDrives.bottom - closedDrives.top, 21);
   // Keyboard order: the drives, the folders, the files.
-  EXPECT_EQ(::GetNextDlgTabItem(window.Handle(), drive1, FALSE), dir1);
-  EXPECT_EQ(::GetNextDlgTabItem(window.Handle(), dir1, FALSE), file1);
+  EXPECT_EQ(::GetNextDlgTabItem(window.Handle(), driveList, FALSE), folderList);
+  EXPECT_EQ(::GetNextDlgTabItem(window.Handle(), folderList, FALSE), fileList);
 }
 
 TEST_F(LocatorWindowTest, DrawsTheYellowFrameOnBlack) {
@@ -110,35 +110,35 @@ TEST_F(LocatorWindowTest, DrawsTheYellowFrameOnBlack) {
 }
 
 TEST_F(LocatorWindowTest, StartsAtTheCurrentFolderWithItsChainAndSubFolders) {
-  const auto lines = LinesOf(dir1);
+  const auto lines = LinesOf(folderList);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines.front(), "C:\\");
   EXPECT_EQ(lines[lines.size() - 3], std::string(2 * (lines.size() - 3), ' ') + "Games");
   EXPECT_EQ(lines[lines.size() - 2], std::string(2 * (lines.size() - 2), ' ') + "Other");
   EXPECT_EQ(lines.back(), std::string(2 * (lines.size() - 2), ' ') + "Tribes");
-  EXPECT_EQ(::SendMessageW(dir1, LB_GETCURSEL, 0, 0), static_cast<LRESULT>(lines.size() - 3));
-  EXPECT_TRUE(LinesOf(file1).empty());
-  const auto drive = ::SendMessageW(drive1, CB_GETCURSEL, 0, 0);
+  EXPECT_EQ(::SendMessageW(folderList, LB_GETCURSEL, 0, 0), static_cast<LRESULT>(lines.size() - 3));
+  EXPECT_TRUE(LinesOf(fileList).empty());
+  const auto drive = ::SendMessageW(driveList, CB_GETCURSEL, 0, 0);
   ASSERT_GE(drive, 0);
   EXPECT_EQ(form.Drives()[static_cast<size_t>(drive)].substr(0, 2), "c:");
 }
 
 TEST_F(LocatorWindowTest, ASingleClickHighlightsAndADoubleClickOpens) {
-  const int tribes = LineIndexEndingWith(dir1, "Tribes");
+  const int tribes = LineIndexEndingWith(folderList, "Tribes");
   ASSERT_GE(tribes, 0);
 
-  ClickLine(dir1, tribes, false);
+  ClickLine(folderList, tribes, false);
   EXPECT_EQ(form.FolderPath(), tree.Games());
-  EXPECT_EQ(::SendMessageW(dir1, LB_GETCURSEL, 0, 0), tribes);
+  EXPECT_EQ(::SendMessageW(folderList, LB_GETCURSEL, 0, 0), tribes);
 
-  ClickLine(dir1, tribes, true);
+  ClickLine(folderList, tribes, true);
   EXPECT_EQ(form.FolderPath(), tree.Tribes());
   EXPECT_EQ(form.FileListFolder(), tree.Tribes());
-  EXPECT_EQ(LinesOf(file1), std::vector<std::string>{"TRIBES.EXE"});
+  EXPECT_EQ(LinesOf(fileList), std::vector<std::string>{"TRIBES.EXE"});
 }
 
 TEST_F(LocatorWindowTest, OkStoresTheFolderAndReturnsToTheMainWindow) {
-  ClickLine(dir1, LineIndexEndingWith(dir1, "Tribes"), true);
+  ClickLine(folderList, LineIndexEndingWith(folderList, "Tribes"), true);
   HWND ok = ::FindWindowExW(window.Handle(), nullptr, L"CindermoorPicture", nullptr);
   ASSERT_NE(ok, nullptr);
 

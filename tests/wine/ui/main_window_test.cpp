@@ -1,0 +1,82 @@
+// The main window on screen: it shows the form's state when first made, and the user's typing
+// and clicks reach the form through the controls.
+#include "ui/win32/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/ui/forms_world.h"
+#include "ui/win32/window_instance.h"
+
+namespace cindermoor::win32 {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Connect(form);
+    form.SetText(EntryBox::Server, "rw.example:3782");
+    form.SetLaunchBox(1);
+    form.Show();
+    ASSERT_NE(window.Handle(), nullptr);
+  }
+
+  HWND Child(const wchar_t* className, int index) const {
+    HWND child = nullptr;
+    for (int i = 0; i <= index; ++i) child = ::FindWindowExW(window.Handle(), child, className, nullptr);
+    return child;
+  }
+
+  // Picture buttons in creation order: change, install, uninstall, OK, logo.
+  HWND Picture(int index) const { return Child(L"CindermoorPicture", index); }
+
+  static void Click(HWND control) {
+    ::SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+
+  fakes::FormsWorld world;
+  int closes = 0;
+  MainWindow window{[this] { ++closes; }};
+  MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
+                                 world.program, [] {}},
+                window};
+};
+
+TEST_F(MainWindowTest, ShowsWhatTheFormHeldBeforeItWasMade) {
+  EXPECT_EQ(WindowText(Child(L"Edit", 0)), L"rw.example:3782");
+  EXPECT_EQ(::SendMessageW(Child(L"Button", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(WindowText(window.Handle()), L".: Cindermoor :.");
+}
+
+TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {
+  ::SetWindowTextW(Child(L"Edit", 1), L"42");
+  EXPECT_EQ(world.settings.Read(setting::kChannel), "42");
+  EXPECT_EQ(form.Text(EntryBox::Channel), "42");
+}
+
+TEST_F(MainWindowTest, InstallAndUninstallSwapTheirButtons) {
+  HWND install = Picture(1);
+  HWND uninstall = Picture(2);
+  form.SetPictureVisible(MainControl::UninstallButton, false);
+
+  Click(install);
+  EXPECT_EQ(world.settings.Read(setting::kInstalled), "1");
+  EXPECT_FALSE(::IsWindowVisible(install));
+  EXPECT_TRUE(::IsWindowVisible(uninstall));
+
+  Click(uninstall);
+  EXPECT_EQ(world.settings.Read(setting::kInstalled), "");
+  EXPECT_TRUE(::IsWindowVisible(install));
+  EXPECT_FALSE(::IsWindowVisible(uninstall));
+}
+
+TEST_F(MainWindowTest, ClosingFromTheTitleBarIsHandedToTheProgram) {
+  ::SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(closes, 1);
+  EXPECT_TRUE(::IsWindow(window.Handle()));
+}
+
+}  // namespace
+}  // namespace cindermoor::win32

@@ -69,12 +69,14 @@ void OutsidePrograms::StartGame(const std::string& gameArgs) {
       {JoinFolder(folder, kGameProgram), folder, GameCommand(gameArgs), ShowCommand::Normal});
 }
 
-std::optional<std::string> OutsidePrograms::GameStartProblem() {
+Outcome OutsidePrograms::CheckGameCanStart() {
   const std::string folder = settings_.Read(setting::kTribesPath);
-  if (folder.empty()) return kGameFolderNotSet;
+  if (folder.empty()) return Outcome::Failure(kGameFolderNotSet);
   const std::string program = JoinFolder(folder, kGameProgram);
-  if (!starter_.FileExists(program)) return "The game's program was not found: " + program;
-  return std::nullopt;
+  if (!starter_.FileExists(program)) {
+    return Outcome::Failure("The game's program was not found: " + program);
+  }
+  return Outcome::Success();
 }
 
 void OutsidePrograms::OpenWebPage(const std::string& url) { webOpener_.OpenWebPage(url); }

@@ -1,9 +1,9 @@
 // Finding, starting and stopping the voice client and the game, and opening web pages.
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "common/outcome.h"
 #include "external/program_starter.h"
 #include "state/launcher_settings.h"
 #include "state/registry.h"
@@ -25,8 +25,8 @@ class OutsidePrograms {
   void StopVoiceClient();
   // Starts the game from the TribesPath folder.
   void StartGame(const std::string& gameArgs);
-  // Why StartGame cannot work, naming the path; nothing when it can.
-  std::optional<std::string> GameStartProblem();
+  // Whether StartGame can work; when not, why, naming the path.
+  Outcome CheckGameCanStart();
 
   void OpenWebPage(const std::string& url);
 

@@ -35,8 +35,8 @@ class Startup {
 
   StartupOutcome Run() {
     if (!link_.empty()) {
-      if (const auto reason = ValidateLink(link_)) {
-        s_.dialogs.ShowMessage(*reason + "\r\rLink: " + link_, kProgramTitle);
+      if (const Outcome valid = ValidateLink(link_); !valid.Succeeded()) {
+        s_.dialogs.ShowMessage(valid.Reason() + "\r\rLink: " + link_, kProgramTitle);
         return StartupOutcome::End;
       }
     }
@@ -109,8 +109,8 @@ class Startup {
 
   // Nothing is started, and no voice channel joined, for a game that cannot start.
   StartupOutcome ServeLink() {
-    if (const auto problem = s_.programs.GameStartProblem()) {
-      s_.dialogs.ShowMessage(*problem + "\r\rLink: " + link_, kProgramTitle);
+    if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
+      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + link_, kProgramTitle);
       return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
     }
     s_.windows.ShowQuitWindow();

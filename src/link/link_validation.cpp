@@ -27,41 +27,45 @@ bool IsAddressCharacter(char c) {
 // a game command.
 bool IsOptionCharacter(char c) { return c >= 33 && c <= 126 && c != '"' && c != '+'; }
 
-std::optional<std::string> CheckAddress(std::string_view address) {
+Outcome CheckAddress(std::string_view address) {
   if (!std::all_of(address.begin(), address.end(), IsAddressCharacter)) {
-    return "The server address may hold only letters, digits, \".\", \"-\" and \":\".";
+    return Outcome::Failure(
+        "The server address may hold only letters, digits, \".\", \"-\" and \":\".");
   }
   if (!address.empty() && address.front() == '-') {
-    return "The server address must not start with \"-\".";
+    return Outcome::Failure("The server address must not start with \"-\".");
   }
-  return std::nullopt;
+  return Outcome::Success();
 }
 
-std::optional<std::string> CheckOption(std::string_view link, std::string_view tag,
+Outcome CheckOption(std::string_view link, std::string_view tag,
                                        std::size_t slash) {
   const auto value = OptionValue(link, tag, slash);
-  if (!value) return std::nullopt;
+  if (!value) return Outcome::Success();
   const std::string name = "The password after \"" + std::string(tag) + "\"";
   if (!std::all_of(value->begin(), value->end(), IsOptionCharacter)) {
-    return name + " may hold only visible characters other than quotes and \"+\".";
+    return Outcome::Failure(name + " may hold only visible characters other than quotes and \"+\".");
   }
   if (!value->empty() && (value->front() == '-' || value->front() == '/')) {
-    return name + " must not start with \"-\" or \"/\".";
+    return Outcome::Failure(name + " must not start with \"-\" or \"/\".");
   }
-  return std::nullopt;
+  return Outcome::Success();
 }
 
 }  // namespace
 
-std::optional<std::string> ValidateLink(std::string_view link) {
+Outcome ValidateLink(std::string_view link) {
   if (CharacterCount(link) > kMaxLinkCharacters) {
-    return "The link is longer than " + std::to_string(kMaxLinkCharacters) + " characters.";
+    return Outcome::Failure("The link is longer than " + std::to_string(kMaxLinkCharacters) +
+                            " characters.");
   }
   const std::size_t slash = SlashPositionOf(link);
-  if (slash == 0) return "The link has no \"/\" after the server address.";
-  if (auto reason = CheckAddress(ServerAddressOf(link))) return reason;
-  if (auto reason = CheckOption(link, "p=", slash)) return reason;
-  return CheckOption(link, "pr=", slash);
+  if (slash == 0) return Outcome::Failure("The link has no \"/\" after the server address.");
+  for (Outcome check : {CheckAddress(ServerAddressOf(link)), CheckOption(link, "p=", slash),
+                        CheckOption(link, "pr=", slash)}) {
+    if (!check.Succeeded()) return check;
+  }
+  return Outcome::Success();
 }
 
 }  // namespace cindermoor

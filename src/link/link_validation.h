@@ -2,15 +2,15 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
-#include <string>
 #include <string_view>
+
+#include "common/outcome.h"
 
 namespace cindermoor {
 
 inline constexpr std::size_t kMaxLinkCharacters = 2048;
 
-// nullopt when the link may be served; otherwise a short reason for a message box.
-std::optional<std::string> ValidateLink(std::string_view link);
+// Success when the link may be served; otherwise a short reason for a message box.
+Outcome ValidateLink(std::string_view link);
 
 }  // namespace cindermoor

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Building must never fail, even for links that are refused.
   const std::string gameArgs = cindermoor::BuildGameArgs(link);
   cindermoor::ParseVoiceMode(link);
-  if (cindermoor::ValidateLink(link)) return 0;
+  if (!cindermoor::ValidateLink(link).Succeeded()) return 0;
   Require(SplitLikeCrt(cindermoor::GameCommand(gameArgs)) == IntendedGameArgv(link));
   CheckVoice(link);
   return 0;

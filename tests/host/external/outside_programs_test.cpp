@@ -161,22 +161,22 @@ TEST_F(OutsideProgramsTest, NothingIsStartedByBareNameWithoutAFolder) {
   EXPECT_TRUE(starter.starts.empty());
 }
 
-TEST_F(OutsideProgramsTest, GameStartProblemNamesWhatIsMissing) {
+TEST_F(OutsideProgramsTest, CheckGameCanStartNamesWhatIsMissing) {
   starter.existingFiles = {"C:\\Tribes\\tribes.exe", "C:\\tribes.exe"};
   const struct {
     const char* tribesPath;
-    std::optional<std::string> expected;
+    const char* problem;  // "" when the game can start
   } cases[] = {
       {"", "The game's folder is not set."},
-      {"C:\\Tribes", std::nullopt},
-      {"C:\\", std::nullopt},
-      {"C:\\Tribes\\", std::nullopt},
+      {"C:\\Tribes", ""},
+      {"C:\\", ""},
+      {"C:\\Tribes\\", ""},
       {"D:\\Elsewhere", "The game's program was not found: D:\\Elsewhere\\tribes.exe"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tribesPath);
     settings.Write("TribesPath", c.tribesPath);
-    EXPECT_EQ(programs.GameStartProblem(), c.expected);
+    EXPECT_EQ(programs.CheckGameCanStart().Reason(), c.problem);
   }
 }
 

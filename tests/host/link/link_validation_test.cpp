@@ -43,15 +43,15 @@ TEST(LinkValidationTest, RefusesHostileLinks) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.link.substr(0, 60));
-    const auto reason = ValidateLink(c.link);
-    ASSERT_TRUE(reason.has_value());
-    EXPECT_NE(reason->find(c.reasonPart), std::string::npos) << *reason;
+    const Outcome valid = ValidateLink(c.link);
+    ASSERT_FALSE(valid.Succeeded());
+    EXPECT_NE(valid.Reason().find(c.reasonPart), std::string::npos) << valid.Reason();
   }
 }
 
 TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
   for (const auto& accepted : testing::AcceptedLinks()) {
-    EXPECT_EQ(ValidateLink(accepted.link), std::nullopt) << accepted.link;
+    EXPECT_TRUE(ValidateLink(accepted.link).Succeeded()) << accepted.link;
   }
   const std::string acceptedToo[] = {
       "tribes://h:1/p=" + std::string(2033, 'a'),  // exactly 2048 characters
@@ -62,7 +62,7 @@ TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
       "\x01\x02\x03\x04\x05\x06\x07\x08\x09h:1/",  // the scheme is never looked at
   };
   for (const auto& link : acceptedToo) {
-    EXPECT_EQ(ValidateLink(link), std::nullopt) << link.substr(0, 60);
+    EXPECT_TRUE(ValidateLink(link).Succeeded()) << link.substr(0, 60);
   }
 }
 
@@ -70,8 +70,8 @@ TEST(LinkValidationTest, CountsCharactersNotBytes) {
   // 2 two-byte characters in a link of 2048 characters: 2050 bytes, still accepted.
   const std::string link = "tribes://h:1/\xc3\xa9\xc3\xa9" + std::string(2033, 'a');
   EXPECT_EQ(link.size(), 2050u);
-  EXPECT_EQ(ValidateLink(link), std::nullopt);
-  EXPECT_NE(ValidateLink(link + "a"), std::nullopt);
+  EXPECT_TRUE(ValidateLink(link).Succeeded());
+  EXPECT_FALSE(ValidateLink(link + "a").Succeeded());
 }
 
 }  // namespace

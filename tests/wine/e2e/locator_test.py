@@ -11,8 +11,8 @@ BROWSE_WIN = wd.ROOT_WIN + r"\browse"
 TARGET_WIN = BROWSE_WIN + r"\Tribes"
 CHANGE_CENTRE = (40, 133)          # the main window's change button, client pixels
 LOCATOR_OK = (27, 24)              # OK bitmap at (8, 8), 38 x 33
-DIR1 = (8, 40, 201, 201)           # client pixels: left, top, width, height
-FILE1 = (208, 40, 201, 197)
+FOLDER_LIST = (8, 40, 201, 201)           # client pixels: left, top, width, height
+FILE_LIST = (208, 40, 201, 197)
 LIST_BORDER = 3                    # the sunken edge, and a pixel to spare
 
 
@@ -49,7 +49,7 @@ class LocatorTest(LauncherTest):
     def highlighted_rows(self, shot):
         """The client rows of the folder list's highlighted entry: the rows along one column
         in the list's most common colour other than black and text yellow."""
-        left, top, width, height = DIR1
+        left, top, width, height = FOLDER_LIST
         column = left + width - 20  # right of any name
         rows = {j: shot.pixel(self.origin[0] + column, self.origin[1] + j)
                 for j in range(top + LIST_BORDER, top + height - LIST_BORDER)}
@@ -69,13 +69,13 @@ class LocatorTest(LauncherTest):
     def test_open_the_game_folder_and_store_it(self):
         launcher = self.open_locator()
         shot = wd.Screenshot(save_as="locator-window.png")
-        self.assertEqual(set(self.inner_pixels(shot, FILE1)), {wd.BLACK},
+        self.assertEqual(set(self.inner_pixels(shot, FILE_LIST)), {wd.BLACK},
                          "the file list shows a file in a folder without the game")
         first, last = self.highlighted_rows(shot)
         # The current folder "browse" is highlighted; its one sub-folder is the next entry.
-        self.client_click((DIR1[0] + 60, last + (last - first) // 2 + 2), double=True)
+        self.client_click((FOLDER_LIST[0] + 60, last + (last - first) // 2 + 2), double=True)
         shot = wd.wait_for(
-            lambda: (lambda s: s if set(self.inner_pixels(s, FILE1)) != {wd.BLACK} else None)(
+            lambda: (lambda s: s if set(self.inner_pixels(s, FILE_LIST)) != {wd.BLACK} else None)(
                 wd.Screenshot()),
             "the file list to show the game's program")
         wd.Screenshot(save_as="locator-window-game-folder.png")

@@ -11,7 +11,7 @@ BROWSE_WIN = wd.ROOT_WIN + r"\browse"
 TARGET_WIN = BROWSE_WIN + r"\Tribes"
 CHANGE_CENTRE = (40, 133)          # the main window's change button, client pixels
 LOCATOR_OK = (27, 24)              # OK bitmap at (8, 8), 38 x 33
-FOLDER_LIST = (8, 40, 201, 201)           # client pixels: left, top, width, height
+FOLDER_LIST = (8, 40, 201, 201)    # client pixels: left, top, width, height
 FILE_LIST = (208, 40, 201, 197)
 LIST_BORDER = 3                    # the sunken edge, and a pixel to spare
 

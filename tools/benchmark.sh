@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 RUNS="${RUNS:-10}"
 
-BUILD_TARGETS="launcher roger tribes bench empty_window"
+BUILD_TARGETS=(launcher roger tribes bench empty_window)
 source "$ROOT/tools/build-windows.sh"
 
 WINE_BUILD="$BUILD/benchmark"

@@ -8,7 +8,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 LINK="${1:-}"
 
-BUILD_TARGETS="launcher roger tribes"
+BUILD_TARGETS=(launcher roger tribes)
 source "$ROOT/tools/build-windows.sh"
 
 DEMO="$BUILD/demo"
@@ -38,7 +38,8 @@ wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
 LOG="$DEMO/stand-ins.log"
 rm -f "$LOG"
 export CINDERMOOR_STANDIN_LOG="$(winepath -w "$LOG")"
-wine 'C:\Cindermoor\launcher.exe' $LINK &
+# Quoted, so a link holding blanks or '*' arrives as it was typed; no link, no argument.
+wine 'C:\Cindermoor\launcher.exe' ${LINK:+"$LINK"} &
 LAUNCHER=$!
 
 screenshot() { ((HEADLESS)) && import -window root "$DEMO/$1.png" && echo "Screenshot: $DEMO/$1.png"; }

@@ -8,11 +8,20 @@ exec 3>"$WINE_BUILD/xvfb.display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
 exec 3>&-
-for _ in $(seq 100); do
+# Xvfb writes its display number once it accepts clients; a slow machine gets 20 s.
+for _ in $(seq 200); do
   [[ -s "$WINE_BUILD/xvfb.display" ]] && break
+  kill -0 "$XVFB_PID" 2>/dev/null || break
   sleep 0.1
 done
-export DISPLAY=":$(cat "$WINE_BUILD/xvfb.display")"
+XVFB_DISPLAY="$(cat "$WINE_BUILD/xvfb.display" 2>/dev/null || true)"
+if [[ ! "$XVFB_DISPLAY" =~ ^[0-9]+$ ]]; then
+  # Carrying on with DISPLAY=":" would only fail later, in every test, for a reason hard to see.
+  echo "wine-session: Xvfb did not start (is the xvfb package installed?); stopping" >&2
+  kill "$XVFB_PID" >/dev/null 2>&1 || true
+  exit 1
+fi
+export DISPLAY=":$XVFB_DISPLAY"
 
 end_wine_session() {
   wineserver -k >/dev/null 2>&1 || true

@@ -228,7 +228,7 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
 // A user's own class wins over the machine-wide one, so a leftover per-user class must not
 // keep pointing at an old program once the machine-wide store takes writes again.
 TEST_F(ProtocolHandlerTest, AnExistingUserClassIsKeptCurrent) {
-  ProtocolHandler oldProgram = HandlerIn("C:\Old");
+  ProtocolHandler oldProgram = HandlerIn("C:\\Old");
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
   ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
   registry_.SetRefusesWrites(RegRoot::LocalMachine, false);

@@ -21,11 +21,13 @@ inline std::string UniqueName(const std::string& prefix) {
 class ThrowawayKey {
  public:
   // parent: a key used only by tests, e.g. "Software\CindermoorTest"; extraAccess selects a view.
-  ThrowawayKey(HKEY root, std::string parent, REGSAM extraAccess = 0)
+  // Keys in several roots or views may share one name, so one path serves them all.
+  ThrowawayKey(HKEY root, std::string parent, REGSAM extraAccess = 0,
+               std::string name = UniqueName("run-"))
       : root_(root),
         parent_(std::move(parent)),
         extraAccess_(extraAccess),
-        name_(UniqueName("run-")) {}
+        name_(std::move(name)) {}
   ThrowawayKey(const ThrowawayKey&) = delete;
   ThrowawayKey& operator=(const ThrowawayKey&) = delete;
   ~ThrowawayKey() {

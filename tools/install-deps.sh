@@ -2,7 +2,7 @@
 # Installs what building and testing need on a Debian/Ubuntu machine; quick when all is there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-dev googletest python3
+packages=(cmake ninja-build g++ clang clang-format libclang-rt-dev googletest python3
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64
           xvfb xdotool imagemagick x11-utils)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the portable core natively, the link fuzzer for a bounded time, both
-# Windows builds, and the Windows tests under Wine. Ends with "N passed, N failed".
+# Runs every test: the formatting and layer checks, the portable core natively, the link fuzzer
+# for a bounded time, both Windows builds, and the Windows tests under Wine. Ends with
+# "N passed, N failed".
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
@@ -31,6 +32,26 @@ configure_and_build() {  # folder, then cmake options
     { tail -40 "$dir.configure.log" "$dir.build.log" 2>/dev/null; return 1; }
 }
 mkdir -p "$BUILD"
+
+step "Formatting (clang-format --dry-run --Werror)"
+if (cd "$ROOT" && find src tests tools -path tests/fuzz/corpus -prune -o -type f \
+      \( -name '*.h' -o -name '*.cpp' \) -print0 | xargs -0 -r clang-format --dry-run --Werror) \
+    >"$BUILD/format.log" 2>&1; then
+  echo "every .h and .cpp follows .clang-format"
+  passed=$((passed + 1))
+else
+  echo "Not formatted (run clang-format -i on them):"
+  grep -oE '^[^:]+:[0-9]+:[0-9]+: error' "$BUILD/format.log" | cut -d: -f1 | sort -u | sed 's/^/  /'
+  grep -qE ':[0-9]+:[0-9]+: error' "$BUILD/format.log" || tail -5 "$BUILD/format.log"
+  failed=$((failed + 1))
+fi
+
+step "Layers depend one way (tools/check_layers.py)"
+if python3 "$ROOT/tools/check_layers.py"; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+fi
 
 step "Portable core (host build)"
 if configure_and_build "$BUILD/host"; then

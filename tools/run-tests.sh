@@ -62,10 +62,12 @@ else
 fi
 
 step "Link fuzzer (${FUZZ_SECONDS} s)"
+# The fuzzer adds the inputs it finds to its first corpus folder: one in the build folder, so
+# the checked-in seeds are read and never added to.
 if configure_and_build "$BUILD/fuzz" -DLAUNCHER_FUZZ=ON -DCMAKE_C_COMPILER=clang \
-    -DCMAKE_CXX_COMPILER=clang++ &&
+    -DCMAKE_CXX_COMPILER=clang++ && mkdir -p "$BUILD/fuzz-corpus" &&
   "$BUILD/fuzz/bin/link_fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
-    "$ROOT/tests/fuzz/corpus" >"$BUILD/fuzz.log" 2>&1; then
+    "$BUILD/fuzz-corpus" "$ROOT/tests/fuzz/corpus" >"$BUILD/fuzz.log" 2>&1; then
   echo "fuzzer: no finding"
   passed=$((passed + 1))
 else

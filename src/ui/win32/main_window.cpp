@@ -74,9 +74,9 @@ void MainWindow::CreateControls() {
   add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
       layout::kLaunchBox);
   add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
-  add(L"STATIC", "Server:", SS_RIGHT | SS_NOPREFIX, kServerLabelId, layout::kServerLabel);
-  add(L"STATIC", "Channel:", SS_RIGHT | SS_NOPREFIX, kChannelLabelId, layout::kChannelLabel);
-  add(L"STATIC", "Password:", SS_LEFT | SS_NOPREFIX, kPasswordLabelId, layout::kPasswordLabel);
+  add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId, layout::kServerLabel);
+  add(L"STATIC", layout::kChannelLabelText, SS_RIGHT | SS_NOPREFIX, kChannelLabelId, layout::kChannelLabel);
+  add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId, layout::kPasswordLabel);
   add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kCommunityOptionId,
       layout::kCommunityOption);
   add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId, layout::kOwnServerOption);

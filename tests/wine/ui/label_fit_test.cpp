@@ -54,9 +54,9 @@ struct Label {
 
 TEST(MainWindowLabelsTest, EveryTextFitsItsLabel) {
   const Label labels[] = {
-      {"server", layout::kServerLabel, "Server:", Layout::WrapsWords},
-      {"channel", layout::kChannelLabel, "Channel:", Layout::WrapsWords},
-      {"password", layout::kPasswordLabel, "Password:", Layout::WrapsWords},
+      {"server", layout::kServerLabel, layout::kServerLabelText, Layout::WrapsWords},
+      {"channel", layout::kChannelLabel, layout::kChannelLabelText, Layout::WrapsWords},
+      {"password", layout::kPasswordLabel, layout::kPasswordLabelText, Layout::WrapsWords},
       {"launch question", layout::kLaunchQuestionLabel, layout::kLaunchQuestionText,
        Layout::WrapsWords},
       {"notice", layout::kNoticeLabel, layout::VoiceClientNotice(), Layout::WrapsWords},

@@ -52,18 +52,20 @@ void DrawFrame(HDC dc, const InclusiveRect& frame, int dpi, COLORREF colour) {
 }
 
 // Baseline that centres capitals of the given height on the inclusive rows top..bottom.
-int CentredBaseline(int top, int bottom, int capitalHeight) { return (top + bottom + capitalHeight + 1) / 2; }
+int CentredBaseline(int top, int bottom, int capitalHeight) {
+  return (top + bottom + capitalHeight + 1) / 2;
+}
 
-void DrawButton(HDC dc, const PictureDesign& design, int dpi) {
+void DrawButton(HDC dc, const PictureDesign& design, int dpi, HFONT font) {
   const COLORREF colour = ToColorRef(design.colour);
   DrawFrame(dc, design.frame, dpi, colour);
   const int capital = ScaleForDpi(kButtonCapitalHeight, dpi);
-  const UniqueHfont font = CreateCapitalFont(dc, {capital, FW_NORMAL, {}, 0});
   const int top = ScaleForDpi(design.frame.top, dpi);
   const int bottom = ScaleForDpi(design.frame.bottom, dpi);
-  const int centre = (ScaleForDpi(design.frame.left, dpi) + ScaleForDpi(design.frame.right, dpi) + 1) / 2;
-  DrawGlowingText(dc, font.get(), centre, CentredBaseline(top, bottom, capital), Widen(design.caption), colour,
-                  1);
+  const int centre =
+      (ScaleForDpi(design.frame.left, dpi) + ScaleForDpi(design.frame.right, dpi) + 1) / 2;
+  DrawGlowingText(dc, font, centre, CentredBaseline(top, bottom, capital), Widen(design.caption),
+                  colour, 1);
 }
 
 // Two lines of capitals, centred across the width, the second one gap pixels below the first.
@@ -76,17 +78,23 @@ struct LogoText {
   int haloRadius;
 };
 
-void DrawLogoText(HDC dc, const LogoText& text, int dpi, COLORREF colour) {
-  const int capital = ScaleForDpi(text.capitalHeight, dpi);
+constexpr LogoText kLogoText{kLogoCapitalHeight, 11, 7, 73, 0, 1};
+constexpr LogoText kQuitLogoText{kQuitLogoCapitalHeight, 41, 10, 130, 190, 2};
+
+FontRequest LogoFont(const LogoText& text, int dpi) {
   const int fillWidth = ScaleForDpi(text.fillWidth, dpi);
-  const UniqueHfont font =
-      CreateCapitalFont(dc, {capital, FW_BOLD, fillWidth > 0 ? kFirstLogoLine : L"", fillWidth});
+  return {ScaleForDpi(text.capitalHeight, dpi), FW_BOLD, fillWidth > 0 ? kFirstLogoLine : L"",
+          fillWidth};
+}
+
+void DrawLogoText(HDC dc, const LogoText& text, int dpi, COLORREF colour, HFONT font) {
+  const int capital = ScaleForDpi(text.capitalHeight, dpi);
   const int firstBaseline = ScaleForDpi(text.firstLineTop, dpi) + capital;
   const int secondBaseline = firstBaseline + ScaleForDpi(text.gap, dpi) + capital;
   const int x = ScaleForDpi(text.centreX, dpi);
   const int halo = ScaleForDpi(text.haloRadius, dpi);
-  DrawGlowingText(dc, font.get(), x, firstBaseline, kFirstLogoLine, colour, halo);
-  DrawGlowingText(dc, font.get(), x, secondBaseline, kSecondLogoLine, colour, halo);
+  DrawGlowingText(dc, font, x, firstBaseline, kFirstLogoLine, colour, halo);
+  DrawGlowingText(dc, font, x, secondBaseline, kSecondLogoLine, colour, halo);
 }
 
 // The swoosh follows an ellipse from straight above its centre, counter-clockwise round
@@ -103,18 +111,33 @@ std::vector<POINT> SwooshOutline(int dpi) {
                  std::lround((kCentreY - (kRadiusY - inset) * std::sin(angle)) * scale)};
   };
   std::vector<POINT> outline;
-  for (int step = 0; step <= kSteps; ++step) outline.push_back(pointAt(kStart + (kEnd - kStart) * step / kSteps, 0));
+  for (int step = 0; step <= kSteps; ++step)
+    outline.push_back(pointAt(kStart + (kEnd - kStart) * step / kSteps, 0));
   for (int step = kSteps; step >= 0; --step) {
     const double along = static_cast<double>(step) / kSteps;
-    outline.push_back(pointAt(kStart + (kEnd - kStart) * along, kWidest * std::sin(std::numbers::pi * along)));
+    outline.push_back(
+        pointAt(kStart + (kEnd - kStart) * along, kWidest * std::sin(std::numbers::pi * along)));
   }
   return outline;
 }
 
-void DrawQuitLogo(HDC dc, int dpi, COLORREF colour) {
+void DrawQuitLogo(HDC dc, int dpi, COLORREF colour, HFONT font) {
   const std::vector<POINT> swoosh = SwooshOutline(dpi);
-  FillGlowingPolygon(dc, swoosh.data(), static_cast<int>(swoosh.size()), colour, ScaleForDpi(2, dpi));
-  DrawLogoText(dc, {kQuitLogoCapitalHeight, 41, 10, 130, 190, 2}, dpi, colour);
+  FillGlowingPolygon(dc, swoosh.data(), static_cast<int>(swoosh.size()), colour,
+                     ScaleForDpi(2, dpi));
+  DrawLogoText(dc, kQuitLogoText, dpi, colour, font);
+}
+
+// Each picture has one text face: the button's caption or the logo's two lines. Glyph sizes
+// in pixels are the same on every display DC, so a memory DC serves to measure them.
+UniqueHfont CreatePictureFont(Picture picture, int dpi) {
+  const UniqueHdc measuring(::CreateCompatibleDC(nullptr));
+  if (DesignOf(picture).framed) {
+    return CreateCapitalFont(measuring.get(),
+                             {ScaleForDpi(kButtonCapitalHeight, dpi), FW_NORMAL, {}, 0});
+  }
+  return CreateCapitalFont(measuring.get(),
+                           LogoFont(picture == Picture::QuitLogo ? kQuitLogoText : kLogoText, dpi));
 }
 
 }  // namespace
@@ -124,18 +147,23 @@ SIZE PictureSize(Picture picture, int dpi) {
   return {ScaleForDpi(design.width, dpi), ScaleForDpi(design.height, dpi)};
 }
 
-void DrawPicture(HDC dc, Picture picture, int dpi) {
+// Finding a font whose capitals have the design height takes several trial fonts, too many
+// to make on every paint: the painter makes its one font when it is made.
+PicturePainter::PicturePainter(Picture picture, int dpi)
+    : picture_(picture), dpi_(dpi), font_(CreatePictureFont(picture, dpi)) {}
+
+void PicturePainter::Draw(HDC dc) const {
   const SavedDcState saved(dc);
-  const PictureDesign& design = DesignOf(picture);
-  const SIZE size = PictureSize(picture, dpi);
+  const PictureDesign& design = DesignOf(picture_);
+  const SIZE size = Size();
   FillSolid(dc, {0, 0, size.cx, size.cy}, ToColorRef(kBlack));
   const COLORREF colour = ToColorRef(design.colour);
   if (design.framed) {
-    DrawButton(dc, design, dpi);
-  } else if (picture == Picture::QuitLogo) {
-    DrawQuitLogo(dc, dpi, colour);
+    DrawButton(dc, design, dpi_, font_.get());
+  } else if (picture_ == Picture::QuitLogo) {
+    DrawQuitLogo(dc, dpi_, colour, font_.get());
   } else {
-    DrawLogoText(dc, {kLogoCapitalHeight, 11, 7, 73, 0, 1}, dpi, colour);
+    DrawLogoText(dc, kLogoText, dpi_, colour, font_.get());
   }
 }
 

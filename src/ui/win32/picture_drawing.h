@@ -4,13 +4,26 @@
 #include <windows.h>
 
 #include "ui/pictures.h"
+#include "win32/unique_handle.h"
 
 namespace cindermoor::win32 {
 
 // The picture's bitmap size at the given resolution (the design size at 96 DPI).
 SIZE PictureSize(Picture picture, int dpi);
 
-// Draws the whole picture, ground included, with its top-left corner at (0, 0).
-void DrawPicture(HDC dc, Picture picture, int dpi);
+// One picture ready to draw at one resolution, its font made once for every paint.
+class PicturePainter {
+ public:
+  PicturePainter(Picture picture, int dpi);
+
+  SIZE Size() const { return PictureSize(picture_, dpi_); }
+  // Draws the whole picture, ground included, with its top-left corner at (0, 0).
+  void Draw(HDC dc) const;
+
+ private:
+  Picture picture_;
+  int dpi_;
+  UniqueHfont font_;  // the caption's, or the logo lines'
+};
 
 }  // namespace cindermoor::win32

@@ -34,10 +34,12 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 // text included.
 void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
-  CreateTopLevel(this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
-                        AppIcon(::GetSystemMetrics(SM_CXICON)),
-                        AppIcon(::GetSystemMetrics(SM_CXSMICON))});
-  AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kQuitLineId, kQuitLine);
+  CreateTopLevel(
+      this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
+             AppIcon(::GetSystemMetrics(SM_CXICON)), AppIcon(::GetSystemMetrics(SM_CXSMICON))});
+  logo_.emplace(Picture::QuitLogo, Dpi());
+  AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kQuitLineId,
+           kQuitLine);
 }
 
 // Painted at once: the program may end straight after, and the user should see it.
@@ -72,9 +74,10 @@ LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The logo is drawn straight onto the window: it is no button.
 void QuitWindow::Paint(HDC dc) const {
+  if (!logo_) return;
   POINT previous{};
   ::OffsetViewportOrgEx(dc, Px(kLogoLeft), Px(kLogoTop), &previous);
-  DrawPicture(dc, Picture::QuitLogo, Dpi());
+  logo_->Draw(dc);
   ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 

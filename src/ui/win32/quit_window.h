@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "ui/quit_form.h"
+#include "ui/win32/picture_drawing.h"
 #include "ui/win32/top_level_window.h"
 
 namespace cindermoor::win32 {
@@ -28,6 +30,7 @@ class QuitWindow : public QuitFormView, public TopLevelWindow {
   void Paint(HDC dc) const override;
 
   QuitForm* form_ = nullptr;
+  std::optional<PicturePainter> logo_;  // made with the window, at its resolution
 };
 
 }  // namespace cindermoor::win32

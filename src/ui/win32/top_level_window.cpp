@@ -75,10 +75,8 @@ void TopLevelWindow::ShowCentred() {
 LRESULT TopLevelWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = ::BeginPaint(window_, &paint);
-      Paint(dc);
-      ::EndPaint(window_, &paint);
+      const PaintDc paint(window_);
+      Paint(paint.get());
       return 0;
     }
     case WM_PRINTCLIENT:

@@ -3,42 +3,78 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+#include "common/fatal_error.h"
+#include "win32/device_context.h"
+#include "win32/text.h"
 
 namespace cindermoor::win32 {
 
-// The window procedure of a class whose windows are owned by a T created with `this` as the
-// creation parameter. T::HandleMessage gets every message from WM_NCCREATE on.
+// A class whose objects belong to their windows declares `static constexpr bool
+// kOwnedByWindow = true;` (the top-level windows belong to their objects instead).
 template <typename T>
-LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<T*>(create->lpCreateParams)->Attach(window);
+concept OwnedByWindow = T::kOwnedByWindow;
+
+// The object a window is created for, from its creation parameter. A window-owned object
+// comes as a std::unique_ptr<T>* and is taken over here, at WM_NCCREATE: until then the
+// creator owns it, so nothing leaks however early creation fails.
+template <typename T>
+T* TakeCreationObject(const CREATESTRUCTW& create) {
+  if constexpr (OwnedByWindow<T>) {
+    return static_cast<std::unique_ptr<T>*>(create.lpCreateParams)->release();
+  } else {
+    return static_cast<T*>(create.lpCreateParams);
   }
-  auto* self = reinterpret_cast<T*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
 }
 
 // Stops the window's messages from reaching its object, which may be about to go.
 inline void DetachInstance(HWND window) { ::SetWindowLongPtrW(window, GWLP_USERDATA, 0); }
 
-// Registers the class once per process; later calls find it registered.
+// The window procedure of a class whose windows each have a T, passed as the creation
+// parameter (see TakeCreationObject). T::HandleMessage gets every message from WM_NCCREATE
+// on; a window-owned T is deleted after it has handled WM_NCDESTROY.
+template <typename T>
+LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    T* created = TakeCreationObject<T>(*reinterpret_cast<CREATESTRUCTW*>(lParam));
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    created->Attach(window);
+  }
+  auto* self = reinterpret_cast<T*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+  if constexpr (OwnedByWindow<T>) {
+    if (message == WM_NCDESTROY) {
+      const std::unique_ptr<T> owned(self);
+      DetachInstance(window);
+      return owned->HandleMessage(message, wParam, lParam);
+    }
+  }
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+// Registers the class once per process; later calls find it registered. A class that cannot
+// be registered means no window of it can be made, which the program cannot go on without.
 template <typename T>
 void RegisterInstanceClass(const wchar_t* className, HICON icon, HICON smallIcon) {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
-  if (::GetClassInfoExW(::GetModuleHandleW(nullptr), className, &windowClass)) return;
+  windowClass.cbSize = sizeof(windowClass);
+  if (::GetClassInfoExW(instance, className, &windowClass)) return;
+  windowClass = {};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = &InstanceWindowProc<T>;
-  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = className;
   windowClass.hIcon = icon;
   windowClass.hIconSm = smallIcon;
-  ::RegisterClassExW(&windowClass);
+  if (::RegisterClassExW(&windowClass) == 0) {
+    const DWORD error = ::GetLastError();
+    throw FatalError(DescribeError("Cannot register the window class " + Narrow(className), error));
+  }
 }
 
 // Places a window of the given client size in the middle of the primary screen.
@@ -61,10 +97,8 @@ inline std::wstring WindowText(HWND window) {
 
 // The screen's logical resolution: 96 unless the user chose larger text.
 inline int ScreenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi;
+  const WindowDc screen(nullptr);
+  return ::GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 }  // namespace cindermoor::win32

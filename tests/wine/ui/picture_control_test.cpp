@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "common/fatal_error.h"
 #include "ui/win32/picture_drawing.h"
+#include "win32/device_context.h"
 #include "win32/unique_handle.h"
 
 namespace cindermoor::win32 {
@@ -23,7 +26,8 @@ struct Command {
 LRESULT CALLBACK RecordingParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // The edit box's own notifications are not what these tests look for.
   if (message == WM_COMMAND && LOWORD(wParam) != kEditId) {
-    auto* commands = reinterpret_cast<std::vector<Command>*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* commands =
+        reinterpret_cast<std::vector<Command>*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (commands != nullptr) commands->push_back({wParam, lParam});
     return 0;
   }
@@ -40,13 +44,15 @@ class PictureControlTest : public ::testing::Test {
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kParentClass;
     ::RegisterClassW(&windowClass);
-    parent_.reset(::CreateWindowExW(0, kParentClass, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-                                    nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    parent_.reset(::CreateWindowExW(0, kParentClass, L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                    0, 400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                                    nullptr));
     ASSERT_TRUE(parent_);
     ::SetWindowLongPtrW(parent_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&commands_));
-    edit_ = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 200, 200, 100, 20,
-                              parent_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)),
-                              ::GetModuleHandleW(nullptr), nullptr);
+    edit_ =
+        ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 200, 200, 100, 20,
+                          parent_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)),
+                          ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(edit_, nullptr);
   }
 
@@ -61,7 +67,8 @@ class PictureControlTest : public ::testing::Test {
 };
 
 TEST_F(PictureControlTest, ClickOnTheMarginNotifiesTheParentAndLeavesTheFocus) {
-  const HWND control = CreatePictureControl(parent_.get(), kPictureId, Picture::UninstallButton, 10, 10, 96);
+  const HWND control =
+      CreatePictureControl(parent_.get(), kPictureId, Picture::UninstallButton, 10, 10, 96);
   ASSERT_NE(control, nullptr);
   ::SetFocus(edit_);
   Click(control, 0, 0, 0, 0);
@@ -74,7 +81,8 @@ TEST_F(PictureControlTest, ClickOnTheMarginNotifiesTheParentAndLeavesTheFocus) {
 }
 
 TEST_F(PictureControlTest, ReleaseOffThePictureOrWithoutPressIsNoClick) {
-  const HWND control = CreatePictureControl(parent_.get(), kPictureId, Picture::OkButton, 10, 10, 96);
+  const HWND control =
+      CreatePictureControl(parent_.get(), kPictureId, Picture::OkButton, 10, 10, 96);
   ASSERT_NE(control, nullptr);
   Click(control, 5, 5, 38, 5);  // released one pixel right of the bitmap
   ::SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -84,7 +92,8 @@ TEST_F(PictureControlTest, ReleaseOffThePictureOrWithoutPressIsNoClick) {
 }
 
 TEST_F(PictureControlTest, TakesTheScaledSizeAndPrintsThePicture) {
-  const HWND control = CreatePictureControl(parent_.get(), kPictureId, Picture::ChangeButton, 3, 4, 144);
+  const HWND control =
+      CreatePictureControl(parent_.get(), kPictureId, Picture::ChangeButton, 3, 4, 144);
   ASSERT_NE(control, nullptr);
   RECT bounds{};
   ::GetWindowRect(control, &bounds);
@@ -95,9 +104,7 @@ TEST_F(PictureControlTest, TakesTheScaledSizeAndPrintsThePicture) {
   EXPECT_EQ(bounds.bottom - bounds.top, 41);
 
   const UniqueHdc screen(::CreateCompatibleDC(nullptr));
-  const HDC window = ::GetDC(control);
-  const UniqueHbitmap bitmap(::CreateCompatibleBitmap(window, 99, 41));
-  ::ReleaseDC(control, window);
+  const UniqueHbitmap bitmap(::CreateCompatibleBitmap(WindowDc(control).get(), 99, 41));
   SelectedObject selected(screen.get(), bitmap.get());
   ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(screen.get()), PRF_CLIENT);
   const int frameLeft = ScaleForDpi(1, 144), frameTop = ScaleForDpi(4, 144);
@@ -105,9 +112,17 @@ TEST_F(PictureControlTest, TakesTheScaledSizeAndPrintsThePicture) {
   EXPECT_EQ(::GetPixel(screen.get(), 0, 0), RGB(0, 0, 0));
 }
 
-TEST(PictureControlClass, RegistersOnce) {
-  EXPECT_TRUE(RegisterPictureControlClass());
-  EXPECT_TRUE(RegisterPictureControlClass());
+// A child needs a parent that exists; the failure names the picture, not just an error code.
+TEST_F(PictureControlTest, AControlThatCannotBeMadeIsAFatalErrorNamingIt) {
+  const HWND gone = parent_.get();
+  parent_.reset();
+  try {
+    CreatePictureControl(gone, kPictureId, Picture::InstallButton, 0, 0, 96);
+    FAIL() << "no error for a missing parent";
+  } catch (const FatalError& error) {
+    EXPECT_NE(std::string(error.what()).find("the Install button: "), std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 namespace cindermoor::win32::testing {
 
 RenderedPicture::RenderedPicture(Picture picture, int dpi) {
-  const SIZE size = PictureSize(picture, dpi);
+  const PicturePainter painter(picture, dpi);
+  const SIZE size = painter.Size();
   width_ = size.cx;
   height_ = size.cy;
   BITMAPINFO info{};
@@ -22,13 +23,14 @@ RenderedPicture::RenderedPicture(Picture picture, int dpi) {
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   const UniqueHdc dc(::CreateCompatibleDC(nullptr));
-  const UniqueHbitmap bitmap(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const UniqueHbitmap bitmap(
+      ::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dc || !bitmap) throw std::runtime_error("cannot make a memory bitmap");
   // Anything the drawing leaves out shows as this colour, which no picture uses.
   std::fill_n(static_cast<DWORD*>(bits), width_ * height_, 0x00ff00ff);
   {
     SelectedObject selected(dc.get(), bitmap.get());
-    DrawPicture(dc.get(), picture, dpi);
+    painter.Draw(dc.get());
     ::GdiFlush();
   }
   const auto* first = static_cast<const DWORD*>(bits);
@@ -41,8 +43,8 @@ Rgb RenderedPicture::at(int x, int y) const {
           static_cast<int>(pixel & 0xff)};
 }
 
-std::vector<std::pair<int, int>> RenderedPicture::BrightRowRuns(int left, int right, int top, int bottom,
-                                                                int minimumRed) const {
+std::vector<std::pair<int, int>> RenderedPicture::BrightRowRuns(int left, int right, int top,
+                                                                int bottom, int minimumRed) const {
   std::vector<std::pair<int, int>> runs;
   for (int y = top; y < bottom; ++y) {
     bool bright = false;

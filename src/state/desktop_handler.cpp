@@ -1,0 +1,146 @@
+#include "state/desktop_handler.h"
+
+#include <utility>
+
+#include "state/folder_path.h"
+#include "state/mime_apps_list.h"
+
+namespace cindermoor {
+
+namespace {
+
+constexpr const char* kMimeType = "x-scheme-handler/tribes";
+constexpr const char* kDesktopId = "cindermoor-launcher.desktop";
+// Beside the entry, so that Un-Install leaves no folder of ours behind; the desktop's tools
+// look only at the .desktop files there.
+constexpr const char* kScriptName = "cindermoor-launcher.sh";
+
+constexpr const char* kLinksWillNotOpen =
+    "tribes:// links clicked on the Linux desktop will not open this launcher.\r";
+constexpr const char* kLinksMayStillOpen =
+    "tribes:// links clicked on the Linux desktop may still open this launcher.\r";
+
+// Wine names its folders as NT paths ("\??\Z:\home\me"); Windows calls take them without the
+// "\??\".
+std::string DosPathOf(std::string ntPath) {
+  constexpr std::string_view kNtPrefix = "\\??\\";
+  if (ntPath.starts_with(kNtPrefix)) ntPath.erase(0, kNtPrefix.size());
+  return ntPath;
+}
+
+std::string WithoutTrailingSlash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+}  // namespace
+
+DesktopHandler::DesktopHandler(UnixDesktop& desktop, LauncherSettings& settings,
+                               std::string programFolder)
+    : desktop_(desktop), settings_(settings), programFolder_(std::move(programFolder)) {}
+
+Outcome DesktopHandler::Install() {
+  if (!desktop_.UnderWine()) return Outcome::Success();
+  std::string whyNot;
+  const std::optional<Places> places = FindPlaces(whyNot);
+  if (!places) return Outcome::Failure(kLinksWillNotOpen + whyNot);
+  // The default goes last: it must never name an entry that is not there.
+  for (const auto& [path, text] : {std::pair{places->script, OpenLinkScriptText(places->program)},
+                                   std::pair{places->entry, DesktopEntryText(places->script)}}) {
+    if (Outcome written = WriteIfChanged(path, text); !written.Succeeded()) {
+      return Outcome::Failure(kLinksWillNotOpen + written.Reason());
+    }
+  }
+  Outcome defaulted = SetDefault(places->mimeApps);
+  if (!defaulted.Succeeded()) return Outcome::Failure(kLinksWillNotOpen + defaulted.Reason());
+  return Outcome::Success();
+}
+
+Outcome DesktopHandler::Uninstall() {
+  if (!desktop_.UnderWine()) return Outcome::Success();
+  std::string whyNot;
+  const std::optional<Places> places = FindPlaces(whyNot);
+  if (!places) return Outcome::Failure(kLinksMayStillOpen + whyNot);
+  // Each step is tried even when one before it failed: whatever can go, goes.
+  std::string failures;
+  for (Outcome step : {RemoveDefault(places->mimeApps), desktop_.RemoveUnixFile(places->entry),
+                       desktop_.RemoveUnixFile(places->script)}) {
+    if (!step.Succeeded()) failures += (failures.empty() ? "" : "\r") + step.Reason();
+  }
+  if (!failures.empty()) return Outcome::Failure(kLinksMayStillOpen + failures);
+  return Outcome::Success();
+}
+
+// Runs at every start, links included: when all is current it only reads three small files.
+Outcome DesktopHandler::Refresh() {
+  if (!desktop_.UnderWine()) return Outcome::Success();
+  if (settings_.Read(setting::kInstalled) != "1") return Outcome::Success();
+  return Install();
+}
+
+std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& whyNot) {
+  const std::optional<std::string> loader = desktop_.Environment("WINELOADER");
+  const std::optional<std::string> prefix = UnixFolderNamedBy("WINECONFIGDIR");
+  if (!loader || !prefix) {
+    whyNot = "Wine did not tell which Wine and prefix this program runs in.";
+    return std::nullopt;
+  }
+  const std::optional<std::string> data = XdgFolder("XDG_DATA_HOME", "/.local/share");
+  const std::optional<std::string> config = XdgFolder("XDG_CONFIG_HOME", "/.config");
+  if (!data || !config) {
+    whyNot = "The Linux home folder cannot be reached through Wine's drive mapping.";
+    return std::nullopt;
+  }
+  const std::string applications = WithoutTrailingSlash(*data) + "/applications/";
+  return Places{{*loader, *prefix, JoinFolder(programFolder_, "launcher.exe")},
+                applications + kDesktopId,
+                applications + kScriptName,
+                WithoutTrailingSlash(*config) + "/mimeapps.list"};
+}
+
+std::optional<std::string> DesktopHandler::UnixFolderNamedBy(const std::string& variable) {
+  const std::optional<std::string> ntPath = desktop_.Environment(variable);
+  if (!ntPath) return std::nullopt;
+  return desktop_.UnixPath(DosPathOf(*ntPath));
+}
+
+// The XDG variables count only when they hold an absolute path; otherwise the folder is the
+// usual one under the Unix home.
+std::optional<std::string> DesktopHandler::XdgFolder(const std::string& variable,
+                                                     const std::string& underHome) {
+  const std::optional<std::string> set = desktop_.Environment(variable);
+  if (set && set->starts_with('/')) return set;
+  const std::optional<std::string> home = UnixFolderNamedBy("WINEHOMEDIR");
+  if (!home) return std::nullopt;
+  return WithoutTrailingSlash(*home) + underHome;
+}
+
+Outcome DesktopHandler::WriteIfChanged(const std::string& path, const std::string& text) {
+  const UnixFileRead current = desktop_.ReadUnixFile(path);
+  if (current.state == UnixFileRead::State::Read && current.text == text) {
+    return Outcome::Success();
+  }
+  return desktop_.WriteUnixFile(path, text);
+}
+
+// The user's own file: one we cannot read is left alone rather than replaced by our line.
+Outcome DesktopHandler::SetDefault(const std::string& mimeApps) {
+  const UnixFileRead current = desktop_.ReadUnixFile(mimeApps);
+  if (current.state == UnixFileRead::State::Unreadable) return Outcome::Failure(current.text);
+  const std::string edited = WithDefaultApplication(current.text, kMimeType, kDesktopId);
+  if (current.state == UnixFileRead::State::Read && edited == current.text) {
+    return Outcome::Success();
+  }
+  return desktop_.WriteUnixFile(mimeApps, edited);
+}
+
+Outcome DesktopHandler::RemoveDefault(const std::string& mimeApps) {
+  const UnixFileRead current = desktop_.ReadUnixFile(mimeApps);
+  if (current.state == UnixFileRead::State::Absent) return Outcome::Success();
+  if (current.state == UnixFileRead::State::Unreadable) return Outcome::Failure(current.text);
+  const std::string edited = WithoutDefaultApplication(current.text, kMimeType, kDesktopId);
+  if (edited == current.text) return Outcome::Success();
+  return desktop_.WriteUnixFile(mimeApps, edited);
+}
+
+}  // namespace cindermoor

@@ -1,0 +1,48 @@
+// Under Wine, the Linux desktop's handler of tribes:// links, kept in step with the Windows class.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/outcome.h"
+#include "state/desktop_files.h"
+#include "state/launcher_settings.h"
+#include "state/unix_desktop.h"
+
+namespace cindermoor {
+
+class DesktopHandler {
+ public:
+  // programFolder: the folder of the running program as Windows names it.
+  DesktopHandler(UnixDesktop& desktop, LauncherSettings& settings, std::string programFolder);
+
+  // Each does nothing when the program does not run under Wine.
+  // Writes the desktop entry and its script, and makes the entry the tribes default.
+  Outcome Install();
+  // Removes our files and our default, leaving everything else as it was.
+  Outcome Uninstall();
+  // While the handler is installed, rewrites whatever is missing or stale; writes nothing
+  // when all is current.
+  Outcome Refresh();
+
+ private:
+  struct Places {
+    WineProgram program;
+    std::string entry;     // the desktop entry
+    std::string script;    // the script its Exec runs
+    std::string mimeApps;  // the user's mimeapps.list
+  };
+
+  std::optional<Places> FindPlaces(std::string& whyNot);
+  std::optional<std::string> UnixFolderNamedBy(const std::string& variable);
+  std::optional<std::string> XdgFolder(const std::string& variable, const std::string& underHome);
+  Outcome WriteIfChanged(const std::string& path, const std::string& text);
+  Outcome SetDefault(const std::string& mimeApps);
+  Outcome RemoveDefault(const std::string& mimeApps);
+
+  UnixDesktop& desktop_;
+  LauncherSettings& settings_;
+  std::string programFolder_;
+};
+
+}  // namespace cindermoor

@@ -1,0 +1,159 @@
+#include "state/win32/unix_desktop_win32.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "win32/text.h"
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+namespace {
+
+// Wine's path converters hand back memory from the process heap.
+void FreeFromProcessHeap(void* memory) { ::HeapFree(::GetProcessHeap(), 0, memory); }
+using WineUnixPath = Unique<char*, &FreeFromProcessHeap>;
+using WineDosPath = Unique<wchar_t*, &FreeFromProcessHeap>;
+
+using UnixFileNameOf = char*(__cdecl*)(const wchar_t*);
+using DosFileNameOf = wchar_t*(__cdecl*)(const char*);
+
+// Looked up at run time: Windows has neither export, and the program must start there.
+template <typename Function>
+Function Kernel32Export(const char* name) {
+  const HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
+  if (!kernel32) return nullptr;
+  // Through void*: a FARPROC is cast to the export's real type, which only the name tells.
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(kernel32, name)));
+}
+
+std::optional<std::wstring> DosPathOf(const std::string& unixPath) {
+  static const auto convert = Kernel32Export<DosFileNameOf>("wine_get_dos_file_name");
+  if (!convert) return std::nullopt;
+  const WineDosPath dos(convert(unixPath.c_str()));
+  if (!dos) return std::nullopt;
+  return std::wstring(dos.get());
+}
+
+std::string Unreachable(const std::string& unixPath) {
+  return unixPath + " cannot be reached through Wine's drive mapping.";
+}
+
+// CreateFileW reports failure as INVALID_HANDLE_VALUE; the owner holds nullptr for it.
+UniqueHandle OpenOwned(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+  const HANDLE file = ::CreateFileW(path.c_str(), access, share, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  return UniqueHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+bool IsMissing(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// Creates every missing folder above the file, as `mkdir -p` would.
+void CreateFoldersAbove(const std::wstring& file) {
+  for (std::size_t slash = file.find(L'\\', 3); slash != std::wstring::npos;
+       slash = file.find(L'\\', slash + 1)) {
+    ::CreateDirectoryW(file.substr(0, slash).c_str(), nullptr);
+  }
+}
+
+bool WriteWhole(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) return false;
+    done += written;
+  }
+  return ::FlushFileBuffers(file) != FALSE;
+}
+
+}  // namespace
+
+// On Windows this is the whole cost of the Linux side: one lookup, once.
+bool UnixDesktopWin32::UnderWine() {
+  if (!underWine_) {
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    underWine_ = ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+  }
+  return *underWine_;
+}
+
+std::optional<std::string> UnixDesktopWin32::Environment(const std::string& name) {
+  const std::wstring wideName = Widen(name);
+  const DWORD size = ::GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+  if (size == 0) return std::nullopt;
+  std::wstring value(size, L'\0');
+  const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
+  if (length == 0 || length >= size) return std::nullopt;
+  value.resize(length);
+  return Narrow(value);
+}
+
+std::optional<std::string> UnixDesktopWin32::UnixPath(const std::string& windowsPath) {
+  static const auto convert = Kernel32Export<UnixFileNameOf>("wine_get_unix_file_name");
+  if (!convert) return std::nullopt;
+  const WineUnixPath unix(convert(Widen(windowsPath).c_str()));
+  if (!unix) return std::nullopt;
+  return std::string(unix.get());
+}
+
+UnixFileRead UnixDesktopWin32::ReadUnixFile(const std::string& path) {
+  using State = UnixFileRead::State;
+  const std::optional<std::wstring> dos = DosPathOf(path);
+  if (!dos) return {State::Unreadable, Unreachable(path)};
+  const UniqueHandle file = OpenOwned(
+      *dos, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+  if (!file) {
+    const DWORD error = ::GetLastError();
+    if (IsMissing(error)) return {State::Absent, {}};
+    return {State::Unreadable, DescribeError("Could not read " + path, error)};
+  }
+  std::string bytes;
+  char buffer[16384];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+      return {State::Unreadable, DescribeError("Could not read " + path, ::GetLastError())};
+    }
+    if (got == 0) break;
+    bytes.append(buffer, got);
+  }
+  return {State::Read, std::move(bytes)};
+}
+
+Outcome UnixDesktopWin32::WriteUnixFile(const std::string& path, const std::string& bytes) {
+  const std::optional<std::wstring> dos = DosPathOf(path);
+  if (!dos) return Outcome::Failure(Unreachable(path));
+  CreateFoldersAbove(*dos);
+  const std::wstring beside = *dos + L".new";
+  {
+    const UniqueHandle file = OpenOwned(beside, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file) {
+      return Outcome::Failure(DescribeError("Could not write " + path, ::GetLastError()));
+    }
+    if (!WriteWhole(file.get(), bytes)) {
+      const DWORD error = ::GetLastError();
+      ::DeleteFileW(beside.c_str());
+      return Outcome::Failure(DescribeError("Could not write " + path, error));
+    }
+  }
+  if (!::MoveFileExW(beside.c_str(), dos->c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = ::GetLastError();
+    ::DeleteFileW(beside.c_str());
+    return Outcome::Failure(DescribeError("Could not replace " + path, error));
+  }
+  return Outcome::Success();
+}
+
+Outcome UnixDesktopWin32::RemoveUnixFile(const std::string& path) {
+  const std::optional<std::wstring> dos = DosPathOf(path);
+  if (!dos) return Outcome::Failure(Unreachable(path));
+  if (::DeleteFileW(dos->c_str()) || IsMissing(::GetLastError())) return Outcome::Success();
+  return Outcome::Failure(DescribeError("Could not remove " + path, ::GetLastError()));
+}
+
+}  // namespace cindermoor::win32

@@ -1,0 +1,41 @@
+#include "doubles/memory_unix_desktop.h"
+
+namespace cindermoor {
+
+std::optional<std::string> MemoryUnixDesktop::Environment(const std::string& name) {
+  const auto found = environment.find(name);
+  if (found == environment.end()) return std::nullopt;
+  return found->second;
+}
+
+// Z: maps to the Unix root, as Wine's default prefix does; other drives reach nothing.
+std::optional<std::string> MemoryUnixDesktop::UnixPath(const std::string& windowsPath) {
+  if (windowsPath.size() < 3 || windowsPath.compare(0, 3, "Z:\\") != 0) return std::nullopt;
+  std::string unix = windowsPath.substr(2);
+  for (char& c : unix) {
+    if (c == '\\') c = '/';
+  }
+  return unix;
+}
+
+UnixFileRead MemoryUnixDesktop::ReadUnixFile(const std::string& path) {
+  if (unreadable.count(path)) return {UnixFileRead::State::Unreadable, "cannot read " + path};
+  const auto found = files.find(path);
+  if (found == files.end()) return {UnixFileRead::State::Absent, {}};
+  return {UnixFileRead::State::Read, found->second};
+}
+
+Outcome MemoryUnixDesktop::WriteUnixFile(const std::string& path, const std::string& bytes) {
+  if (readOnly.count(path)) return Outcome::Failure("cannot write " + path);
+  files[path] = bytes;
+  ++writes;
+  return Outcome::Success();
+}
+
+Outcome MemoryUnixDesktop::RemoveUnixFile(const std::string& path) {
+  if (readOnly.count(path)) return Outcome::Failure("cannot remove " + path);
+  writes += static_cast<int>(files.erase(path));
+  return Outcome::Success();
+}
+
+}  // namespace cindermoor

@@ -19,12 +19,23 @@ std::size_t EndOfProgramName(std::string_view commandLine) {
   return end;
 }
 
+// Registrations that write "%1" in quotes, a player typing launcher.exe "tribes://...", and
+// Wine handing on a link with a blank all wrap the link in one pair of quotes. Any other quote
+// stays where it is, for the link's validation to refuse.
+std::string_view WithoutEnclosingQuotes(std::string_view tail) {
+  if (tail.size() >= 2 && tail.front() == '"' && tail.back() == '"' &&
+      tail.find('"', 1) == tail.size() - 1) {
+    return tail.substr(1, tail.size() - 2);
+  }
+  return tail;
+}
+
 }  // namespace
 
 std::string CommandLineTail(std::string_view commandLine) {
   std::size_t start = EndOfProgramName(commandLine);
   while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
-  return std::string(commandLine.substr(start));
+  return std::string(WithoutEnclosingQuotes(commandLine.substr(start)));
 }
 
 }  // namespace cindermoor

@@ -22,7 +22,14 @@ TEST(CommandLineTailTest, KeepsEverythingAfterTheProgramNameAndItsBlanks) {
       {"", ""},
       {"launcher.exe tribes://h:1/ p=\"two  words\" \t end ",
        "tribes://h:1/ p=\"two  words\" \t end "},
-      {"launcher.exe \"quoted link\"", "\"quoted link\""},
+      // One pair of quotes around the whole tail is taken off; any other quote stays.
+      {"launcher.exe \"tribes://10.0.0.1:28001/\"", "tribes://10.0.0.1:28001/"},
+      {"\"C:\\a b\\launcher.exe\" \"tribes://h:1/p=a b\"", "tribes://h:1/p=a b"},
+      {"launcher.exe \"\"", ""},
+      {"launcher.exe \"", "\""},
+      {"launcher.exe \"tribes://h:1/\" ", "\"tribes://h:1/\" "},
+      {"launcher.exe \"a\" \"b\"", "\"a\" \"b\""},
+      {"launcher.exe \"tribes://h:1/p=\"x\"", "\"tribes://h:1/p=\"x\""},
       {"\"C:\\a b\\launcher.exe\" \"x\" y", "\"x\" y"},
       // A quote inside an unquoted name does not open a quoted part.
       {"C:\\a\"b\\launcher.exe rest", "rest"},

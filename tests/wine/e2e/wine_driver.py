@@ -100,13 +100,14 @@ def settings():
 class Launcher:
     """One run of launcher.exe from inside the prefix, ended by pid when the test ends."""
 
-    def __init__(self, link=None, cwd_win=None, log_win=None, through_shell=False):
+    def __init__(self, link=None, cwd_win=None, log_win=None, through_shell=False,
+                 program_win=LAUNCHER_WIN):
         env = dict(os.environ)
         if log_win:
             env["CINDERMOOR_STANDIN_LOG"] = log_win
         # Through the shell the link takes the road of a click: the registered class's
         # command line with the link in place of %1; the pid is then the shell's.
-        program = ["start"] if through_shell else [LAUNCHER_WIN]
+        program = ["start"] if through_shell else [program_win]
         args = ["wine"] + program + ([link] if link is not None else [])
         cwd = host_path(cwd_win) if cwd_win else host_path(ROOT_WIN)
         self.process = subprocess.Popen(args, cwd=cwd, env=env, stdin=subprocess.DEVNULL,
@@ -208,8 +209,8 @@ class LauncherTest(unittest.TestCase):
             lines += ["[" + GAME_KEYS[1] + "]", '"Path"=' + reg_string(game_key)]
         reg_import(lines)
 
-    def start(self, link=None, cwd_win=None, through_shell=False):
-        launcher = Launcher(link, cwd_win, self.log_win, through_shell)
+    def start(self, link=None, cwd_win=None, through_shell=False, program_win=LAUNCHER_WIN):
+        launcher = Launcher(link, cwd_win, self.log_win, through_shell, program_win)
         self.launchers.append(launcher)
         return launcher
 

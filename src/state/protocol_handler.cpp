@@ -32,6 +32,14 @@ constexpr const char* kUserClassNotRemoved =
     "Your own tribes:// link handler could not be removed: Windows refused to delete it. Links "
     "will still open Cindermoor Launcher.";
 
+// The Linux desktop follows the Windows class and never stops it; what failed on either side
+// reaches the user in one message.
+Outcome BothSides(Outcome windows, Outcome linux) {
+  if (linux.Succeeded()) return windows;
+  if (windows.Succeeded()) return linux;
+  return Outcome::Failure(windows.Reason() + "\r\r" + linux.Reason());
+}
+
 // The icon entry is joined without looking at the folder's last character: that is how it has
 // always been written, and the shell reads a doubled separator fine.
 std::string IconEntry(const std::string& tribesPath) { return tribesPath + "\\tribes.exe,0"; }
@@ -48,8 +56,11 @@ std::string HandlerCommand(const std::string& programFolder) {
 }
 
 ProtocolHandler::ProtocolHandler(Registry& registry, LauncherSettings& settings,
-                                 std::string programFolder)
-    : registry_(registry), settings_(settings), programFolder_(std::move(programFolder)) {}
+                                 UnixDesktop& unixDesktop, std::string programFolder)
+    : registry_(registry),
+      settings_(settings),
+      programFolder_(std::move(programFolder)),
+      desktop_(unixDesktop, settings, programFolder_) {}
 
 Outcome ProtocolHandler::InstallProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
@@ -61,7 +72,7 @@ Outcome ProtocolHandler::InstallProtocol() {
   settings_.Write(setting::kPath, programFolder_);
   settings_.Write(setting::kInstalled, "1");
   settings_.Write(setting::kUseTWRW, "1");
-  return Outcome::Success();
+  return desktop_.Install();
 }
 
 // Both stores are tried whatever the first gives: the class may be in either, depending on
@@ -70,10 +81,11 @@ Outcome ProtocolHandler::InstallProtocol() {
 Outcome ProtocolHandler::UninstallProtocol() {
   const bool machineRemoved = RemoveClass({RegRoot::LocalMachine, kMachineClass});
   const bool userRemoved = RemoveClass({RegRoot::CurrentUser, kUserClass});
-  if (!machineRemoved) return Outcome::Failure(kNotRemoved);
-  if (!userRemoved) return Outcome::Failure(kUserClassNotRemoved);
+  Outcome linux = desktop_.Uninstall();
+  if (!machineRemoved) return BothSides(Outcome::Failure(kNotRemoved), std::move(linux));
+  if (!userRemoved) return BothSides(Outcome::Failure(kUserClassNotRemoved), std::move(linux));
   settings_.Remove(setting::kInstalled);
-  return Outcome::Success();
+  return linux;
 }
 
 bool ProtocolHandler::IsInstalled() { return settings_.Read(setting::kInstalled) == "1"; }
@@ -84,15 +96,17 @@ bool ProtocolHandler::RemoveClass(const ClassStore& store) {
 }
 
 Outcome ProtocolHandler::RefreshHandlerCommand() {
-  return WriteToEitherStore([&](const ClassStore& store) {
+  Outcome windows = WriteToEitherStore([&](const ClassStore& store) {
     return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey) && WriteCommand(store);
   });
+  return BothSides(std::move(windows), desktop_.Refresh());
 }
 
 Outcome ProtocolHandler::ReregisterProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
-  return WriteToEitherStore(
+  Outcome windows = WriteToEitherStore(
       [&](const ClassStore& store) { return WriteIcon(store, tribesPath) && WriteCommand(store); });
+  return BothSides(std::move(windows), desktop_.Refresh());
 }
 
 // The shell prefers a user's own class to the machine-wide one, so a per-user class left from

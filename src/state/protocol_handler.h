@@ -5,8 +5,10 @@
 #include <string>
 
 #include "common/outcome.h"
+#include "state/desktop_handler.h"
 #include "state/launcher_settings.h"
 #include "state/registry.h"
+#include "state/unix_desktop.h"
 
 namespace cindermoor {
 
@@ -15,10 +17,13 @@ std::string HandlerCommand(const std::string& programFolder);
 
 class ProtocolHandler {
  public:
-  // programFolder: the folder of the running program as the platform reports it.
-  ProtocolHandler(Registry& registry, LauncherSettings& settings, std::string programFolder);
+  // programFolder: the folder of the running program as the platform reports it. Under Wine,
+  // unixDesktop's side is kept in step with the Windows class.
+  ProtocolHandler(Registry& registry, LauncherSettings& settings, UnixDesktop& unixDesktop,
+                  std::string programFolder);
 
-  // Each fails only when neither the machine-wide nor the per-user class store took it.
+  // Each fails when neither the machine-wide nor the per-user class store took it, or when,
+  // under Wine, the Linux desktop could not be kept in step; the reason names all of it.
   Outcome InstallProtocol();
   // Fails, keeping the Installed setting, when a class is left that Windows would not remove.
   Outcome UninstallProtocol();
@@ -45,6 +50,7 @@ class ProtocolHandler {
   Registry& registry_;
   LauncherSettings& settings_;
   std::string programFolder_;
+  DesktopHandler desktop_;
 };
 
 }  // namespace cindermoor

@@ -135,16 +135,20 @@ void MainForm::OnOkClicked() {
 }
 
 // Un-Install asks nothing and swaps the buttons back, unless a class is left that still
-// opens links: then the user is told why and Un-Install stays offered.
+// opens links: then the user is told why and Un-Install stays offered. What the Linux desktop
+// kept under Wine is told too, but the Windows class decides the buttons.
 void MainForm::OnUninstallClicked() {
-  if (ShowIfFailed(services_.protocol.UninstallProtocol())) return;
+  ShowIfFailed(services_.protocol.UninstallProtocol());
+  if (services_.protocol.IsInstalled()) return;
   ShowInstallButton(true);
 }
 
 // Install offers the buddy list sign-up, then swaps the buttons. When Windows refused every
-// write the buttons stay, so Install is offered again.
+// write the buttons stay, so Install is offered again; a class written with a Linux desktop
+// that could not be set up is installed, and the user is told about the desktop.
 void MainForm::OnInstallClicked() {
-  if (ShowIfFailed(services_.protocol.InstallProtocol())) return;
+  ShowIfFailed(services_.protocol.InstallProtocol());
+  if (!services_.protocol.IsInstalled()) return;
   if (services_.dialogs.AskYesNo(kSignupQuestion, kSignupTitle, true)) {
     services_.programs.OpenWebPage(ProductPage("/index.php?t=register"));
   }

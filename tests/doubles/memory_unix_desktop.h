@@ -20,7 +20,7 @@ class MemoryUnixDesktop : public UnixDesktop {
   Outcome WriteUnixFile(const std::string& path, const std::string& bytes) override;
   Outcome RemoveUnixFile(const std::string& path) override;
 
-  bool underWine = true;
+  bool underWine = false;
   std::map<std::string, std::string> environment;
   std::map<std::string, std::string> files;
   std::set<std::string> unreadable;  // files whose reads fail

@@ -55,7 +55,7 @@ std::string ProgramFolder() {
 }  // namespace
 
 Application::Application()
-    : protocol_(registry_, settings_, ProgramFolder()),
+    : protocol_(registry_, settings_, unixDesktop_, ProgramFolder()),
       mainWindow_([this] { OnMainWindowClosed(); }),
       mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
                                  [this] { ShowLocatorWindow(); }},

@@ -11,6 +11,7 @@
 #include "state/protocol_handler.h"
 #include "state/win32/registry_win32.h"
 #include "state/win32/settings_store_win32.h"
+#include "state/win32/unix_desktop_win32.h"
 #include "ui/main_form.h"
 #include "ui/program_control.h"
 #include "ui/win32/main_window.h"
@@ -43,6 +44,7 @@ class Application : public ProgramControl {
   ProgramStarterWin32 starter_;
   WebOpenerWin32 webOpener_{[this] { return mainWindow_.Handle(); }};
   OutsidePrograms programs_{registry_, settings_, starter_, webOpener_};
+  UnixDesktopWin32 unixDesktop_;
   ProtocolHandler protocol_;
   MessageBoxes dialogs_{[this] { return mainWindow_.Handle(); }};
   MainWindow mainWindow_;

@@ -23,6 +23,7 @@ const std::string kOthersAndOurs =
 class DesktopHandlerTest : public ::testing::Test {
  protected:
   DesktopHandlerTest() {
+    desktop_.underWine = true;
     desktop_.environment = {{"WINELOADER", "/usr/lib/wine/wine64"},
                             {"WINECONFIGDIR", "\\??\\Z:\\home\\me\\.wine"},
                             {"WINEHOMEDIR", "\\??\\Z:\\home\\me"}};
@@ -86,7 +87,10 @@ TEST_F(DesktopHandlerTest, RefreshWritesOnlyWhatIsMissingOrStaleAndOnlyWhileInst
        [](MemoryUnixDesktop& d) { d.files[kMimeApps] = kOthers + "x-scheme-handler/tribes=o\n"; },
        1},
       {"all ours gone", "1",
-       [](MemoryUnixDesktop& d) { d.files = {{kMimeApps, kOthers}}; }, 3},
+       [](MemoryUnixDesktop& d) {
+         d.files = {{kMimeApps, kOthers}};
+       },
+       3},
       {"not installed", "", [](MemoryUnixDesktop& d) { d.files.clear(); }, 0},
   };
   for (const auto& c : cases) {

@@ -9,6 +9,7 @@
 
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
+#include "doubles/memory_unix_desktop.h"
 
 namespace cindermoor {
 namespace {
@@ -21,7 +22,7 @@ const char* const kUserClass = "Software\\Classes\\tribes";
 class ProtocolHandlerTest : public ::testing::Test {
  protected:
   ProtocolHandler HandlerIn(const std::string& programFolder) {
-    return ProtocolHandler(registry_, settings_, programFolder);
+    return ProtocolHandler(registry_, settings_, desktop_, programFolder);
   }
   Lines MachineClass() const {
     return registry_.DescribeTree(RegRoot::LocalMachine, kMachineClass);
@@ -38,7 +39,8 @@ class ProtocolHandlerTest : public ::testing::Test {
   MemoryRegistry registry_;
   MemorySettingsStore store_;
   LauncherSettings settings_{store_};
-  ProtocolHandler handler_{registry_, settings_, "C:\\Games"};
+  MemoryUnixDesktop desktop_;
+  ProtocolHandler handler_{registry_, settings_, desktop_, "C:\\Games"};
 };
 
 TEST_F(ProtocolHandlerTest, InstallWritesTheWholeClassAndTheMarkers) {
@@ -130,6 +132,33 @@ TEST_F(ProtocolHandlerTest, UninstallRefusedKeepsTheClassAndSaysWhy) {
   EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
 }
 
+// Under Wine the Linux desktop follows the class; its failures are told beside the Windows
+// ones and never stop the class.
+TEST_F(ProtocolHandlerTest, UnderWineTheLinuxDesktopFollowsTheClass) {
+  const std::string mimeApps = "/home/me/.config/mimeapps.list";
+  desktop_.underWine = true;
+  desktop_.environment = {{"WINELOADER", "/usr/bin/wine"},
+                          {"WINECONFIGDIR", "\\??\\Z:\\home\\me\\.wine"},
+                          {"WINEHOMEDIR", "\\??\\Z:\\home\\me"}};
+  desktop_.unreadable.insert(mimeApps);
+
+  const Outcome installed = handler_.InstallProtocol();
+  EXPECT_NE(installed.Reason().find("cannot read " + mimeApps), std::string::npos);
+  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
+  EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
+
+  desktop_.unreadable.clear();
+  EXPECT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
+  EXPECT_NE(desktop_.files[mimeApps].find("tribes=cindermoor-launcher.desktop"), std::string::npos);
+
+  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
+  desktop_.readOnly.insert(mimeApps);
+  const Outcome uninstalled = handler_.UninstallProtocol();
+  EXPECT_NE(uninstalled.Reason().find("administrator"), std::string::npos);
+  EXPECT_NE(uninstalled.Reason().find("cannot write " + mimeApps), std::string::npos);
+  EXPECT_EQ(desktop_.files.size(), 1u);  // the entry and script went; the list stays
+}
+
 TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesOnlyTheCommandKeyPath) {
   ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
   ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
@@ -210,7 +239,7 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryRegistry registry;
-    ProtocolHandler handler(registry, settings_, "C:\\Games");
+    ProtocolHandler handler(registry, settings_, desktop_, "C:\\Games");
     registry.SetRefusesWrites(RegRoot::LocalMachine, true);
     EXPECT_TRUE(c.operation(handler).Succeeded());
     EXPECT_EQ(registry.GetRegString(RegRoot::CurrentUser,

@@ -4,12 +4,13 @@
 
 #include <string>
 
-#include "external/outside_programs.h"
-#include "doubles/recording_programs.h"
-#include "host/ui/main_form_fakes.h"
-#include "state/launcher_settings.h"
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
+#include "doubles/memory_unix_desktop.h"
+#include "doubles/recording_programs.h"
+#include "external/outside_programs.h"
+#include "host/ui/main_form_fakes.h"
+#include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "ui/main_form.h"
 
@@ -28,7 +29,8 @@ struct FormsWorld {
   RecordingStarter starter;
   RecordingWebOpener web;
   OutsidePrograms programs{registry, settings, starter, web};
-  ProtocolHandler protocol{registry, settings, kProgramFolder};
+  MemoryUnixDesktop unixDesktop;
+  ProtocolHandler protocol{registry, settings, unixDesktop, kProgramFolder};
   ScriptedDialogs dialogs;
   RecordingProgramControl program;
   RecordingView view;

@@ -117,6 +117,21 @@ TEST_F(MainFormTest, InstallRefusedEverywhereSaysSoAndKeepsInstallOffered) {
   EXPECT_FALSE(form.PictureVisible(MainControl::UninstallButton));
 }
 
+// Under Wine the class is written and Installed is set even when the Linux desktop could not
+// be set up: Un-Install is offered and the one message says what is missing.
+TEST_F(MainFormTest, InstallWithoutTheLinuxDesktopSaysSoAndSwaps) {
+  w.unixDesktop.underWine = true;  // and Wine tells nothing of its Linux side
+  form.OnInstallClicked();
+  ASSERT_EQ(w.dialogs.messages.size(), 1u);
+  EXPECT_NE(w.dialogs.messages[0].text.find("Linux desktop"), std::string::npos);
+  EXPECT_EQ(w.settings.Read(setting::kInstalled), "1");
+  EXPECT_TRUE(form.PictureVisible(MainControl::UninstallButton));
+
+  form.OnUninstallClicked();
+  EXPECT_EQ(w.dialogs.messages.size(), 2u);
+  EXPECT_TRUE(form.PictureVisible(MainControl::InstallButton));
+}
+
 TEST_F(MainFormTest, UninstallThenInstallSwapsBackAndForth) {
   form.OnInstallClicked();
   form.OnUninstallClicked();

@@ -3,6 +3,9 @@
 export WINEPREFIX="$WINE_BUILD/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=d'
+# Under Wine, Install makes the launcher the Linux desktop's tribes:// handler: keep that in
+# the build folder, never in the user's own desktop settings.
+export XDG_DATA_HOME="$WINE_BUILD/xdg/data" XDG_CONFIG_HOME="$WINE_BUILD/xdg/config"
 
 exec 3>"$WINE_BUILD/xvfb.display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

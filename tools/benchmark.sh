@@ -22,6 +22,11 @@ wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
   /v TribesPath /t REG_SZ /d 'C:\Games\Tribes' /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
   /v RogerWilcoLaunch /t REG_SZ /d 0 /f >/dev/null 2>&1
+# Installed, as a player's launcher is: every start then checks the link handler, and under
+# Wine the Linux desktop's as well. The first run writes the desktop's files; the median is
+# of starts that find them current. INSTALLED= (empty) measures starts that skip that check.
+wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
+  /v Installed /t REG_SZ /d "${INSTALLED-1}" /f >/dev/null 2>&1
 
 BIN="$BUILD/x86_64/bin"
 wine "$BIN/bench.exe" "$(winepath -w "$BIN/launcher.exe")" 'C:\Games\Tribes' \

@@ -67,7 +67,7 @@ Outcome ProtocolHandler::InstallProtocol() {
   Outcome written = WriteToEitherStore(
       [&](const ClassStore& store) { return WriteWholeClass(store, tribesPath); });
   // Marking it installed when no class exists would offer Un-Install for a handler that is
-  // not there.
+  // not there; for the same reason the Linux desktop is set up only after the class.
   if (!written.Succeeded()) return written;
   settings_.Write(setting::kPath, programFolder_);
   settings_.Write(setting::kInstalled, "1");

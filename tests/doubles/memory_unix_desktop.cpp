@@ -11,11 +11,11 @@ std::optional<std::string> MemoryUnixDesktop::Environment(const std::string& nam
 // Z: maps to the Unix root, as Wine's default prefix does; other drives reach nothing.
 std::optional<std::string> MemoryUnixDesktop::UnixPath(const std::string& windowsPath) {
   if (windowsPath.size() < 3 || windowsPath.compare(0, 3, "Z:\\") != 0) return std::nullopt;
-  std::string unix = windowsPath.substr(2);
-  for (char& c : unix) {
+  std::string unixPath = windowsPath.substr(2);
+  for (char& c : unixPath) {
     if (c == '\\') c = '/';
   }
-  return unix;
+  return unixPath;
 }
 
 UnixFileRead MemoryUnixDesktop::ReadUnixFile(const std::string& path) {

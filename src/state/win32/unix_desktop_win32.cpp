@@ -95,9 +95,9 @@ std::optional<std::string> UnixDesktopWin32::Environment(const std::string& name
 std::optional<std::string> UnixDesktopWin32::UnixPath(const std::string& windowsPath) {
   static const auto convert = Kernel32Export<UnixFileNameOf>("wine_get_unix_file_name");
   if (!convert) return std::nullopt;
-  const WineUnixPath unix(convert(Widen(windowsPath).c_str()));
-  if (!unix) return std::nullopt;
-  return std::string(unix.get());
+  const WineUnixPath unixPath(convert(Widen(windowsPath).c_str()));
+  if (!unixPath) return std::nullopt;
+  return std::string(unixPath.get());
 }
 
 UnixFileRead UnixDesktopWin32::ReadUnixFile(const std::string& path) {

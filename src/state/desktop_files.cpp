@@ -58,6 +58,8 @@ std::string ShellQuoted(const std::string& text) {
 
 // xdg-open without a desktop environment splits Exec at every blank and keeps quotes as they
 // are, so the paths that may hold blanks live in the script and Exec names only the script.
+// Only a data folder with blanks puts quotes into Exec; xdg-open's own search could not find
+// the entry there anyway, as it splits its list of data folders at blanks too.
 std::string DesktopEntryText(const std::string& scriptPath) {
   return "[Desktop Entry]\n"
          "Type=Application\n"

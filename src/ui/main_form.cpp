@@ -1,7 +1,7 @@
 #include "ui/main_form.h"
 
-#include "external/outside_programs.h"
 #include "common/config.h"
+#include "external/outside_programs.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "ui/program_control.h"
@@ -30,9 +30,15 @@ void MainForm::SetText(EntryBox box, const std::string& text) {
   stored = text;
   view_.SetText(ControlOf(box), text);
   switch (box) {
-    case EntryBox::Server: OnServerChanged(); break;
-    case EntryBox::Channel: OnChannelChanged(); break;
-    case EntryBox::Password: OnPasswordChanged(); break;
+    case EntryBox::Server:
+      OnServerChanged();
+      break;
+    case EntryBox::Channel:
+      OnChannelChanged();
+      break;
+    case EntryBox::Password:
+      OnPasswordChanged();
+      break;
   }
 }
 
@@ -62,7 +68,8 @@ void MainForm::SelectOwnServer() {
 }
 
 void MainForm::SetPictureVisible(MainControl picture, bool visible) {
-  bool& shown = picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
+  bool& shown =
+      picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
   shown = visible;
   view_.SetVisible(picture, visible);
 }
@@ -109,9 +116,15 @@ void MainForm::OnOwnServerChosen() {
   services_.settings.Write(setting::kUseTWRW, "0");
 }
 
-void MainForm::OnServerChanged() { services_.settings.Write(setting::kServer, texts_[IndexOf(EntryBox::Server)]); }
-void MainForm::OnChannelChanged() { services_.settings.Write(setting::kChannel, texts_[IndexOf(EntryBox::Channel)]); }
-void MainForm::OnPasswordChanged() { services_.settings.Write(setting::kPassword, texts_[IndexOf(EntryBox::Password)]); }
+void MainForm::OnServerChanged() {
+  services_.settings.Write(setting::kServer, texts_[IndexOf(EntryBox::Server)]);
+}
+void MainForm::OnChannelChanged() {
+  services_.settings.Write(setting::kChannel, texts_[IndexOf(EntryBox::Channel)]);
+}
+void MainForm::OnPasswordChanged() {
+  services_.settings.Write(setting::kPassword, texts_[IndexOf(EntryBox::Password)]);
+}
 
 void MainForm::SetBoxesEnabled(bool enabled) {
   for (EntryBox box : kEntryBoxes) {

@@ -65,7 +65,8 @@ Application::~Application() = default;
 
 int Application::Run(const std::string& link) {
   mainWindow_.Connect(mainForm_);
-  FormOperations windows(mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
+  FormOperations windows(
+      mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
     const StartupOutcome outcome =
         RunStartup({settings_, programs_, protocol_, windows, dialogs_}, link);

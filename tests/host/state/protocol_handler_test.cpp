@@ -211,7 +211,8 @@ TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOnEveryStart) {
 TEST_F(ProtocolHandlerTest, ReregisterRewritesOnlyIconAndCommand) {
   settings_.Write(setting::kTribesPath, "C:\\Old");
   ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
-  ASSERT_TRUE(registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone"));
+  ASSERT_TRUE(
+      registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone"));
   settings_.Write(setting::kTribesPath, "D:\\New Tribes");
   settings_.Remove(setting::kInstalled);
 

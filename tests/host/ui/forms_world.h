@@ -35,9 +35,9 @@ struct FormsWorld {
   RecordingProgramControl program;
   RecordingView view;
   int locatorShows = 0;
-  MainForm form{MainFormServices{settings, protocol, programs, dialogs, program,
-                                 [this] { ++locatorShows; }},
-                view};
+  MainForm form{
+      MainFormServices{settings, protocol, programs, dialogs, program, [this] { ++locatorShows; }},
+      view};
 
   // As its installer does: in the 32-bit view of the machine's software key.
   void InstallVoiceClient(const std::string& folder) {

@@ -10,8 +10,7 @@ namespace cindermoor {
 
 class FormOperations : public WindowOperations {
  public:
-  FormOperations(MainForm& main, std::function<void()> showLocator,
-                 std::function<void()> showQuit)
+  FormOperations(MainForm& main, std::function<void()> showLocator, std::function<void()> showQuit)
       : main_(main), showLocator_(std::move(showLocator)), showQuit_(std::move(showQuit)) {}
 
   void ShowGameFolder(const std::string& folder) override { main_.ShowGameFolder(folder); }

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "common/setting_number.h"
 #include "external/outside_programs.h"
 #include "link/game_link.h"
 #include "link/link_validation.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
-#include "common/setting_number.h"
 
 namespace cindermoor {
 namespace {

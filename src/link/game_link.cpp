@@ -24,9 +24,9 @@ char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view needle, std::size_t from) {
   const std::size_t start = std::max<std::size_t>(from, 1) - 1;
   if (start > text.size()) return 0;
-  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
-                                 needle.begin(), needle.end(),
-                                 [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+  const auto found =
+      std::search(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), needle.begin(),
+                  needle.end(), [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
   if (found == text.end()) return 0;
   return static_cast<std::size_t>(found - text.begin()) + 1;
 }
@@ -112,8 +112,6 @@ std::string VoiceCommand(std::string_view voiceArgs) {
   return "roger.exe" + std::string(voiceArgs);
 }
 
-std::string GameCommand(std::string_view gameArgs) {
-  return "tribes.exe" + std::string(gameArgs);
-}
+std::string GameCommand(std::string_view gameArgs) { return "tribes.exe" + std::string(gameArgs); }
 
 }  // namespace cindermoor

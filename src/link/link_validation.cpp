@@ -19,8 +19,8 @@ std::size_t CharacterCount(std::string_view text) {
 }
 
 bool IsAddressCharacter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-         c == '.' || c == '-' || c == ':';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == ':';
 }
 
 // Printable ASCII without the blank; the quote would regroup arguments and "+" starts
@@ -38,13 +38,13 @@ Outcome CheckAddress(std::string_view address) {
   return Outcome::Success();
 }
 
-Outcome CheckOption(std::string_view link, std::string_view tag,
-                                       std::size_t slash) {
+Outcome CheckOption(std::string_view link, std::string_view tag, std::size_t slash) {
   const auto value = OptionValue(link, tag, slash);
   if (!value) return Outcome::Success();
   const std::string name = "The password after \"" + std::string(tag) + "\"";
   if (!std::all_of(value->begin(), value->end(), IsOptionCharacter)) {
-    return Outcome::Failure(name + " may hold only visible characters other than quotes and \"+\".");
+    return Outcome::Failure(name +
+                            " may hold only visible characters other than quotes and \"+\".");
   }
   if (!value->empty() && (value->front() == '-' || value->front() == '/')) {
     return Outcome::Failure(name + " must not start with \"-\" or \"/\".");

@@ -25,7 +25,9 @@ class LauncherSettings {
 
   explicit LauncherSettings(SettingsStore& store) : store_(store) {}
 
-  std::string Read(const std::string& key) { return store_.ReadSetting(kApplication, kSection, key); }
+  std::string Read(const std::string& key) {
+    return store_.ReadSetting(kApplication, kSection, key);
+  }
   void Write(const std::string& key, const std::string& value) {
     store_.WriteSetting(kApplication, kSection, key, value);
   }

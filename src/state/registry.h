@@ -28,8 +28,9 @@ class Registry {
                                    const std::string& valueName, const std::string& defaultValue,
                                    RegView view = RegView::Native) = 0;
   // Creates the key and its missing parents, then stores data as REG_SZ.
-  [[nodiscard]] virtual bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
-                            const std::string& data) = 0;
+  [[nodiscard]] virtual bool SetRegString(RegRoot root, const std::string& subKey,
+                                          const std::string& valueName,
+                                          const std::string& data) = 0;
 };
 
 }  // namespace cindermoor

@@ -19,14 +19,16 @@ class ProgramControl;
 
 // The three entry boxes of the voice settings, in their order on screen.
 enum class EntryBox { Server, Channel, Password };
-inline constexpr EntryBox kEntryBoxes[] = {EntryBox::Server, EntryBox::Channel,
-                                           EntryBox::Password};
+inline constexpr EntryBox kEntryBoxes[] = {EntryBox::Server, EntryBox::Channel, EntryBox::Password};
 
 constexpr MainControl ControlOf(EntryBox box) {
   switch (box) {
-    case EntryBox::Server: return MainControl::ServerBox;
-    case EntryBox::Channel: return MainControl::ChannelBox;
-    case EntryBox::Password: return MainControl::PasswordBox;
+    case EntryBox::Server:
+      return MainControl::ServerBox;
+    case EntryBox::Channel:
+      return MainControl::ChannelBox;
+    case EntryBox::Password:
+      return MainControl::PasswordBox;
   }
   return MainControl::ServerBox;  // not reached: every box is named above
 }

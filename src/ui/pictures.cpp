@@ -15,7 +15,8 @@ constexpr PictureDesign kDesigns[] = {
     {145, 51, false, {}, "", kLogoYellow},
     {240, 128, false, {}, "", kLogoYellow},
 };
-static_assert(std::size(kDesigns) == static_cast<int>(Picture::QuitLogo) + 1, "one design per picture");
+static_assert(std::size(kDesigns) == static_cast<int>(Picture::QuitLogo) + 1,
+              "one design per picture");
 
 }  // namespace
 

@@ -29,7 +29,7 @@ struct InclusiveRect {
 };
 
 struct PictureDesign {
-  int width;   // bitmap size in pixels at 96 DPI
+  int width;  // bitmap size in pixels at 96 DPI
   int height;
   bool framed;          // picture buttons have a frame and a caption
   InclusiveRect frame;  // meaningful only when framed
@@ -43,6 +43,5 @@ const PictureDesign& DesignOf(Picture picture);
 inline constexpr int kButtonCapitalHeight = 11;
 inline constexpr int kLogoCapitalHeight = 11;
 inline constexpr int kQuitLogoCapitalHeight = 18;
-
 
 }  // namespace cindermoor

@@ -1,8 +1,8 @@
 #include "ui/quit_form.h"
 
+#include "common/setting_number.h"
 #include "external/outside_programs.h"
 #include "state/launcher_settings.h"
-#include "common/setting_number.h"
 #include "ui/program_control.h"
 
 namespace cindermoor {

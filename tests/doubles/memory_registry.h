@@ -37,8 +37,8 @@ class MemoryRegistry : public Registry {
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,
                            RegView view = RegView::Native) override;
-  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
-                    const std::string& data) override;
+  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey,
+                                  const std::string& valueName, const std::string& data) override;
 
   // While set, every write to the root fails and changes nothing.
   void SetRefusesWrites(RegRoot root, bool refuses);

@@ -104,11 +104,10 @@ int wmain(int argc, wchar_t** argv) {
 
   std::vector<double> direct, viaLauncher, launcherPeaks, emptyPeaks;
   for (int run = 0; run < o.runs; ++run) {
-    direct.push_back(TimeToGame(game, L"tribes.exe +connect 10.0.0.1:28001", o.gameFolder,
-                                o.log, nullptr));
+    direct.push_back(
+        TimeToGame(game, L"tribes.exe +connect 10.0.0.1:28001", o.gameFolder, o.log, nullptr));
     SIZE_T peak = 0;
-    viaLauncher.push_back(
-        TimeToGame(o.launcher, L"launcher.exe " + o.link, L"", o.log, &peak));
+    viaLauncher.push_back(TimeToGame(o.launcher, L"launcher.exe " + o.link, L"", o.log, &peak));
     launcherPeaks.push_back(static_cast<double>(peak));
     emptyPeaks.push_back(static_cast<double>(EmptyWindowPeak(o.emptyWindow)));
   }

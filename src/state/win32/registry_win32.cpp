@@ -98,9 +98,9 @@ bool RegistryWin32::SetRegString(RegRoot root, const std::string& subKey,
     ::SetLastError(ERROR_INVALID_PARAMETER);
     return false;
   }
-  const LSTATUS status = ::RegSetValueExW(key.get(), Widen(valueName).c_str(), 0, REG_SZ,
-                                          reinterpret_cast<const BYTE*>(text.c_str()),
-                                          static_cast<DWORD>(bytes));
+  const LSTATUS status =
+      ::RegSetValueExW(key.get(), Widen(valueName).c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(bytes));
   ::SetLastError(static_cast<DWORD>(status));
   return status == ERROR_SUCCESS;
 }

@@ -13,8 +13,8 @@ class RegistryWin32 : public Registry {
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,
                            RegView view = RegView::Native) override;
-  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
-                    const std::string& data) override;
+  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey,
+                                  const std::string& valueName, const std::string& data) override;
 };
 
 }  // namespace cindermoor::win32

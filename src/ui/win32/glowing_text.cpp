@@ -64,7 +64,8 @@ int AverageCharacterWidth(HDC dc, HFONT font) {
 int FindEmHeight(HDC dc, int capitalHeight, int weight) {
   const UniqueHfont reference = CreateSansSerif(kReferenceEmHeight, 0, weight);
   const int referenceCapital = std::max(1, MeasureCapitalHeight(dc, reference.get()));
-  const int estimate = std::max(1, (kReferenceEmHeight * capitalHeight + referenceCapital / 2) / referenceCapital);
+  const int estimate =
+      std::max(1, (kReferenceEmHeight * capitalHeight + referenceCapital / 2) / referenceCapital);
   int best = estimate;
   int bestError = capitalHeight;
   for (int em = std::max(1, estimate - 2); em <= estimate + 2; ++em) {
@@ -100,7 +101,8 @@ std::optional<std::pair<int, int>> InkColumns(HDC dc, std::wstring_view text) {
   ::SetTextColor(scratch.get(), RGB(255, 255, 255));
   ::SetBkColor(scratch.get(), RGB(0, 0, 0));
   ::SetTextAlign(scratch.get(), TA_TOP | TA_LEFT | TA_NOUPDATECP);
-  ::ExtTextOutW(scratch.get(), margin, 0, ETO_OPAQUE, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+  ::ExtTextOutW(scratch.get(), margin, 0, ETO_OPAQUE, nullptr, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
   ::GdiFlush();
   const auto* pixels = static_cast<const DWORD*>(bits);
   int first = width, last = -1;
@@ -136,12 +138,14 @@ UniqueHfont CreateCapitalFont(HDC dc, const FontRequest& request) {
 }
 
 COLORREF Dimmed(COLORREF colour, double fraction) {
-  const auto dim = [fraction](BYTE channel) { return static_cast<BYTE>(std::lround(channel * fraction)); };
+  const auto dim = [fraction](BYTE channel) {
+    return static_cast<BYTE>(std::lround(channel * fraction));
+  };
   return RGB(dim(GetRValue(colour)), dim(GetGValue(colour)), dim(GetBValue(colour)));
 }
 
-void DrawGlowingText(HDC dc, HFONT font, int centreX, int baseline, std::wstring_view text, COLORREF colour,
-                     int haloRadius) {
+void DrawGlowingText(HDC dc, HFONT font, int centreX, int baseline, std::wstring_view text,
+                     COLORREF colour, int haloRadius) {
   if (text.empty()) return;
   SelectedObject selected(dc, font);
   ::SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);

@@ -25,8 +25,8 @@ COLORREF Dimmed(COLORREF colour, double fraction);
 
 // Draws text with its ink centred on centreX and its baseline at baseline, over a halo of
 // haloRadius pixels.
-void DrawGlowingText(HDC dc, HFONT font, int centreX, int baseline, std::wstring_view text, COLORREF colour,
-                     int haloRadius);
+void DrawGlowingText(HDC dc, HFONT font, int centreX, int baseline, std::wstring_view text,
+                     COLORREF colour, int haloRadius);
 
 // Fills a polygon over a halo of haloRadius pixels.
 void FillGlowingPolygon(HDC dc, const POINT* points, int count, COLORREF colour, int haloRadius);

@@ -12,7 +12,13 @@ constexpr wchar_t kClassName[] = L"CindermoorLocatorWindow";
 // Not drawn, as the window has no title bar; the taskbar and window lists show it.
 constexpr wchar_t kTitle[] = L"Location of Tribes.exe";
 
-enum ControlId : int { kDriveListId = 100, kFolderListId, kFileListId, kInstructionId, kOkButtonId };
+enum ControlId : int {
+  kDriveListId = 100,
+  kFolderListId,
+  kFileListId,
+  kInstructionId,
+  kOkButtonId
+};
 
 // Fixed design, in twips from the client area's top-left corner.
 constexpr int kClientWidth = 6255;
@@ -67,19 +73,21 @@ void FitClosedHeight(HWND combo, int height) {
 
 void LocatorWindow::Create(LocatorForm& form) {
   form_ = &form;
-  CreateTopLevel(this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
-                        nullptr, nullptr});
+  CreateTopLevel(
+      this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight, nullptr, nullptr});
   CreateControls();
 }
 
-// Created in the keyboard order: the drive, folder and file lists, then the label, which takes no focus.
+// Created in the keyboard order: the drive, folder and file lists, then the label, which takes no
+// focus.
 void LocatorWindow::CreateControls() {
   // A combo box's height includes its open list.
   const int fieldHeight = Px(kDriveList.height);
-  const RECT openCombo{Px(kDriveList.left), Px(kDriveList.top), Px(kDriveList.left) + Px(kDriveList.width),
+  const RECT openCombo{Px(kDriveList.left), Px(kDriveList.top),
+                       Px(kDriveList.left) + Px(kDriveList.width),
                        Px(kDriveList.top) + fieldHeight * (1 + kDropDownLines)};
   HWND driveList = AddChildInPixels(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                                 kDriveListId, openCombo);
+                                    kDriveListId, openCombo);
   FitClosedHeight(driveList, fieldHeight);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFolderListId, kFolderList);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFileListId, kFileList);

@@ -14,9 +14,24 @@ namespace layout = main_layout;
 constexpr wchar_t kClassName[] = L"CindermoorMainWindow";
 
 enum ControlId : int {
-  kLaunchBoxId = 100, kVoiceFrameId, kServerLabelId, kChannelLabelId, kPasswordLabelId, kCommunityOptionId, kOwnServerOptionId,
-  kServerBoxId, kChannelBoxId, kPasswordBoxId, kGameFolderLabelId, kLaunchQuestionId, kNoticeId,
-  kChangeButtonId, kInstallButtonId, kUninstallButtonId, kOkButtonId, kLogoId,
+  kLaunchBoxId = 100,
+  kVoiceFrameId,
+  kServerLabelId,
+  kChannelLabelId,
+  kPasswordLabelId,
+  kCommunityOptionId,
+  kOwnServerOptionId,
+  kServerBoxId,
+  kChannelBoxId,
+  kPasswordBoxId,
+  kGameFolderLabelId,
+  kLaunchQuestionId,
+  kNoticeId,
+  kChangeButtonId,
+  kInstallButtonId,
+  kUninstallButtonId,
+  kOkButtonId,
+  kLogoId,
 };
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
@@ -29,10 +44,14 @@ constexpr COLORREF kOlive = RGB(128, 128, 0);
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-bool IsEntryBox(int id) { return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId; }
+bool IsEntryBox(int id) {
+  return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId;
+}
 
 EntryBox BoxOf(int id) {
-  return id == kServerBoxId ? EntryBox::Server : id == kChannelBoxId ? EntryBox::Channel : EntryBox::Password;
+  return id == kServerBoxId    ? EntryBox::Server
+         : id == kChannelBoxId ? EntryBox::Channel
+                               : EntryBox::Password;
 }
 
 }  // namespace
@@ -74,19 +93,26 @@ void MainWindow::CreateControls() {
   add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
       layout::kLaunchBox);
   add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
-  add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId, layout::kServerLabel);
-  add(L"STATIC", layout::kChannelLabelText, SS_RIGHT | SS_NOPREFIX, kChannelLabelId, layout::kChannelLabel);
-  add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId, layout::kPasswordLabel);
-  add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kCommunityOptionId,
-      layout::kCommunityOption);
-  add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId, layout::kOwnServerOption);
-  for (const auto& [id, rect] : {std::pair{kServerBoxId, layout::kServerBox}, std::pair{kChannelBoxId, layout::kChannelBox},
-                                 std::pair{kPasswordBoxId, layout::kPasswordBox}}) {
+  add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId,
+      layout::kServerLabel);
+  add(L"STATIC", layout::kChannelLabelText, SS_RIGHT | SS_NOPREFIX, kChannelLabelId,
+      layout::kChannelLabel);
+  add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
+      layout::kPasswordLabel);
+  add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
+      kCommunityOptionId, layout::kCommunityOption);
+  add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId,
+      layout::kOwnServerOption);
+  for (const auto& [id, rect] :
+       {std::pair{kServerBoxId, layout::kServerBox}, std::pair{kChannelBoxId, layout::kChannelBox},
+        std::pair{kPasswordBoxId, layout::kPasswordBox}}) {
     add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, id, rect);
   }
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
-  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId, layout::kLaunchQuestionLabel);
-  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId, layout::kNoticeLabel);
+  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
+      layout::kLaunchQuestionLabel);
+  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
+      layout::kNoticeLabel);
 
   const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
     CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
@@ -99,8 +125,9 @@ void MainWindow::CreateControls() {
 }
 
 HWND MainWindow::Control(MainControl control) const {
-  static constexpr int kIds[] = {kServerBoxId, kChannelBoxId, kPasswordBoxId, kLaunchBoxId, kCommunityOptionId,
-                                 kOwnServerOptionId, kInstallButtonId, kUninstallButtonId, kGameFolderLabelId};
+  static constexpr int kIds[] = {kServerBoxId,     kChannelBoxId,      kPasswordBoxId,
+                                 kLaunchBoxId,     kCommunityOptionId, kOwnServerOptionId,
+                                 kInstallButtonId, kUninstallButtonId, kGameFolderLabelId};
   return ::GetDlgItem(window_, kIds[static_cast<int>(control)]);
 }
 
@@ -169,14 +196,30 @@ void MainWindow::OnCommand(int id, int code) {
   }
   if (code != BN_CLICKED) return;
   switch (id) {
-    case kLaunchBoxId: form_->SetLaunchBox(form_->LaunchBox() == 1 ? 0 : 1); break;
-    case kCommunityOptionId: form_->SelectCommunityServer(); break;
-    case kOwnServerOptionId: form_->SelectOwnServer(); break;
-    case kLogoId: form_->OnLogoClicked(); break;
-    case kOkButtonId: form_->OnOkClicked(); break;
-    case kUninstallButtonId: form_->OnUninstallClicked(); break;
-    case kInstallButtonId: form_->OnInstallClicked(); break;
-    case kChangeButtonId: form_->OnChangeFolderClicked(); break;
+    case kLaunchBoxId:
+      form_->SetLaunchBox(form_->LaunchBox() == 1 ? 0 : 1);
+      break;
+    case kCommunityOptionId:
+      form_->SelectCommunityServer();
+      break;
+    case kOwnServerOptionId:
+      form_->SelectOwnServer();
+      break;
+    case kLogoId:
+      form_->OnLogoClicked();
+      break;
+    case kOkButtonId:
+      form_->OnOkClicked();
+      break;
+    case kUninstallButtonId:
+      form_->OnUninstallClicked();
+      break;
+    case kInstallButtonId:
+      form_->OnInstallClicked();
+      break;
+    case kChangeButtonId:
+      form_->OnChangeFolderClicked();
+      break;
   }
 }
 

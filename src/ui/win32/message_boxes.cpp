@@ -5,8 +5,7 @@
 namespace cindermoor::win32 {
 
 // No icon: the questions are plain questions.
-bool MessageBoxes::AskYesNo(const std::string& text, const std::string& title,
-                            bool yesIsDefault) {
+bool MessageBoxes::AskYesNo(const std::string& text, const std::string& title, bool yesIsDefault) {
   const UINT defaultButton = yesIsDefault ? MB_DEFBUTTON1 : MB_DEFBUTTON2;
   return ::MessageBoxW(owner_(), Widen(text).c_str(), Widen(title).c_str(),
                        MB_YESNO | defaultButton | MB_SETFOREGROUND) == IDYES;

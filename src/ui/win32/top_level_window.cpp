@@ -33,9 +33,9 @@ void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
   RECT outer{0, 0, Px(design.clientWidth), Px(design.clientHeight)};
   ::AdjustWindowRectEx(&outer, design.style, FALSE, design.exStyle);
   const HWND window =
-      ::CreateWindowExW(design.exStyle, design.className, design.title, design.style,
-                        CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                        outer.bottom - outer.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), self);
+      ::CreateWindowExW(design.exStyle, design.className, design.title, design.style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                        nullptr, ::GetModuleHandleW(nullptr), self);
   if (!window) {
     throw FatalError(DescribeError("Cannot create the window \"" + Narrow(design.title) + "\"",
                                    ::GetLastError()));
@@ -52,8 +52,8 @@ HWND TopLevelWindow::AddChild(const wchar_t* className, const std::string& text,
 HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::string& text,
                                       DWORD style, DWORD exStyle, int id, const RECT& place) {
   HWND control = ::CreateWindowExW(
-      exStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
-      place.top, place.right - place.left, place.bottom - place.top, window_,
+      exStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
   if (!control) {
     throw FatalError(DescribeError("Cannot create the control \"" + text + "\" of the window",

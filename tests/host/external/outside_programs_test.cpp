@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "doubles/recording_programs.h"
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
+#include "doubles/recording_programs.h"
 
 namespace cindermoor {
 namespace {

@@ -22,7 +22,8 @@ struct Desk {
     w.starter.existingFiles.insert(folder + "\\tribes.exe");
   }
   StartupOutcome Start(const std::string& link = "") {
-    FormOperations windows(w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
+    FormOperations windows(
+        w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
     return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs}, link);
   }
   std::vector<std::string> StartedCommands() const {
@@ -109,7 +110,7 @@ TEST_F(StartupTest, StoredLaunchValues) {
     const char* stored;
     int box;
     const char* afterwards;
-  } cases[] = {{"", 1, "1"}, {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1"},
+  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1"},
                {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
@@ -129,8 +130,8 @@ TEST_F(StartupTest, VoiceModes) {
     bool communityServer;
     bool boxesEnabled;
     const char* afterwards;
-  } cases[] = {{"", true, false, ""},    {"1", true, false, "1"}, {"01", true, false, "01"},
-               {"0", false, true, "0"},  {"2", true, true, "2"},  {"abc", true, false, "abc"}};
+  } cases[] = {{"", true, false, ""},   {"1", true, false, "1"}, {"01", true, false, "01"},
+               {"0", false, true, "0"}, {"2", true, true, "2"},  {"abc", true, false, "abc"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     Desk fresh;
@@ -166,7 +167,8 @@ TEST_F(StartupTest, EveryStartRewritesTheHandlerCommand) {
   Start();
   EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", ""),
             "C:\\Games\\Cindermoor\\launcher.exe %1");
-  EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon"));
+  EXPECT_FALSE(
+      w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon"));
 }
 
 TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {
@@ -203,8 +205,7 @@ TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
     bool voiceClient;
     const char* launch;
     const char* mode;
-  } cases[] = {{"own server, box clear", true, "0", "0"},
-               {"no voice client", false, "1", "1"}};
+  } cases[] = {{"own server, box clear", true, "0", "0"}, {"no voice client", false, "1", "1"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Desk fresh;

@@ -119,14 +119,12 @@ TEST(GameLinkTest, VoiceArgsByMode) {
 
 TEST(GameLinkTest, VoiceModeIsReadAsANumber) {
   const std::pair<const char*, VoiceMode> cases[] = {
-      {"", VoiceMode::Community},       {"1", VoiceMode::Community},
-      {"01", VoiceMode::Community},     {" 1 ", VoiceMode::Community},
-      {"1.0", VoiceMode::Community},    {"+1", VoiceMode::Community},
-      {"0", VoiceMode::OwnServer},      {"00", VoiceMode::OwnServer},
-      {"0.0", VoiceMode::OwnServer},    {"2", VoiceMode::None},
-      {"-1", VoiceMode::None},          {"0.5", VoiceMode::None},
-      {"yes", VoiceMode::Community},    {"0x", VoiceMode::Community},
-      {"1 1", VoiceMode::Community},    {"nan", VoiceMode::Community},
+      {"", VoiceMode::Community},    {"1", VoiceMode::Community},   {"01", VoiceMode::Community},
+      {" 1 ", VoiceMode::Community}, {"1.0", VoiceMode::Community}, {"+1", VoiceMode::Community},
+      {"0", VoiceMode::OwnServer},   {"00", VoiceMode::OwnServer},  {"0.0", VoiceMode::OwnServer},
+      {"2", VoiceMode::None},        {"-1", VoiceMode::None},       {"0.5", VoiceMode::None},
+      {"yes", VoiceMode::Community}, {"0x", VoiceMode::Community},  {"1 1", VoiceMode::Community},
+      {"nan", VoiceMode::Community},
   };
   for (const auto& [text, mode] : cases) {
     SCOPED_TRACE(text);

@@ -54,7 +54,7 @@ TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
     EXPECT_TRUE(ValidateLink(accepted.link).Succeeded()) << accepted.link;
   }
   const std::string acceptedToo[] = {
-      "tribes://h:1/p=" + std::string(2033, 'a'),  // exactly 2048 characters
+      "tribes://h:1/p=" + std::string(2033, 'a'),    // exactly 2048 characters
       std::string("tribes://h:1/\x01\x02\x7f p=a"),  // controls outside any option value
       "tribes://h:1/ \"anything\" after the slash without tags",
       "tribes://h-1.example:28001/p=~!@#$%^&*()_=[]{};'<>?,.\\|`",

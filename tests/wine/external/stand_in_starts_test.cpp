@@ -1,7 +1,7 @@
 // Starts the stand-in voice client and game (built beside this test) with the real
 // starter and checks, from the line each stand-in logs, exactly how it was started.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -11,11 +11,11 @@
 #include <thread>
 #include <vector>
 
-#include "external/outside_programs.h"
-#include "external/win32/program_starter_win32.h"
-#include "doubles/recording_programs.h"
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
+#include "doubles/recording_programs.h"
+#include "external/outside_programs.h"
+#include "external/win32/program_starter_win32.h"
 #include "win32/text.h"
 
 namespace cindermoor {

@@ -1,9 +1,8 @@
 // The accepted links' command lines, split by Windows itself: CommandLineToArgvW must
 // give the same arguments as the C runtime rules the native tests check.
 #include <windows.h>
-#include <shellapi.h>
-
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include "host/link/accepted_links.h"
 #include "host/link/crt_argv_split.h"
@@ -42,9 +41,15 @@ TEST(CommandLineToArgvTest, AcceptedLinksGiveTheIntendedArguments) {
 // Windows on quotes and backslashes.
 TEST(CommandLineToArgvTest, PortableSplitterAgreesWithWindows) {
   const char* lines[] = {
-      "p \"a b c\" d e",   "p \"ab\\\"c\" \"\\\\\" d", "p a\\\\\\b d\"e f\"g h",
-      "p a\\\\\\\"b c d",  "p a\\\\\\\\\"b c\" d e",   "p \"\" x",
-      "p +connect h:1 +password x\\", "p \t a\t\tb ",  "\"C:\\Program Files\\t.exe\" x",
+      "p \"a b c\" d e",
+      "p \"ab\\\"c\" \"\\\\\" d",
+      "p a\\\\\\b d\"e f\"g h",
+      "p a\\\\\\\"b c d",
+      "p a\\\\\\\\\"b c\" d e",
+      "p \"\" x",
+      "p +connect h:1 +password x\\",
+      "p \t a\t\tb ",
+      "\"C:\\Program Files\\t.exe\" x",
   };
   for (const char* line : lines) {
     EXPECT_EQ(testing::SplitLikeCrt(line), SplitByWindows(line)) << line;

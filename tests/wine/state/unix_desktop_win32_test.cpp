@@ -1,8 +1,8 @@
 // The Linux side through Wine's own exports, on files in a throwaway folder.
 #include "state/win32/unix_desktop_win32.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

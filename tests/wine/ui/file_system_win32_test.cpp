@@ -1,8 +1,8 @@
 // The locator's view of real disks, on a throwaway folder tree.
 #include "ui/win32/file_system_win32.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 

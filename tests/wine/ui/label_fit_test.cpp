@@ -1,7 +1,7 @@
 // The main window's fixed-size texts fit their labels in the window font, at 96 and 144 DPI.
 // Under a Wine that lacks its own fonts every face falls back to a wider one, and texts are cut.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

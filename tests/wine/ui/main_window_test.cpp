@@ -24,7 +24,8 @@ class MainWindowTest : public ::testing::Test {
 
   HWND Child(const wchar_t* className, int index) const {
     HWND child = nullptr;
-    for (int i = 0; i <= index; ++i) child = ::FindWindowExW(window.Handle(), child, className, nullptr);
+    for (int i = 0; i <= index; ++i)
+      child = ::FindWindowExW(window.Handle(), child, className, nullptr);
     return child;
   }
 

@@ -18,7 +18,8 @@ class RenderedPicture {
   Rgb at(int x, int y) const;
   // Rows in [top, bottom) holding a pixel in [left, right) at least as bright as minimumRed,
   // grouped into runs of consecutive rows; each run is {first row, row count}.
-  std::vector<std::pair<int, int>> BrightRowRuns(int left, int right, int top, int bottom, int minimumRed) const;
+  std::vector<std::pair<int, int>> BrightRowRuns(int left, int right, int top, int bottom,
+                                                 int minimumRed) const;
 
  private:
   int width_ = 0;

@@ -35,7 +35,11 @@ std::string_view WithoutEnclosingQuotes(std::string_view tail) {
 std::string CommandLineTail(std::string_view commandLine) {
   std::size_t start = EndOfProgramName(commandLine);
   while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
-  return std::string(WithoutEnclosingQuotes(commandLine.substr(start)));
+  return std::string(commandLine.substr(start));
+}
+
+std::string LinkOnCommandLine(std::string_view commandLine) {
+  return std::string(WithoutEnclosingQuotes(CommandLineTail(commandLine)));
 }
 
 }  // namespace cindermoor

@@ -7,8 +7,12 @@
 namespace cindermoor {
 
 // Everything after the program name and the blanks (spaces, tabs) that follow it, exactly
-// as written: not split, and unquoted only when one pair of double quotes encloses all of it.
-// A name in double quotes ends at the closing quote, an unquoted one at the first blank.
+// as written: not split, not unquoted. A name in double quotes ends at the closing quote, an
+// unquoted one at the first blank.
 std::string CommandLineTail(std::string_view commandLine);
+
+// The link the program was started with: the tail, without one pair of double quotes that
+// encloses all of it.
+std::string LinkOnCommandLine(std::string_view commandLine);
 
 }  // namespace cindermoor

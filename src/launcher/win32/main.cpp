@@ -9,7 +9,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The wide command line: no character of the link is best-fit mapped on the way in.
   const std::string link =
-      cindermoor::CommandLineTail(cindermoor::win32::Narrow(::GetCommandLineW()));
+      cindermoor::LinkOnCommandLine(cindermoor::win32::Narrow(::GetCommandLineW()));
   cindermoor::win32::Application application;
   return application.Run(link);
 }

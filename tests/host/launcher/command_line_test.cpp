@@ -5,7 +5,7 @@
 namespace cindermoor {
 namespace {
 
-TEST(CommandLineTailTest, KeepsEverythingAfterTheProgramNameAndItsBlanks) {
+TEST(CommandLineTest, TheLinkIsEverythingAfterTheProgramNameAndItsBlanks) {
   const struct {
     const char* commandLine;
     const char* tail;
@@ -39,8 +39,13 @@ TEST(CommandLineTailTest, KeepsEverythingAfterTheProgramNameAndItsBlanks) {
       {"\"C:\\launcher.exe\"tribes://h:1/", "tribes://h:1/"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(CommandLineTail(c.commandLine), c.tail) << "command line: " << c.commandLine;
+    EXPECT_EQ(LinkOnCommandLine(c.commandLine), c.tail) << "command line: " << c.commandLine;
   }
+}
+
+// The stand-in programs log what they were given, quotes and all.
+TEST(CommandLineTest, TheRawTailKeepsEnclosingQuotes) {
+  EXPECT_EQ(CommandLineTail("game.exe \"+connect h:1\""), "\"+connect h:1\"");
 }
 
 }  // namespace

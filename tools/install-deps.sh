@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-dev googletest python3
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64
-          xvfb xdotool imagemagick x11-utils)
+          xvfb xdotool imagemagick x11-utils nsis zip)
 
 missing=()
 for package in "${packages[@]}"; do

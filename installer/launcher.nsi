@@ -401,7 +401,10 @@ FunctionEnd
 
 ; Removes the class from one store, but only while its command still starts this
 ; installation's program (quoted as the installer writes it, or bare as the program writes a
-; path without blanks): a class another program has taken over is left alone.
+; path without blanks): a class another program has taken over is left alone. Both stores are
+; looked at: the program registers machine-wide whenever Windows lets it, and a class left
+; pointing at a removed program would break links. Without the rights the machine-wide
+; delete simply fails.
 !macro REMOVE_OWN_CLASS root
   ReadRegStr $0 ${root} "${CLASS_KEY}\shell\open\command" ""
   ${If} $0 == '"$INSTDIR\${PROGRAM_FILE}" %1'
@@ -418,7 +421,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
   DeleteRegKey SHCTX "${APPS_KEY}"
-  !insertmacro REMOVE_OWN_CLASS SHCTX
+  !insertmacro REMOVE_OWN_CLASS HKLM
+  !insertmacro REMOVE_OWN_CLASS HKCU
 
   ; The program is gone, so its handler is no longer installed for this user; the rest of
   ; the settings (game folder, voice server) stay unless the user wants them gone.

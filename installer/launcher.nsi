@@ -164,7 +164,7 @@ Function ${un}WaitUntilProgramEnds
   Goto done
   running:
   MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${NAME} is running from $INSTDIR.$\r$\n$\r$\n\
-      Quit it (click its window), then choose Retry." /SD IDCANCEL IDRETRY retry
+      Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
   SetErrorLevel ${EXIT_PROGRAM_RUNNING}
   Quit
   done:

@@ -228,12 +228,17 @@ Function FolderFromCommandLine
   ${Loop}
 FunctionEnd
 
+; The folder: /D= when given, else where this mode's copy is installed (installing again
+; replaces it in place), else the mode's usual folder.
 Function SelectMode
   Call ApplyMode
   ${If} $FolderGiven == 1
     Return
   ${EndIf}
-  ${If} $AllUsers == 1
+  ReadRegStr $0 SHCTX "${APPS_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    StrCpy $INSTDIR $0
+  ${ElseIf} $AllUsers == 1
     !if "${ARCH}" == "x64"
       StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
     !else

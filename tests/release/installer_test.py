@@ -3,6 +3,7 @@ mode in a fresh prefix of its own: what it installs and registers, that a link t
 the stand-in game through the installed program, installing again, odd folders, a running
 program, and what uninstalling leaves."""
 
+import filecmp
 import getpass
 import os
 import shutil
@@ -238,7 +239,7 @@ class InstallerTest:
 
     # ---------------------------------------------------------------- the tests
 
-    def test_install_registers_links_that_reach_the_game_and_again_keeps_one_entry(self):
+    def test_install_registers_links_that_reach_the_game(self):
         folder = self.install()
         self.assert_installed(folder)
         self.assert_nothing_in_other_mode(folder)
@@ -246,17 +247,28 @@ class InstallerTest:
         self.write_settings(TribesPath=GAME_WIN, RogerWilcoLaunch="0")
         if os.path.exists(wd.host_path(LOG_WIN)):
             os.remove(wd.host_path(LOG_WIN))
-        link = "tribes://10.0.0.1:28001/p=secret"
-        self.open_link(link)
+        self.open_link("tribes://10.0.0.1:28001/p=secret")
         wait_for(lambda: wd.read_log(LOG_WIN), "the stand-in game")
         self.assertEqual(wd.read_log(LOG_WIN),
                          [("tribes.exe", GAME_WIN, "1", "+connect 10.0.0.1:28001 +password secret")])
         quit_window = wd.wait_window(wd.MESSAGE_TITLE, what="the quit window")
         self.started.append(wd.window_pid(quit_window))
         self.stop_started()
+        self.uninstall(folder)
 
-        self.install()
+    def test_install_again_replaces_the_copy_in_place_and_keeps_settings(self):
+        folder = self.install(ODD_FOLDER)
+        program = wd.host_path(folder + r"\launcher.exe")
+        with open(program, "wb") as file:
+            file.write(b"an older program")
+        self.write_settings(TribesPath=GAME_WIN)
+
+        self.install()  # no /D=: the installed copy's folder, not the usual one
+        self.assert_installed(folder)
+        self.assertFalse(os.path.exists(wd.host_path(self.default_folder())))
         self.assertEqual(self.entries_named_ours(), 1)
+        built = os.path.join(BUILD, "x86_64", "bin", "launcher.exe")
+        self.assertTrue(filecmp.cmp(program, built, shallow=False))
         self.assertEqual(reg_export(SETTINGS_KEY)["TribesPath"], GAME_WIN)
         self.uninstall(folder)
 

@@ -80,11 +80,16 @@ def _unquote(text):
     return text[1:-1].replace('\\"', '"').replace("\\\\", "\\")
 
 
+def unlock(path):
+    subprocess.run(["chattr", "-i", path], capture_output=True)
+
+
 class Prefix:
     """A fresh Wine prefix inside the build folder, with the installer and the stand-in game."""
 
     def __init__(self, name):
         self.path = os.path.join(BUILD, "release-tests", name)
+        unlock(os.path.join(self.path, "drive_c", "Locked"))  # left by a run that was killed
         shutil.rmtree(self.path, ignore_errors=True)
         os.makedirs(self.path)
         os.environ["WINEPREFIX"] = Environment.prefix = self.path
@@ -311,12 +316,27 @@ class InstallerTest:
     def test_unusable_folders_are_refused_and_nothing_is_installed(self):
         os.makedirs(wd.host_path(r"C:\Taken"), exist_ok=True)
         open(wd.host_path(r"C:\Taken\file"), "w").close()
-        for folder in (r"C:\Taken\file", r"Q:\Games\Cindermoor", r"relative\folder"):
+        folders = [r"C:\Taken\file", r"Q:\Games\Cindermoor", r"relative\folder"]
+        if self.lock(r"C:\Locked"):
+            folders += [r"C:\Locked", r"C:\Locked\Cindermoor"]  # not writable, not creatable
+        for folder in folders:
             with self.subTest(folder=folder):
                 self.assertEqual(self.setup(folder), EXIT_BAD_FOLDER)
                 self.assertEqual(self.entries_named_ours(), 0)
                 self.assertFalse(os.path.exists(wd.host_path(self.default_folder())))
         self.assertTrue(os.path.isfile(wd.host_path(r"C:\Taken\file")))
+        self.assertEqual(os.listdir(wd.host_path(r"C:\Taken")), ["file"])
+
+    def lock(self, folder):
+        """Makes a folder that nothing can be written into, not even by root, who ignores
+        permissions: the immutable attribute. False where the file system or the container
+        does not allow that."""
+        path = wd.host_path(folder)
+        os.makedirs(path, exist_ok=True)
+        if subprocess.run(["chattr", "+i", path], capture_output=True).returncode:
+            return False
+        self.addCleanup(unlock, path)
+        return True
 
 
 COMMON_SHORTCUT = f"ProgramData/Microsoft/Windows/Start Menu/Programs/{NAME}.lnk"

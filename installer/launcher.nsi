@@ -340,6 +340,13 @@ Function DirectoryPageLeave
   ${EndIf}
 FunctionEnd
 
+!macro WRITE_CLASS root
+  WriteRegStr ${root} "${CLASS_KEY}" "" "URL: Tribes Protocol"
+  WriteRegStr ${root} "${CLASS_KEY}" "URL Protocol" ""
+  WriteRegStr ${root} "${CLASS_KEY}\DefaultIcon" "" '"$INSTDIR\${PROGRAM_FILE}",0'
+  WriteRegStr ${root} "${CLASS_KEY}\shell\open\command" "" '"$INSTDIR\${PROGRAM_FILE}" %1'
+!macroend
+
 Section "Install"
   ; Everything that can refuse is checked before the first change.
   Call TargetFolderProblem
@@ -370,11 +377,15 @@ Section "Install"
   WriteRegDWORD SHCTX "${APPS_KEY}" "EstimatedSize" $0
 
   ; The link handler, with the values the program's own Install writes, so links work at once;
-  ; the icon is the launcher's until the program registers the game's.
-  WriteRegStr SHCTX "${CLASS_KEY}" "" "URL: Tribes Protocol"
-  WriteRegStr SHCTX "${CLASS_KEY}" "URL Protocol" ""
-  WriteRegStr SHCTX "${CLASS_KEY}\DefaultIcon" "" '"$INSTDIR\${PROGRAM_FILE}",0'
-  WriteRegStr SHCTX "${CLASS_KEY}\shell\open\command" "" '"$INSTDIR\${PROGRAM_FILE}" %1'
+  ; the icon is the launcher's until the program registers the game's. The shell prefers the
+  ; user's own class to the machine-wide one, so, as the program does, a per-user class left
+  ; from an earlier install is brought up to date as well.
+  !insertmacro WRITE_CLASS SHCTX
+  ReadRegStr $0 HKCU "${CLASS_KEY}\shell\open\command" ""
+  ${If} $AllUsers == 1
+  ${AndIf} $0 != ""
+    !insertmacro WRITE_CLASS HKCU
+  ${EndIf}
 
   ; The installing user's settings: the main window then offers Un-Install. Other settings of
   ; an earlier install stay as they are.

@@ -433,7 +433,19 @@ Section "Uninstall"
   Call un.WaitUntilProgramEnds
 
   Delete "$INSTDIR\${PROGRAM_FILE}"
-  Delete "$INSTDIR\uninstall.exe"
+  ; This is a copy of uninstall.exe, started by it just before it ended; its file stays locked
+  ; until that start has fully ended, which on a busy machine takes a moment.
+  StrCpy $1 0
+  ${Do}
+    ClearErrors
+    Delete "$INSTDIR\uninstall.exe"
+    ${IfNot} ${Errors}
+    ${OrIf} $1 >= 100
+      ${Break}
+    ${EndIf}
+    Sleep 100
+    IntOp $1 $1 + 1
+  ${Loop}
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
   DeleteRegKey SHCTX "${APPS_KEY}"

@@ -24,6 +24,16 @@ note_ctest() {  # adds the counts of a ctest log to the totals
   passed=$((passed + total - bad))
   failed=$((failed + bad))
 }
+note_release() {  # adds the counts of the release tests' log to the totals
+  local line
+  line="$(grep -E '^release tests: [0-9]+ passed, [0-9]+ failed$' "$1" | tail -1)"
+  if [[ -z "$line" ]]; then
+    failed=$((failed + 1))
+    return
+  fi
+  passed=$((passed + $(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")))
+}
 step() { echo; echo "=== $*"; }
 configure_and_build() {  # folder, then cmake options
   local dir="$1"; shift
@@ -93,6 +103,20 @@ if configure_and_build "$BUILD/x86_64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw
   )
   note_ctest "$BUILD/wine.ctest.log"
 else
+  failed=$((failed + 1))
+fi
+
+step "Downloads: tools/package.sh on these builds, then the x64 installer under Wine"
+if BUILD_DIR="$BUILD" bash "$ROOT/tools/package.sh" --reuse >"$BUILD/package.log" 2>&1; then
+  if (cd "$ROOT/tests/release" && BUILD_DIR="$BUILD" python3 -B run_tests.py) </dev/null \
+    >"$BUILD/release.log" 2>&1; then
+    tail -1 "$BUILD/release.log"
+  else
+    tail -40 "$BUILD/release.log"
+  fi
+  note_release "$BUILD/release.log"
+else
+  tail -20 "$BUILD/package.log"
   failed=$((failed + 1))
 fi
 

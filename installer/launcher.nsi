@@ -1,0 +1,464 @@
+; The installer of Cindermoor Launcher, one per machine type. tools/package.sh makes both:
+;   makensis -DVERSION=<version> -DARCH=x64|x86 -DPROGRAM=<launcher.exe> -DICON=<launcher.ico>
+;            -DOUTFILE=<setup.exe> installer/launcher.nsi
+;
+; Two modes: for all users (machine-wide, needs administrator rights) and only for the current
+; user (the user's own folders and registry, no elevation). The installer itself starts without
+; elevation and starts itself again elevated only when all users is chosen without those rights,
+; so a per-user install never shows a UAC prompt.
+
+!if "${ARCH}" == "x64"
+  Target amd64-unicode
+!else if "${ARCH}" == "x86"
+  Target x86-unicode
+!else
+  !error "ARCH must be x64 or x86"
+!endif
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include nsDialogs.nsh
+
+!define NAME "Cindermoor Launcher"
+!define PUBLISHER "Cindermoor"
+!define APPS_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\CindermoorLauncher"
+!define CLASS_KEY "Software\Classes\tribes"
+!define SETTINGS_KEY "Software\Cindermoor\Launcher\Program Settings"
+!define PROGRAM_FILE "launcher.exe"
+!define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+
+; Exit codes beyond NSIS's own (1: cancelled by the user, 2: aborted), for package managers.
+!define EXIT_PROGRAM_RUNNING 3
+!define EXIT_BAD_FOLDER 4
+!define EXIT_NOT_ELEVATED 5
+
+Name "${NAME}"
+OutFile "${OUTFILE}"
+RequestExecutionLevel user
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+BrandingText "${NAME} ${VERSION}"
+ShowInstDetails show
+ShowUninstDetails show
+
+Var AllUsers      ; 1: for all users, 0: only for the current user
+Var FolderGiven   ; 1 when /D= chose the folder: a mode change then keeps it
+Var ModeGiven     ; 1 when /AllUsers or /CurrentUser chose the mode: the mode page is skipped
+Var AllUsersRadio ; the mode page's first radio button
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+Page custom ModePage ModePageLeave
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM_FILE}"
+!define MUI_FINISHPAGE_RUN_TEXT "Start ${NAME} now"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+VIProductVersion "${VERSION}.0.0"
+VIFileVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${NAME}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${NAME} ${VERSION} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
+
+; ---------------------------------------------------------------- shared by both halves
+
+; Selects the mode's shell folders ($SMPROGRAMS) and registry store (SHCTX).
+!macro DEFINE_APPLY_MODE un
+Function ${un}ApplyMode
+  ${If} $AllUsers == 1
+    SetShellVarContext all
+  ${Else}
+    SetShellVarContext current
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_APPLY_MODE ""
+!insertmacro DEFINE_APPLY_MODE "un."
+
+; Administrator rights are needed for a machine-wide install or removal. Without them the
+; program starts itself again through the "runas" verb (the UAC prompt), passes on the chosen
+; mode and waits; its exit code becomes ours. Under Wine every program has these rights.
+!macro DEFINE_ENSURE_ELEVATED un
+Function ${un}EnsureElevated
+  ${If} $AllUsers != 1
+    Return
+  ${EndIf}
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 == "Admin"
+    Return
+  ${EndIf}
+  StrCpy $1 "/AllUsers"
+  ${If} ${Silent}
+    StrCpy $1 "/S $1"
+  ${EndIf}
+  !if "${un}" == "un."
+    ; The uninstaller runs from a temporary copy; _?= tells the copy where the program is.
+    StrCpy $1 "$1 _?=$INSTDIR"
+  !else
+    ${If} $FolderGiven == 1
+      StrCpy $1 "$1 /D=$INSTDIR"
+    ${EndIf}
+  !endif
+  Call ${un}RunElevatedAndWait
+  Pop $0
+  SetErrorLevel $0
+  Quit
+FunctionEnd
+
+; Starts $EXEPATH elevated with the parameters in $1; pushes its exit code.
+Function ${un}RunElevatedAndWait
+  ; SHELLEXECUTEINFOW with SEE_MASK_NOCLOSEPROCESS; 64-bit pointers pad the DWORDs before them.
+  !if "${NSIS_PTR_SIZE}" > 4
+    System::Call '*(i 112, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", w r1, p 0, i 1, i 0, \
+                  p 0, p 0, p 0, p 0, i 0, i 0, p 0, p 0) p .r2'
+  !else
+    System::Call '*(i 60, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", w r1, p 0, i 1, \
+                  p 0, p 0, p 0, p 0, i 0, p 0, p 0) p .r2'
+  !endif
+  System::Call 'shell32::ShellExecuteExW(p r2) i .r3'
+  ${If} $3 == 0
+    System::Free $2
+    MessageBox MB_OK|MB_ICONSTOP "Installing or removing ${NAME} for all users needs \
+        administrator rights." /SD IDOK
+    Push ${EXIT_NOT_ELEVATED}
+    Return
+  ${EndIf}
+  !if "${NSIS_PTR_SIZE}" > 4
+    System::Call '*$2(i, i, p, p, p, p, p, i, i, p, p, p, p, i, i, p, p .r4)'
+  !else
+    System::Call '*$2(i, i, p, p, p, p, p, i, p, p, p, p, i, p, p .r4)'
+  !endif
+  System::Free $2
+  HideWindow
+  System::Call 'kernel32::WaitForSingleObject(p r4, i -1)'
+  System::Call 'kernel32::GetExitCodeProcess(p r4, *i .r5)'
+  System::Call 'kernel32::CloseHandle(p r4)'
+  Push $5
+FunctionEnd
+!macroend
+!insertmacro DEFINE_ENSURE_ELEVATED ""
+!insertmacro DEFINE_ENSURE_ELEVATED "un."
+
+; A running program's file cannot be opened for writing, on Windows and under Wine alike,
+; whichever of its windows is up. So this asks exactly "does the copy in this folder run",
+; which is what replacing or removing it depends on; a copy elsewhere does not matter.
+!macro DEFINE_WAIT_UNTIL_PROGRAM_ENDS un
+Function ${un}WaitUntilProgramEnds
+  retry:
+  IfFileExists "$INSTDIR\${PROGRAM_FILE}" 0 done
+  ClearErrors
+  FileOpen $0 "$INSTDIR\${PROGRAM_FILE}" a
+  IfErrors running
+  FileClose $0
+  Goto done
+  running:
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${NAME} is running from $INSTDIR.$\r$\n$\r$\n\
+      Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+  SetErrorLevel ${EXIT_PROGRAM_RUNNING}
+  Quit
+  done:
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_UNTIL_PROGRAM_ENDS ""
+!insertmacro DEFINE_WAIT_UNTIL_PROGRAM_ENDS "un."
+
+; ---------------------------------------------------------------- installer
+
+Function .onInit
+  Call FolderFromCommandLine
+  Pop $0
+  ${If} $0 == ""
+    StrCpy $FolderGiven 0
+  ${Else}
+    StrCpy $INSTDIR $0
+    StrCpy $FolderGiven 1
+  ${EndIf}
+  ${GetParameters} $0
+  StrCpy $AllUsers 1
+  StrCpy $ModeGiven 0
+  ClearErrors
+  ${GetOptions} $0 "/CurrentUser" $1
+  ${IfNot} ${Errors}
+    StrCpy $AllUsers 0
+    StrCpy $ModeGiven 1
+  ${EndIf}
+  ClearErrors
+  ${GetOptions} $0 "/AllUsers" $1
+  ${IfNot} ${Errors}
+    StrCpy $ModeGiven 1
+  ${EndIf}
+  Call SelectMode
+  ${If} ${Silent}
+  ${OrIf} $ModeGiven == 1
+    Call EnsureElevated
+  ${EndIf}
+FunctionEnd
+
+; Pushes the folder that /D= names, or "". NSIS empties $INSTDIR when it finds the /D= folder
+; unusable (a file, a missing drive), which would silently install elsewhere; reading the
+; folder from the command line ourselves lets TargetFolderProblem refuse it with a reason.
+; As with NSIS, /D= is the last parameter, unquoted, blanks included.
+Function FolderFromCommandLine
+  System::Call 'kernel32::GetCommandLineW() t .r0'
+  StrLen $1 $0
+  ${Do}
+    IntOp $1 $1 - 1
+    ${If} $1 < 0
+      Push ""
+      Return
+    ${EndIf}
+    StrCpy $2 $0 4 $1
+    ${If} $2 S== " /D="
+      IntOp $1 $1 + 4
+      StrCpy $2 $0 "" $1
+      Push $2
+      Return
+    ${EndIf}
+  ${Loop}
+FunctionEnd
+
+; The folder: /D= when given, else where this mode's copy is installed (installing again
+; replaces it in place), else the mode's usual folder.
+Function SelectMode
+  Call ApplyMode
+  ${If} $FolderGiven == 1
+    Return
+  ${EndIf}
+  ReadRegStr $0 SHCTX "${APPS_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    StrCpy $INSTDIR $0
+  ${ElseIf} $AllUsers == 1
+    !if "${ARCH}" == "x64"
+      StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
+    !else
+      StrCpy $INSTDIR "$PROGRAMFILES\${NAME}"
+    !endif
+  ${Else}
+    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${NAME}"
+  ${EndIf}
+FunctionEnd
+
+Function ModePage
+  ; A mode given on the command line (also by the elevated second start) is not asked again.
+  ${If} $ModeGiven == 1
+    Abort
+  ${EndIf}
+  !insertmacro MUI_HEADER_TEXT "Choose who may use it" \
+      "Install ${NAME} for everyone on this computer or only for you."
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateRadioButton} 0 10u 100% 12u "&Anyone who uses this computer (all users)"
+  Pop $AllUsersRadio
+  ${NSD_CreateLabel} 12u 24u -12u 20u "Installs into Program Files. Needs administrator rights."
+  Pop $0
+  ${NSD_CreateRadioButton} 0 50u 100% 12u "Only for &me"
+  Pop $1
+  ${NSD_CreateLabel} 12u 64u -12u 20u "Installs into your own folders. No administrator rights needed."
+  Pop $0
+  ${If} $AllUsers == 1
+    ${NSD_Check} $AllUsersRadio
+  ${Else}
+    ${NSD_Check} $1
+  ${EndIf}
+  nsDialogs::Show
+FunctionEnd
+
+Function ModePageLeave
+  ${NSD_GetState} $AllUsersRadio $0
+  ${If} $0 == ${BST_CHECKED}
+    StrCpy $AllUsers 1
+  ${Else}
+    StrCpy $AllUsers 0
+  ${EndIf}
+  Call SelectMode
+  Call EnsureElevated
+FunctionEnd
+
+; Pushes "" when $INSTDIR can take the program, else the message that says why not. A folder
+; it creates to find out is removed again, so a refused folder leaves nothing behind.
+Function TargetFolderProblem
+  StrCpy $0 $INSTDIR 2 1
+  StrCpy $1 $INSTDIR 2
+  ${If} $0 != ":\"
+  ${AndIf} $1 != "\\"
+    Push "$INSTDIR is not a full path (such as C:\Games\${NAME})."
+    Return
+  ${EndIf}
+  ${GetRoot} $INSTDIR $0
+  ${IfNot} ${FileExists} "$0\*.*"
+    Push "The drive $0 does not exist."
+    Return
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR"
+  ${AndIfNot} ${FileExists} "$INSTDIR\*.*"
+    Push "$INSTDIR is a file, not a folder."
+    Return
+  ${EndIf}
+  StrCpy $1 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $1 1
+    ClearErrors
+    CreateDirectory "$INSTDIR"
+    ${If} ${Errors}
+      Push "The folder $INSTDIR cannot be created."
+      Return
+    ${EndIf}
+  ${EndIf}
+  ClearErrors
+  FileOpen $2 "$INSTDIR\cindermoor-setup.tmp" w
+  ${If} ${Errors}
+    StrCpy $3 "The folder $INSTDIR cannot be written to."
+  ${Else}
+    FileClose $2
+    Delete "$INSTDIR\cindermoor-setup.tmp"
+    StrCpy $3 ""
+  ${EndIf}
+  ${If} $1 == 1
+  ${AndIf} $3 != ""
+    RMDir "$INSTDIR"
+  ${EndIf}
+  Push $3
+FunctionEnd
+
+Function DirectoryPageLeave
+  Call TargetFolderProblem
+  Pop $0
+  ${If} $0 != ""
+    MessageBox MB_OK|MB_ICONSTOP "$0$\r$\nPlease choose another folder."
+    Abort
+  ${EndIf}
+FunctionEnd
+
+!macro WRITE_CLASS root
+  WriteRegStr ${root} "${CLASS_KEY}" "" "URL: Tribes Protocol"
+  WriteRegStr ${root} "${CLASS_KEY}" "URL Protocol" ""
+  WriteRegStr ${root} "${CLASS_KEY}\DefaultIcon" "" '"$INSTDIR\${PROGRAM_FILE}",0'
+  WriteRegStr ${root} "${CLASS_KEY}\shell\open\command" "" '"$INSTDIR\${PROGRAM_FILE}" %1'
+!macroend
+
+Section "Install"
+  ; Everything that can refuse is checked before the first change.
+  Call TargetFolderProblem
+  Pop $0
+  ${If} $0 != ""
+    MessageBox MB_OK|MB_ICONSTOP "$0$\r$\nNothing was installed." /SD IDOK
+    SetErrorLevel ${EXIT_BAD_FOLDER}
+    Quit
+  ${EndIf}
+  Call WaitUntilProgramEnds
+
+  SetOutPath "$INSTDIR"
+  File "/oname=${PROGRAM_FILE}" "${PROGRAM}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "${SHORTCUT}" "$INSTDIR\${PROGRAM_FILE}"
+
+  ; The Apps entry: one fixed key per store, so installing again replaces it.
+  WriteRegStr SHCTX "${APPS_KEY}" "DisplayName" "${NAME}"
+  WriteRegStr SHCTX "${APPS_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${APPS_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${APPS_KEY}" "DisplayIcon" '"$INSTDIR\${PROGRAM_FILE}",0'
+  WriteRegStr SHCTX "${APPS_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${APPS_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr SHCTX "${APPS_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD SHCTX "${APPS_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${APPS_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD SHCTX "${APPS_KEY}" "EstimatedSize" $0
+
+  ; The link handler, with the values the program's own Install writes, so links work at once;
+  ; the icon is the launcher's until the program registers the game's. The shell prefers the
+  ; user's own class to the machine-wide one, so, as the program does, a per-user class left
+  ; from an earlier install is brought up to date as well.
+  !insertmacro WRITE_CLASS SHCTX
+  ReadRegStr $0 HKCU "${CLASS_KEY}\shell\open\command" ""
+  ${If} $AllUsers == 1
+  ${AndIf} $0 != ""
+    !insertmacro WRITE_CLASS HKCU
+  ${EndIf}
+
+  ; The installing user's settings: the main window then offers Un-Install. Other settings of
+  ; an earlier install stay as they are.
+  WriteRegStr HKCU "${SETTINGS_KEY}" "Installed" "1"
+  WriteRegStr HKCU "${SETTINGS_KEY}" "Path" "$INSTDIR"
+SectionEnd
+
+; ---------------------------------------------------------------- uninstaller
+
+Function un.onInit
+  ; The mode is the one this folder was installed in: the machine-wide Apps entry names it
+  ; only for an all-users install.
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/AllUsers" $1
+  ${If} ${Errors}
+    ReadRegStr $1 HKLM "${APPS_KEY}" "InstallLocation"
+    ${If} $1 == $INSTDIR
+      StrCpy $AllUsers 1
+    ${Else}
+      StrCpy $AllUsers 0
+    ${EndIf}
+  ${Else}
+    StrCpy $AllUsers 1
+  ${EndIf}
+  Call un.ApplyMode
+  Call un.EnsureElevated
+FunctionEnd
+
+; Removes the class from one store, but only while its command still starts this
+; installation's program (quoted as the installer writes it, or bare as the program writes a
+; path without blanks): a class another program has taken over is left alone. Both stores are
+; looked at: the program registers machine-wide whenever Windows lets it, and a class left
+; pointing at a removed program would break links. Without the rights the machine-wide
+; delete simply fails.
+!macro REMOVE_OWN_CLASS root
+  ReadRegStr $0 ${root} "${CLASS_KEY}\shell\open\command" ""
+  ${If} $0 == '"$INSTDIR\${PROGRAM_FILE}" %1'
+  ${OrIf} $0 == '$INSTDIR\${PROGRAM_FILE} %1'
+    DeleteRegKey ${root} "${CLASS_KEY}"
+  ${EndIf}
+!macroend
+
+Section "Uninstall"
+  Call un.WaitUntilProgramEnds
+
+  Delete "$INSTDIR\${PROGRAM_FILE}"
+  ; This is a copy of uninstall.exe, started by it just before it ended; its file stays locked
+  ; until that start has fully ended, which on a busy machine takes a moment.
+  StrCpy $1 0
+  ${Do}
+    ClearErrors
+    Delete "$INSTDIR\uninstall.exe"
+    ${IfNot} ${Errors}
+    ${OrIf} $1 >= 100
+      ${Break}
+    ${EndIf}
+    Sleep 100
+    IntOp $1 $1 + 1
+  ${Loop}
+  RMDir "$INSTDIR"
+  Delete "${SHORTCUT}"
+  DeleteRegKey SHCTX "${APPS_KEY}"
+  !insertmacro REMOVE_OWN_CLASS HKLM
+  !insertmacro REMOVE_OWN_CLASS HKCU
+
+  ; The program is gone, so its handler is no longer installed for this user; the rest of
+  ; the settings (game folder, voice server) stay unless the user wants them gone.
+  DeleteRegValue HKCU "${SETTINGS_KEY}" "Installed"
+  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "Also remove your ${NAME} settings \
+      (game folder, voice server)?" /SD IDNO IDNO keep_settings
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Cindermoor\Launcher"
+  DeleteRegKey /ifempty HKCU "Software\Cindermoor"
+  keep_settings:
+SectionEnd

@@ -1,0 +1,361 @@
+"""The x64 installer under Wine, run silently as a package manager runs it, once per mode, each
+mode in a fresh prefix of its own: what it installs and registers, that a link then reaches
+the stand-in game through the installed program, installing again, odd folders, a running
+program, and what uninstalling leaves."""
+
+import filecmp
+import getpass
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import unittest
+
+from release import BUILD, dist_file, version
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "wine", "e2e"))
+from common import DEADLINE, Environment, run, wait_for  # noqa: E402
+import wine_driver as wd  # noqa: E402
+
+NAME = "Cindermoor Launcher"
+APPS_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\CindermoorLauncher"
+CLASS_KEY = r"Software\Classes\tribes"
+SETTINGS_KEY = r"HKCU\Software\Cindermoor\Launcher\Program Settings"
+SETUP_WIN = r"C:\setup.exe"
+GAME_WIN = r"C:\Games\Tribes"
+LOG_WIN = r"C:\standins.log"
+ODD_FOLDER = "C:\\Spiele\\Cindermoor Stärter \u65e5\u672c"
+EXIT_PROGRAM_RUNNING = 3
+EXIT_BAD_FOLDER = 4
+
+_display = None
+
+
+def setUpModule():
+    # The program's windows need an X server; a private headless one, ended with the module.
+    global _display
+    read_end, write_end = os.pipe()
+    _display = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        os.environ["DISPLAY"] = ":" + pipe.readline().strip()
+    os.environ.update(WINEDEBUG="-all", LC_ALL="C.UTF-8", CINDERMOOR_STANDIN_LOG=LOG_WIN,
+                      WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d")
+
+
+def tearDownModule():
+    _display.kill()
+    _display.wait(timeout=DEADLINE)
+
+
+def export_text(key):
+    """A key with its sub-keys as .reg text, which keeps text outside ASCII exact (the
+    console listing of `reg query` does not); "" when the key does not exist."""
+    path = wd.host_path(r"C:\export.reg")
+    if run(["wine", "reg", "export", key, r"C:\export.reg", "/y"], check=False).returncode:
+        return ""
+    with open(path, encoding="utf-16") as file:
+        text = file.read()
+    os.remove(path)
+    return text
+
+
+def reg_export(key):
+    """{name: value} of one key ("" is the default value); None when it does not exist."""
+    sections = export_text(key).split("\n\n[")
+    if len(sections) < 2:
+        return None
+    values = {}
+    for line in filter(None, sections[1].splitlines()[1:]):
+        name, _, data = line.partition("=")
+        name = "" if name == "@" else _unquote(name)
+        values[name] = _unquote(data) if data.startswith('"') else data
+    return values
+
+
+def _unquote(text):
+    return text[1:-1].replace('\\"', '"').replace("\\\\", "\\")
+
+
+def unlock(path):
+    subprocess.run(["chattr", "-i", path], capture_output=True)
+
+
+class Prefix:
+    """A fresh Wine prefix inside the build folder, with the installer and the stand-in game."""
+
+    def __init__(self, name):
+        self.path = os.path.join(BUILD, "release-tests", name)
+        unlock(os.path.join(self.path, "drive_c", "Locked"))  # left by a run that was killed
+        shutil.rmtree(self.path, ignore_errors=True)
+        os.makedirs(self.path)
+        os.environ["WINEPREFIX"] = Environment.prefix = self.path
+        run(["wineserver", "-p"])
+        run(["wineboot", "-i"], timeout=120)
+        shutil.copy2(dist_file("x64-setup.exe"), wd.host_path(SETUP_WIN))
+        os.makedirs(wd.host_path(GAME_WIN))
+        shutil.copy2(os.path.join(BUILD, "x86_64", "bin", "tribes.exe"), wd.host_path(GAME_WIN))
+
+    def close(self):
+        # Ends this prefix's own server and whatever still runs in it, nothing else.
+        run(["wineserver", "-k"], check=False)
+
+
+class InstallerTest:
+    """The tests of one mode; a subclass says which, by its options and folders."""
+    OPTIONS = []
+    ROOT = OTHER_ROOT = ""  # the registry store of the mode, and the other one
+    DEFAULT_FOLDER = ""
+    SHORTCUT = ""  # in the prefix, relative to drive_c
+
+    @classmethod
+    def setUpClass(cls):
+        cls.prefix = Prefix(cls.__name__)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.prefix.close()
+
+    def setUp(self):
+        os.environ["WINEPREFIX"] = Environment.prefix = self.prefix.path
+        self.started = []
+        self.addCleanup(self.stop_started)
+
+    def stop_started(self):
+        """Ends what the test started: our own child processes, or a pid of a window."""
+        for started in self.started:
+            if isinstance(started, subprocess.Popen):
+                started.kill()
+                started.wait(timeout=DEADLINE)
+            elif not wd.process_ended(started):
+                os.kill(started, signal.SIGKILL)
+                wait_for(lambda: wd.process_ended(started), "a stopped program to end")
+        self.started = []
+
+    # ---------------------------------------------------------------- driving it
+
+    def setup(self, folder=None):
+        """Runs the installer silently; its exit code. Through cmd so that /D= reaches it
+        unquoted, blanks and all, as NSIS wants it."""
+        command = " ".join([SETUP_WIN, "/S"] + self.OPTIONS + ([f"/D={folder}"] if folder else []))
+        return run(["wine", "cmd", "/c", command], timeout=60, check=False).returncode
+
+    def install(self, folder=None):
+        self.assertEqual(self.setup(folder), 0)
+        return folder or self.default_folder()
+
+    def uninstall(self, folder):
+        """As Apps & features does: uninstall.exe copies itself away and returns at once,
+        so wait for the folder to go."""
+        self.assertEqual(run(["wine", folder + r"\uninstall.exe", "/S"]).returncode, 0)
+        wait_for(lambda: not os.path.exists(wd.host_path(folder)), "the program's folder to go")
+
+    def default_folder(self):
+        return self.DEFAULT_FOLDER.replace("%USER%", getpass.getuser())
+
+    def on_drive_c(self, relative):
+        relative = relative.replace("%USER%", getpass.getuser())
+        return os.path.join(self.prefix.path, "drive_c", relative)
+
+    def batch(self, command, wait=True):
+        """Runs one command line exactly as written, as the shell or a package manager passes
+        it (NSIS wants /D= and _?= unquoted, blanks and all; Wine would quote such an argument).
+        Returns its exit code, or with wait=False at once."""
+        with open(wd.host_path(r"C:\command.bat"), "w", encoding="ascii", newline="\r\n") as file:
+            file.write("@" + command + "\n@exit /b %errorlevel%\n")
+        args = ["wine", "cmd", "/c", r"C:\command.bat"]
+        if wait:
+            return run(args, timeout=60, check=False).returncode
+        self.started.append(subprocess.Popen(args, stdin=subprocess.DEVNULL,
+                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+
+    def open_link(self, link):
+        """Opens a link as a click does. Wine's shell reads only machine-wide classes, so for
+        a per-user class its command line is run as Windows' shell would run it."""
+        if self.ROOT == "HKLM":
+            run(["wine", "start", link], check=False)
+        else:
+            command = reg_export(rf"HKCU\{CLASS_KEY}\shell\open\command")[""]
+            self.batch(command.replace("%1", link), wait=False)
+
+    def start_program(self, folder):
+        process = subprocess.Popen(["wine", folder + r"\launcher.exe"], stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.started.append(process)
+        wd.wait_window(wd.MAIN_TITLE, process.pid, "the main window")
+
+    def write_settings(self, **values):
+        for name, value in values.items():
+            run(["wine", "reg", "add", SETTINGS_KEY, "/v", name, "/t", "REG_SZ", "/d", value, "/f"])
+
+    # ---------------------------------------------------------------- what is there
+
+    def entries_named_ours(self):
+        """How many Apps entries, in either store, show our name."""
+        uninstall_key = APPS_KEY.rsplit("\\", 1)[0]
+        return sum(export_text(root + "\\" + uninstall_key).count(
+            f'"DisplayName"="{NAME}"') for root in ("HKLM", "HKCU"))
+
+    def classes_pointing_at(self, folder):
+        commands = {root: reg_export(rf"{root}\{CLASS_KEY}\shell\open\command") or {}
+                    for root in ("HKLM", "HKCU")}
+        return [root for root, values in commands.items()
+                if folder + r"\launcher.exe" in values.get("", "")]
+
+    def assert_installed(self, folder):
+        for name in ("launcher.exe", "uninstall.exe"):
+            self.assertTrue(os.path.isfile(wd.host_path(folder + "\\" + name)), name)
+        self.assertTrue(os.path.isfile(self.on_drive_c(self.SHORTCUT)))
+        program = f'"{folder}\\launcher.exe"'
+        expected = {
+            APPS_KEY: {"DisplayName": NAME, "DisplayVersion": version(), "Publisher": "Cindermoor",
+                       "DisplayIcon": program + ",0", "InstallLocation": folder,
+                       "UninstallString": f'"{folder}\\uninstall.exe"',
+                       "QuietUninstallString": f'"{folder}\\uninstall.exe" /S',
+                       "NoModify": "dword:00000001", "NoRepair": "dword:00000001"},
+            CLASS_KEY: {"": "URL: Tribes Protocol", "URL Protocol": ""},
+            CLASS_KEY + r"\DefaultIcon": {"": program + ",0"},
+            CLASS_KEY + r"\shell\open\command": {"": program + " %1"},
+        }
+        for key, values in expected.items():
+            with self.subTest(key=key):
+                actual = reg_export(self.ROOT + "\\" + key)
+                size = actual.pop("EstimatedSize", None) if key == APPS_KEY else None
+                self.assertEqual(actual, values)
+                if key == APPS_KEY:
+                    self.assertGreater(int(size.split(":")[1], 16), 100)  # KB: the program's
+        settings = reg_export(SETTINGS_KEY)
+        self.assertEqual((settings["Installed"], settings["Path"]), ("1", folder))
+
+    def assert_nothing_in_other_mode(self, folder):
+        for key in (APPS_KEY, CLASS_KEY):
+            self.assertIsNone(reg_export(self.OTHER_ROOT + "\\" + key), key)
+        other_shortcut = USER_SHORTCUT if self.SHORTCUT == COMMON_SHORTCUT else COMMON_SHORTCUT
+        self.assertFalse(os.path.exists(self.on_drive_c(other_shortcut)))
+
+    def assert_removed(self, folder):
+        self.assertFalse(os.path.exists(wd.host_path(folder)))
+        self.assertFalse(os.path.exists(self.on_drive_c(self.SHORTCUT)))
+        self.assertEqual(self.entries_named_ours(), 0)
+        self.assertEqual(self.classes_pointing_at(folder), [])
+
+    # ---------------------------------------------------------------- the tests
+
+    def test_install_registers_links_that_reach_the_game(self):
+        folder = self.install()
+        self.assert_installed(folder)
+        self.assert_nothing_in_other_mode(folder)
+
+        self.write_settings(TribesPath=GAME_WIN, RogerWilcoLaunch="0")
+        if os.path.exists(wd.host_path(LOG_WIN)):
+            os.remove(wd.host_path(LOG_WIN))
+        self.open_link("tribes://10.0.0.1:28001/p=secret")
+        wait_for(lambda: wd.read_log(LOG_WIN), "the stand-in game")
+        self.assertEqual(wd.read_log(LOG_WIN),
+                         [("tribes.exe", GAME_WIN, "1", "+connect 10.0.0.1:28001 +password secret")])
+        quit_window = wd.wait_window(wd.MESSAGE_TITLE, what="the quit window")
+        self.started.append(wd.window_pid(quit_window))
+        self.stop_started()
+        self.uninstall(folder)
+
+    def test_install_again_replaces_the_copy_in_place_and_keeps_settings(self):
+        folder = self.install(ODD_FOLDER)
+        program = wd.host_path(folder + r"\launcher.exe")
+        with open(program, "wb") as file:
+            file.write(b"an older program")
+        self.write_settings(TribesPath=GAME_WIN)
+
+        self.install()  # no /D=: the installed copy's folder, not the usual one
+        self.assert_installed(folder)
+        self.assertFalse(os.path.exists(wd.host_path(self.default_folder())))
+        self.assertEqual(self.entries_named_ours(), 1)
+        built = os.path.join(BUILD, "x86_64", "bin", "launcher.exe")
+        self.assertTrue(filecmp.cmp(program, built, shallow=False))
+        self.assertEqual(reg_export(SETTINGS_KEY)["TribesPath"], GAME_WIN)
+        self.uninstall(folder)
+
+    def test_uninstall_leaves_nothing_of_ours_and_keeps_settings(self):
+        for folder in (self.default_folder(), ODD_FOLDER):
+            with self.subTest(folder=folder):
+                self.install(folder)
+                self.assert_installed(folder)
+                self.write_settings(TribesPath=GAME_WIN)
+                self.uninstall(folder)
+                self.assert_removed(folder)
+                settings = reg_export(SETTINGS_KEY)
+                self.assertEqual(settings.get("TribesPath"), GAME_WIN)
+                self.assertNotIn("Installed", settings)
+
+    def test_uninstall_spares_a_class_another_program_took_over(self):
+        folder = self.install()
+        command = rf"{self.ROOT}\{CLASS_KEY}\shell\open\command"
+        other = r'"C:\Other\tribes-handler.exe" %1'
+        run(["wine", "reg", "add", command, "/ve", "/t", "REG_SZ", "/d", other, "/f"])
+        self.uninstall(folder)
+        self.assertEqual(reg_export(command), {"": other})
+        run(["wine", "reg", "delete", rf"{self.ROOT}\{CLASS_KEY}", "/f"])
+
+    def test_running_program_stops_install_and_uninstall_without_changes(self):
+        folder = self.install()
+        program = wd.host_path(folder + r"\launcher.exe")
+        before = os.stat(program).st_mtime_ns
+        self.write_settings(TribesPath=GAME_WIN)
+        self.start_program(folder)
+        self.assertEqual(self.setup(), EXIT_PROGRAM_RUNNING)
+        # _?= keeps the uninstaller in place, so its exit code is the one that counts.
+        in_place = f'"{folder}\\uninstall.exe" /S _?={folder}'
+        self.assertEqual(self.batch(in_place), EXIT_PROGRAM_RUNNING)
+        self.assertEqual(os.stat(program).st_mtime_ns, before)
+        self.assert_installed(folder)
+        self.stop_started()
+        self.uninstall(folder)
+
+    def test_unusable_folders_are_refused_and_nothing_is_installed(self):
+        os.makedirs(wd.host_path(r"C:\Taken"), exist_ok=True)
+        open(wd.host_path(r"C:\Taken\file"), "w").close()
+        folders = [r"C:\Taken\file", r"Q:\Games\Cindermoor", r"relative\folder"]
+        if self.lock(r"C:\Locked"):
+            folders += [r"C:\Locked", r"C:\Locked\Cindermoor"]  # not writable, not creatable
+        before = self.entries_named_ours(), os.path.exists(wd.host_path(self.default_folder()))
+        for folder in folders:
+            with self.subTest(folder=folder):
+                self.assertEqual(self.setup(folder), EXIT_BAD_FOLDER)
+                after = self.entries_named_ours(), os.path.exists(wd.host_path(self.default_folder()))
+                self.assertEqual(after, before)
+        self.assertTrue(os.path.isfile(wd.host_path(r"C:\Taken\file")))
+        self.assertEqual(os.listdir(wd.host_path(r"C:\Taken")), ["file"])
+
+    def lock(self, folder):
+        """Makes a folder that nothing can be written into, not even by root, who ignores
+        permissions: the immutable attribute. False where the file system or the container
+        does not allow that."""
+        path = wd.host_path(folder)
+        os.makedirs(path, exist_ok=True)
+        if subprocess.run(["chattr", "+i", path], capture_output=True).returncode:
+            return False
+        self.addCleanup(unlock, path)
+        return True
+
+
+COMMON_SHORTCUT = f"ProgramData/Microsoft/Windows/Start Menu/Programs/{NAME}.lnk"
+USER_SHORTCUT = f"users/%USER%/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/{NAME}.lnk"
+
+
+class AllUsers(InstallerTest, unittest.TestCase):
+    ROOT, OTHER_ROOT = "HKLM", "HKCU"
+    DEFAULT_FOLDER = rf"C:\Program Files\{NAME}"
+    SHORTCUT = COMMON_SHORTCUT
+
+
+class CurrentUser(InstallerTest, unittest.TestCase):
+    OPTIONS = ["/CurrentUser"]
+    ROOT, OTHER_ROOT = "HKCU", "HKLM"
+    DEFAULT_FOLDER = rf"C:\users\%USER%\AppData\Local\Programs\{NAME}"
+    SHORTCUT = USER_SHORTCUT
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -19,6 +19,7 @@
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include nsDialogs.nsh
+!include WordFunc.nsh
 
 !define NAME "Cindermoor Launcher"
 !define PUBLISHER "Cindermoor"
@@ -429,6 +430,142 @@ FunctionEnd
   ${EndIf}
 !macroend
 
+; ---------------------------------------------------------------- the Linux desktop (Wine only)
+
+; Under Wine the program makes itself the Linux desktop's tribes:// handler: a desktop entry
+; and, beside it, the script the entry runs, which starts the launcher in its Wine prefix.
+; Left behind, they would send links clicked on the desktop to a launcher that is gone. As with
+; the class, they go only while the script still starts this installation's launcher in this
+; prefix: another copy's handler stays. mimeapps.list is left alone: it is the user's own file,
+; an installer script cannot rewrite it byte for byte safely, and the desktop ignores a default
+; that names a missing entry.
+!define LINUX_HANDLER "cindermoor-launcher"
+!define CP_UTF8 65001
+; The script is read up to this many bytes; ours is far shorter, longer ones are not ours.
+!define /math SCRIPT_BYTES ${NSIS_MAX_STRLEN} - 1
+
+; $0: a Windows path in, its Unix path out ("" when Wine cannot map it). Wine hands back
+; UTF-8 on the process heap.
+Function un.UnixPathOf
+  System::Call 'kernel32::wine_get_unix_file_name(w r0) p .r1 ?c'
+  StrCpy $0 ""
+  ${If} $1 P<> 0
+    System::Call 'kernel32::MultiByteToWideChar(i ${CP_UTF8}, i 0, p r1, i -1, \
+                  w .r0, i ${NSIS_MAX_STRLEN}) i .r2'
+    ${If} $2 = 0
+      StrCpy $0 ""
+    ${EndIf}
+    System::Call 'kernel32::GetProcessHeap() p .r2'
+    System::Call 'kernel32::HeapFree(p r2, i 0, p r1)'
+  ${EndIf}
+FunctionEnd
+
+; $0: a Unix path in, its Windows path out ("" when Wine cannot map it). Wine takes UTF-8.
+Function un.DosPathOf
+  System::Call 'kernel32::WideCharToMultiByte(i ${CP_UTF8}, i 0, w r0, i -1, p 0, i 0, \
+                p 0, p 0) i .r1'
+  System::Alloc $1
+  Pop $2
+  System::Call 'kernel32::WideCharToMultiByte(i ${CP_UTF8}, i 0, w r0, i -1, p r2, i r1, \
+                p 0, p 0)'
+  System::Call 'kernel32::wine_get_dos_file_name(p r2) p .r1 ?c'
+  System::Free $2
+  StrCpy $0 ""
+  ${If} $1 P<> 0
+    System::Call 'kernel32::lstrcpynW(w .r0, p r1, i ${NSIS_MAX_STRLEN})'
+    System::Call 'kernel32::GetProcessHeap() p .r2'
+    System::Call 'kernel32::HeapFree(p r2, i 0, p r1)'
+  ${EndIf}
+FunctionEnd
+
+; $0: text in, the same as one word for a POSIX shell out, quoted as the program quotes it.
+Function un.ShellQuoted
+  ${un.WordReplace} $0 "'" "'\''" "+" $0
+  StrCpy $0 "'$0'"
+FunctionEnd
+
+; $0: a Windows path in, the file's text out, read as UTF-8 ("" when it cannot be read).
+Function un.ReadUtf8File
+  ClearErrors
+  FileOpen $1 $0 r
+  StrCpy $0 ""
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  System::Alloc ${NSIS_MAX_STRLEN} ; zeroed, so what is read always ends in a NUL
+  Pop $2
+  System::Call 'kernel32::ReadFile(p r1, p r2, i ${SCRIPT_BYTES}, *i .r3, p 0)'
+  FileClose $1
+  System::Call 'kernel32::MultiByteToWideChar(i ${CP_UTF8}, i 0, p r2, i -1, \
+                w .r0, i ${NSIS_MAX_STRLEN})'
+  System::Free $2
+FunctionEnd
+
+; $0 out: the Windows path of <data>\applications, where the program writes both files;
+; "" when it cannot be reached. <data> is $XDG_DATA_HOME when that is an absolute path, else
+; .local/share in the Unix home, which Wine names as "\??\Z:\home\me".
+Function un.LinuxApplicationsFolder
+  ReadEnvStr $0 XDG_DATA_HOME
+  StrCpy $1 $0 1
+  ${If} $1 == "/"
+    Call un.DosPathOf
+  ${Else}
+    ReadEnvStr $0 WINEHOMEDIR
+    StrCpy $0 $0 "" 4
+    ${If} $0 != ""
+      StrCpy $0 "$0\.local\share"
+    ${EndIf}
+  ${EndIf}
+  ${If} $0 == ""
+    Return
+  ${EndIf}
+  ${Do}
+    StrCpy $1 $0 1 -1
+    ${If} $1 != "\"
+      ${Break}
+    ${EndIf}
+    StrCpy $0 $0 -1
+  ${Loop}
+  StrCpy $0 "$0\applications"
+FunctionEnd
+
+Function un.RemoveOwnLinuxHandler
+  ; Only Wine's ntdll exports wine_get_version: on Windows there is nothing to remove.
+  System::Call 'kernel32::GetModuleHandleW(w "ntdll.dll") p .r0'
+  System::Call 'kernel32::GetProcAddress(p r0, m "wine_get_version") p .r0'
+  ${If} $0 P= 0
+    Return
+  ${EndIf}
+  Call un.LinuxApplicationsFolder
+  ${If} $0 == ""
+    Return
+  ${EndIf}
+  StrCpy $R0 $0
+  ; The two lines of the script that name the prefix (as a Unix path) and the launcher, as
+  ; the program writes them. Windows paths match in any case, Unix paths exactly.
+  ReadEnvStr $0 WINECONFIGDIR
+  StrCpy $0 $0 "" 4
+  Call un.UnixPathOf
+  ${If} $0 == ""
+    Return
+  ${EndIf}
+  Call un.ShellQuoted
+  StrCpy $R1 "$\nWINEPREFIX=$0$\n"
+  StrCpy $0 "$INSTDIR\${PROGRAM_FILE}"
+  Call un.ShellQuoted
+  StrCpy $R2 ` $0 "$$@"$\n`
+  StrCpy $0 "$R0\${LINUX_HANDLER}.sh"
+  Call un.ReadUtf8File
+  System::Call 'shlwapi::StrStrW(w r0, w R1) p .r1'
+  System::Call 'shlwapi::StrStrIW(w r0, w R2) p .r2'
+  ${If} $1 P<> 0
+  ${AndIf} $2 P<> 0
+    ; The entry first: the desktop never sees an entry whose script is gone.
+    Delete "$R0\${LINUX_HANDLER}.desktop"
+    Delete "$R0\${LINUX_HANDLER}.sh"
+  ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
   Call un.WaitUntilProgramEnds
 
@@ -451,6 +588,7 @@ Section "Uninstall"
   DeleteRegKey SHCTX "${APPS_KEY}"
   !insertmacro REMOVE_OWN_CLASS HKLM
   !insertmacro REMOVE_OWN_CLASS HKCU
+  Call un.RemoveOwnLinuxHandler
 
   ; The program is gone, so its handler is no longer installed for this user; the rest of
   ; the settings (game folder, voice server) stay unless the user wants them gone.

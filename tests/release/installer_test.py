@@ -26,6 +26,11 @@ SETUP_WIN = r"C:\setup.exe"
 GAME_WIN = r"C:\Games\Tribes"
 LOG_WIN = r"C:\standins.log"
 ODD_FOLDER = "C:\\Spiele\\Cindermoor Stärter \u65e5\u672c"
+# Under Wine the installed program makes itself the Linux desktop's link handler: in the build
+# folder, never in the desktop settings of whoever runs the tests.
+XDG = os.path.join(BUILD, "release-tests", "xdg")
+HANDLER_FILES = [os.path.join(XDG, "data", "applications", "cindermoor-launcher" + extension)
+                 for extension in (".desktop", ".sh")]
 EXIT_PROGRAM_RUNNING = 3
 EXIT_BAD_FOLDER = 4
 
@@ -43,7 +48,9 @@ def setUpModule():
     with os.fdopen(read_end) as pipe:
         os.environ["DISPLAY"] = ":" + pipe.readline().strip()
     os.environ.update(WINEDEBUG="-all", LC_ALL="C.UTF-8", CINDERMOOR_STANDIN_LOG=LOG_WIN,
-                      WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d")
+                      WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d",
+                      XDG_DATA_HOME=os.path.join(XDG, "data"),
+                      XDG_CONFIG_HOME=os.path.join(XDG, "config"))
 
 
 def tearDownModule():
@@ -78,6 +85,10 @@ def reg_export(key):
 
 def _unquote(text):
     return text[1:-1].replace('\\"', '"').replace("\\\\", "\\")
+
+
+def shell_quoted(text):
+    return "'" + text.replace("'", "'\\''") + "'"
 
 
 def unlock(path):
@@ -149,9 +160,11 @@ class InstallerTest:
 
     def uninstall(self, folder):
         """As Apps & features does: uninstall.exe copies itself away and returns at once,
-        so wait for the folder to go."""
+        so wait for the folder to go and for the setting it removes last."""
         self.assertEqual(run(["wine", folder + r"\uninstall.exe", "/S"]).returncode, 0)
         wait_for(lambda: not os.path.exists(wd.host_path(folder)), "the program's folder to go")
+        wait_for(lambda: "Installed" not in (reg_export(SETTINGS_KEY) or {}),
+                 "the uninstaller to finish")
 
     def default_folder(self):
         return self.DEFAULT_FOLDER.replace("%USER%", getpass.getuser())
@@ -297,6 +310,29 @@ class InstallerTest:
         self.uninstall(folder)
         self.assertEqual(reg_export(command), {"": other})
         run(["wine", "reg", "delete", rf"{self.ROOT}\{CLASS_KEY}", "/f"])
+
+    def test_uninstall_removes_the_linux_desktop_handler_only_while_it_starts_this_copy(self):
+        folder = ODD_FOLDER + r"\Tom's"  # the script quotes blanks, quotes and other scripts
+        cases = [("this copy", None, None),
+                 ("another copy", folder + r"\launcher.exe", r"C:\Other\launcher.exe"),
+                 ("another prefix", self.prefix.path, "/elsewhere/prefix")]
+        for case, ours, other in cases:
+            with self.subTest(case=case):
+                shutil.rmtree(XDG, ignore_errors=True)
+                self.install(folder)
+                self.write_settings(TribesPath=GAME_WIN)  # else it asks for the game first
+                self.start_program(folder)  # Installed is "1": start-up writes the handler
+                wait_for(lambda: all(map(os.path.exists, HANDLER_FILES)), "the Linux handler")
+                self.stop_started()
+                if ours:
+                    with open(HANDLER_FILES[1], encoding="utf-8") as file:
+                        script = file.read()
+                    self.assertIn(shell_quoted(ours), script)
+                    with open(HANDLER_FILES[1], "w", encoding="utf-8") as file:
+                        file.write(script.replace(shell_quoted(ours), shell_quoted(other)))
+                self.uninstall(folder)
+                self.assertEqual([os.path.exists(path) for path in HANDLER_FILES],
+                                 [other is not None] * 2)
 
     def test_running_program_stops_install_and_uninstall_without_changes(self):
         folder = self.install()

@@ -168,10 +168,8 @@ void MainForm::OnInstallClicked() {
   ShowInstallButton(false);
 }
 
-bool MainForm::ShowIfFailed(const Outcome& outcome) {
-  if (outcome.Succeeded()) return false;
-  services_.dialogs.ShowMessage(outcome.Reason(), kErrorTitle);
-  return true;
+void MainForm::ShowIfFailed(const Outcome& outcome) {
+  if (!outcome.Succeeded()) services_.dialogs.ShowMessage(outcome.Reason(), kErrorTitle);
 }
 
 void MainForm::OnChangeFolderClicked() {

@@ -84,8 +84,8 @@ class MainForm {
   void OnChannelChanged();
   void OnPasswordChanged();
   void ShowInstallButton(bool installShown);
-  // Shows a failure's reason; true when there was one.
-  bool ShowIfFailed(const Outcome& outcome);
+  // Shows a failure's reason, if any.
+  void ShowIfFailed(const Outcome& outcome);
 
   MainFormServices services_;
   MainFormView& view_;

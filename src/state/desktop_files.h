@@ -19,7 +19,7 @@ std::string DesktopEntryText(const std::string& scriptPath);
 // The script: starts the program in its prefix and hands it the link it was given.
 std::string OpenLinkScriptText(const WineProgram& program);
 
-// One argument of an Exec line, quoted when the Desktop Entry Specification asks for it.
+// One argument of an Exec line, quoted when the desktop entry format requires it.
 std::string DesktopExecArgument(const std::string& argument);
 
 // Text as one word for a POSIX shell: in single quotes, any single quote spelled '\''.

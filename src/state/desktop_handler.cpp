@@ -22,7 +22,7 @@ constexpr const char* kLinksMayStillOpen =
 
 // Wine names its folders as NT paths ("\??\Z:\home\me"); Windows calls take them without the
 // "\??\".
-std::string DosPathOf(std::string ntPath) {
+std::string WithoutNtPrefix(std::string ntPath) {
   constexpr std::string_view kNtPrefix = "\\??\\";
   if (ntPath.starts_with(kNtPrefix)) ntPath.erase(0, kNtPrefix.size());
   return ntPath;
@@ -101,7 +101,7 @@ std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& wh
 std::optional<std::string> DesktopHandler::UnixFolderNamedBy(const std::string& variable) {
   const std::optional<std::string> ntPath = desktop_.Environment(variable);
   if (!ntPath) return std::nullopt;
-  return desktop_.UnixPath(DosPathOf(*ntPath));
+  return desktop_.UnixPath(WithoutNtPrefix(*ntPath));
 }
 
 // The XDG variables count only when they hold an absolute path; otherwise the folder is the

@@ -58,35 +58,6 @@ def tearDownModule():
     _display.wait(timeout=DEADLINE)
 
 
-def export_text(key):
-    """A key with its sub-keys as .reg text, which keeps text outside ASCII exact (the
-    console listing of `reg query` does not); "" when the key does not exist."""
-    path = wd.host_path(r"C:\export.reg")
-    if run(["wine", "reg", "export", key, r"C:\export.reg", "/y"], check=False).returncode:
-        return ""
-    with open(path, encoding="utf-16") as file:
-        text = file.read()
-    os.remove(path)
-    return text
-
-
-def reg_export(key):
-    """{name: value} of one key ("" is the default value); None when it does not exist."""
-    sections = export_text(key).split("\n\n[")
-    if len(sections) < 2:
-        return None
-    values = {}
-    for line in filter(None, sections[1].splitlines()[1:]):
-        name, _, data = line.partition("=")
-        name = "" if name == "@" else _unquote(name)
-        values[name] = _unquote(data) if data.startswith('"') else data
-    return values
-
-
-def _unquote(text):
-    return text[1:-1].replace('\\"', '"').replace("\\\\", "\\")
-
-
 def shell_quoted(text):
     return "'" + text.replace("'", "'\\''") + "'"
 
@@ -163,7 +134,7 @@ class InstallerTest:
         so wait for the folder to go and for the setting it removes last."""
         self.assertEqual(run(["wine", folder + r"\uninstall.exe", "/S"]).returncode, 0)
         wait_for(lambda: not os.path.exists(wd.host_path(folder)), "the program's folder to go")
-        wait_for(lambda: "Installed" not in (reg_export(SETTINGS_KEY) or {}),
+        wait_for(lambda: "Installed" not in (wd.reg_values(SETTINGS_KEY) or {}),
                  "the uninstaller to finish")
 
     def default_folder(self):
@@ -191,7 +162,7 @@ class InstallerTest:
         if self.ROOT == "HKLM":
             run(["wine", "start", link], check=False)
         else:
-            command = reg_export(rf"HKCU\{CLASS_KEY}\shell\open\command")[""]
+            command = wd.reg_values(rf"HKCU\{CLASS_KEY}\shell\open\command")[""]
             self.batch(command.replace("%1", link), wait=False)
 
     def start_program(self, folder):
@@ -209,11 +180,11 @@ class InstallerTest:
     def entries_named_ours(self):
         """How many Apps entries, in either store, show our name."""
         uninstall_key = APPS_KEY.rsplit("\\", 1)[0]
-        return sum(export_text(root + "\\" + uninstall_key).count(
+        return sum(wd.export_text(root + "\\" + uninstall_key).count(
             f'"DisplayName"="{NAME}"') for root in ("HKLM", "HKCU"))
 
     def classes_pointing_at(self, folder):
-        commands = {root: reg_export(rf"{root}\{CLASS_KEY}\shell\open\command") or {}
+        commands = {root: wd.reg_values(rf"{root}\{CLASS_KEY}\shell\open\command") or {}
                     for root in ("HKLM", "HKCU")}
         return [root for root, values in commands.items()
                 if folder + r"\launcher.exe" in values.get("", "")]
@@ -235,17 +206,17 @@ class InstallerTest:
         }
         for key, values in expected.items():
             with self.subTest(key=key):
-                actual = reg_export(self.ROOT + "\\" + key)
+                actual = wd.reg_values(self.ROOT + "\\" + key)
                 size = actual.pop("EstimatedSize", None) if key == APPS_KEY else None
                 self.assertEqual(actual, values)
                 if key == APPS_KEY:
                     self.assertGreater(int(size.split(":")[1], 16), 100)  # KB: the program's
-        settings = reg_export(SETTINGS_KEY)
+        settings = wd.reg_values(SETTINGS_KEY)
         self.assertEqual((settings["Installed"], settings["Path"]), ("1", folder))
 
     def assert_nothing_in_other_mode(self, folder):
         for key in (APPS_KEY, CLASS_KEY):
-            self.assertIsNone(reg_export(self.OTHER_ROOT + "\\" + key), key)
+            self.assertIsNone(wd.reg_values(self.OTHER_ROOT + "\\" + key), key)
         other_shortcut = USER_SHORTCUT if self.SHORTCUT == COMMON_SHORTCUT else COMMON_SHORTCUT
         self.assertFalse(os.path.exists(self.on_drive_c(other_shortcut)))
 
@@ -287,7 +258,7 @@ class InstallerTest:
         self.assertEqual(self.entries_named_ours(), 1)
         built = os.path.join(BUILD, "x86_64", "bin", "launcher.exe")
         self.assertTrue(filecmp.cmp(program, built, shallow=False))
-        self.assertEqual(reg_export(SETTINGS_KEY)["TribesPath"], GAME_WIN)
+        self.assertEqual(wd.reg_values(SETTINGS_KEY)["TribesPath"], GAME_WIN)
         self.uninstall(folder)
 
     def test_uninstall_leaves_nothing_of_ours_and_keeps_settings(self):
@@ -298,7 +269,7 @@ class InstallerTest:
                 self.write_settings(TribesPath=GAME_WIN)
                 self.uninstall(folder)
                 self.assert_removed(folder)
-                settings = reg_export(SETTINGS_KEY)
+                settings = wd.reg_values(SETTINGS_KEY)
                 self.assertEqual(settings.get("TribesPath"), GAME_WIN)
                 self.assertNotIn("Installed", settings)
 
@@ -308,7 +279,7 @@ class InstallerTest:
         other = r'"C:\Other\tribes-handler.exe" %1'
         run(["wine", "reg", "add", command, "/ve", "/t", "REG_SZ", "/d", other, "/f"])
         self.uninstall(folder)
-        self.assertEqual(reg_export(command), {"": other})
+        self.assertEqual(wd.reg_values(command), {"": other})
         run(["wine", "reg", "delete", rf"{self.ROOT}\{CLASS_KEY}", "/f"])
 
     def test_uninstall_removes_the_linux_desktop_handler_only_while_it_starts_this_copy(self):

@@ -6,7 +6,6 @@ a persistent wineserver). Everything a test starts is ended by its own pid."""
 
 import argparse
 import os
-import re
 import shutil
 import signal
 import subprocess
@@ -67,28 +66,34 @@ def reg_string(value):
     return '"' + value.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
+def export_text(key):
+    """A key with its sub-keys as .reg text, which keeps text outside ASCII exact (the
+    console listing of `reg query` does not); "" when the key does not exist."""
+    path = host_path(r"C:\export.reg")
+    if run(["wine", "reg", "export", key, r"C:\export.reg", "/y"], check=False).returncode:
+        return ""
+    with open(path, encoding="utf-16") as file:
+        text = file.read()
+    os.remove(path)
+    return text
+
+
 def reg_values(key):
-    """The values of one key as {name: data} ("" names the default value); None when the
-    key does not exist."""
-    result = run(["wine", "reg", "query", key], check=False)
-    if result.returncode != 0:
+    """The values of one key as {name: data} ("" names the default value; strings without
+    their quotes); None when the key does not exist."""
+    sections = export_text(key).split("\n\n[")
+    if len(sections) < 2:
         return None
     values = {}
-    pattern = re.compile(r"^    (.+?)    (REG_\w+)    ?(.*)$")
-    for line in result.stdout.replace("\r", "").split("\n"):
-        if line.startswith("HKEY_"):
-            if values or line.strip().lower() != _full_key(key).lower():
-                break  # a sub-key's listing starts; only the key's own values count
-            continue
-        match = pattern.match(line)
-        if match:
-            name = "" if match.group(1) == "(Default)" else match.group(1)
-            values[name] = match.group(3)
+    for line in filter(None, sections[1].splitlines()[1:]):
+        name, _, data = line.partition("=")
+        name = "" if name == "@" else _unquote(name)
+        values[name] = _unquote(data) if data.startswith('"') else data
     return values
 
 
-def _full_key(key):
-    return key.replace("HKCU\\", "HKEY_CURRENT_USER\\").replace("HKLM\\", "HKEY_LOCAL_MACHINE\\")
+def _unquote(text):
+    return text[1:-1].replace('\\"', '"').replace("\\\\", "\\")
 
 
 def settings():

@@ -7,6 +7,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
 JOBS="$(nproc)"
+# Wine turns Unix file names into Windows ones through the locale's character set: without
+# UTF-8 a folder name outside ASCII cannot be made, whatever the machine's own settings are.
+export LC_ALL=C.UTF-8
 
 bash "$ROOT/tools/install-deps.sh" || exit 1
 
@@ -35,6 +38,16 @@ note_release() {  # adds the counts of the release tests' log to the totals
   failed=$((failed + $(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")))
 }
 step() { echo; echo "=== $*"; }
+excerpts=()
+note_failures() {  # keeps the telling lines of each failed test in a ctest log for the end
+  excerpts+=("$(awk '
+    / Test +#[0-9]+: .*\*\*\*(Failed|Timeout|Exception)/ { shown = 0; keep = 1; print "--", $4; next }
+    /^ +Start +[0-9]+:/ { keep = 0 }
+    /^ +raise / { next }
+    keep && shown < 8 && /(^(FAIL|ERROR):|Error|Failure|gave up|Expected|Which is|exception)/ {
+      print "   " $0; shown++
+    }' "$1")")
+}
 configure_and_build() {  # folder, then cmake options
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 &&
@@ -67,6 +80,7 @@ step "Portable core (host build)"
 if configure_and_build "$BUILD/host"; then
   ctest --test-dir "$BUILD/host" -j "$JOBS" --output-on-failure 2>&1 | tee "$BUILD/host.ctest.log" | tail -3
   note_ctest "$BUILD/host.ctest.log"
+  note_failures "$BUILD/host.ctest.log"
 else
   failed=$((failed + 1))
 fi
@@ -102,6 +116,7 @@ if configure_and_build "$BUILD/x86_64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw
     ctest --test-dir "$BUILD/x86_64" --timeout 300 --output-on-failure 2>&1 | tee "$BUILD/wine.ctest.log" | tail -3
   )
   note_ctest "$BUILD/wine.ctest.log"
+  note_failures "$BUILD/wine.ctest.log"
 else
   failed=$((failed + 1))
 fi
@@ -115,11 +130,18 @@ if BUILD_DIR="$BUILD" bash "$ROOT/tools/package.sh" --reuse >"$BUILD/package.log
     tail -40 "$BUILD/release.log"
   fi
   note_release "$BUILD/release.log"
+  excerpts+=("$(grep -E '^(FAIL|ERROR): |^[A-Za-z]*Error' "$BUILD/release.log" | head -16)")
 else
   tail -20 "$BUILD/package.log"
   failed=$((failed + 1))
 fi
 
+# The end of the output is what a CI summary shows: say there why each test failed.
+if ((failed)) && [[ -n "${excerpts[*]}" ]]; then
+  echo
+  echo "=== Why they failed (whole logs in $BUILD/*.log)"
+  printf '%s\n' "${excerpts[@]}" | grep -v '^$'
+fi
 echo
 echo "${passed} passed, ${failed} failed"
 ((failed == 0))

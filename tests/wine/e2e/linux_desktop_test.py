@@ -5,6 +5,7 @@ added."""
 import os
 import shutil
 import subprocess
+import tempfile
 import time
 
 import wine_driver as wd
@@ -30,7 +31,10 @@ class LinuxDesktopTest(LauncherTest):
 
     @classmethod
     def setUpClass(cls):
-        xdg = os.path.join(os.path.dirname(wd.Environment.bin_dir), "e2e-xdg")
+        # Not in the build folder: a checkout may sit in a folder with blanks, and xdg-open
+        # splits its list of data folders at blanks, so it would never find the entry there.
+        xdg = tempfile.mkdtemp(prefix="cm-e2e-xdg-", dir="/tmp")
+        cls.addClassCleanup(shutil.rmtree, xdg, ignore_errors=True)
         cls.applications = os.path.join(xdg, "data", "applications")
         cls.mimeapps = os.path.join(xdg, "config", "mimeapps.list")
         # The launcher inherits these from the session, as it would from the user's desktop.

@@ -21,9 +21,19 @@ def find_windows(title, pid=None):
 
 
 def wait_window(title, pid=None, what=None):
-    windows = wait_for(lambda: find_windows(title, pid), what or f'the window "{title}"')
+    try:
+        windows = wait_for(lambda: find_windows(title, pid), what or f'the window "{title}"')
+    except AssertionError as failure:
+        # What is on the screen instead is what tells a slow start from a message in the way.
+        Screenshot(save_as="gave-up-" + re.sub(r"\W+", "-", title) + ".png")
+        raise AssertionError(f"{failure}; on screen instead: {visible_titles()}") from None
     time.sleep(0.3)  # let it paint
     return windows[0]
+
+
+def visible_titles():
+    ids = run(["xdotool", "search", "--onlyvisible", "--name", "."], check=False).stdout.split()
+    return sorted({run(["xdotool", "getwindowname", i], check=False).stdout.strip() for i in ids})
 
 
 def window_pid(window):

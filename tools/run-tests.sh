@@ -124,12 +124,13 @@ step "Downloads: tools/package.sh on these builds, then the x64 installer under 
 if BUILD_DIR="$BUILD" bash "$ROOT/tools/package.sh" --reuse >"$BUILD/package.log" 2>&1; then
   if (cd "$ROOT/tests/release" && BUILD_DIR="$BUILD" python3 -B run_tests.py) </dev/null \
     >"$BUILD/release.log" 2>&1; then
+    grep 'passed when run again' "$BUILD/release.log"
     tail -1 "$BUILD/release.log"
   else
     tail -40 "$BUILD/release.log"
+    excerpts+=("$(grep -E '^(FAIL|ERROR): |^[A-Za-z]*Error' "$BUILD/release.log" | head -16)")
   fi
   note_release "$BUILD/release.log"
-  excerpts+=("$(grep -E '^(FAIL|ERROR): |^[A-Za-z]*Error' "$BUILD/release.log" | head -16)")
 else
   tail -20 "$BUILD/package.log"
   failed=$((failed + 1))

@@ -110,8 +110,9 @@ if configure_and_build "$BUILD/x86_64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw
   (
     WINE_BUILD="$BUILD/x86_64"
     source "$ROOT/tools/wine-session.sh"
-    # Windows under Wine and Xvfb now and then starts a program late; a test that fails
-    # runs once more, and is named below when only the second run passed.
+    # About one Wine process start in a few thousand ends before the program runs, and the
+    # windows of a busy Wine and Xvfb now and then come late: a test that fails runs once
+    # more, and is named below when only the second run passed.
     ctest --test-dir "$BUILD/x86_64" --timeout 300 --repeat until-pass:2 --output-on-failure 2>&1 | tee "$BUILD/wine.ctest.log" | tail -3
   )
   note_ctest "$BUILD/wine.ctest.log"

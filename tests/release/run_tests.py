@@ -1,8 +1,10 @@
 """Runs the release tests (the downloads, then the installer under Wine) and ends with
 "N passed, N failed" for tools/run-tests.sh; the exit code is non-zero when any failed.
 
-Wine now and then starts a program late or not at all, so a test that fails runs once more;
-one that passes only then is named, so that a flaky test stays in sight."""
+About one Wine process start in a few thousand, more on a busy machine, ends before the
+program runs any of its code (`wine cmd /c exit 7` then exits 1, not 7), which a test reads as
+the program's own answer. So a test that fails runs once more; one that passes only then is
+named, so that a flaky test stays in sight."""
 
 import sys
 import unittest

@@ -70,8 +70,16 @@ def export_text(key):
     """A key with its sub-keys as .reg text, which keeps text outside ASCII exact (the
     console listing of `reg query` does not); "" when the key does not exist."""
     path = host_path(r"C:\export.reg")
-    if run(["wine", "reg", "export", key, r"C:\export.reg", "/y"], check=False).returncode:
-        return ""
+    # reg says when the key is missing; a failure without those words is a Wine start that
+    # ended before reg ran (about one in a few thousand): that must not read as a missing key.
+    for _ in range(3):
+        result = run(["wine", "reg", "export", key, r"C:\export.reg", "/y"], check=False)
+        if result.returncode == 0:
+            break
+        if "Unable to find" in result.stdout:
+            return ""
+    else:
+        raise AssertionError(f"reg export {key} failed ({result.returncode}): {result.stderr}")
     with open(path, encoding="utf-16") as file:
         text = file.read()
     os.remove(path)

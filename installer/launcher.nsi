@@ -440,11 +440,15 @@ FunctionEnd
 ; $0: a file's path in; $0 out: the product name in its version record, in the record's first
 ; language ("" when it has none).
 Function ProductNameOf
+  Push $1
+  Push $2
+  Push $3
+  Push $4
   StrCpy $1 $0
   StrCpy $0 ""
   System::Call 'version::GetFileVersionInfoSizeW(w r1, p 0) i .r2'
   ${If} $2 = 0
-    Return
+    Goto done
   ${EndIf}
   System::Alloc $2
   Pop $3
@@ -465,6 +469,11 @@ Function ProductNameOf
     ${EndIf}
   ${EndIf}
   System::Free $3
+  done:
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
 FunctionEnd
 
 Function DirectoryPageLeave

@@ -191,6 +191,11 @@ class InstallerTest:
         return [root for root, values in commands.items()
                 if folder + r"\launcher.exe" in values.get("", "")]
 
+    @staticmethod
+    def read(path):
+        with open(path, "rb") as file:
+            return file.read()
+
     def assert_installed(self, folder):
         for name in ("launcher.exe", "uninstall.exe"):
             self.assertTrue(os.path.isfile(wd.host_path(folder + "\\" + name)), name)
@@ -346,11 +351,8 @@ class InstallerTest:
     def test_another_programs_files_refuse_the_folder_and_ours_do_not(self):
         folder = r"C:\Games"
         path = wd.host_path(folder)
-        with open(wd.host_path(r"C:\windows\system32\notepad.exe"), "rb") as file:
-            other_program = file.read()  # a version record of another product
-        ours = os.path.join(BUILD, "x86_64", "bin", "launcher.exe")  # the portable program
-        with open(ours, "rb") as file:
-            our_program = file.read()
+        other_program = self.read(wd.host_path(r"C:\windows\system32\notepad.exe"))  # Wine's
+        our_program = self.read(os.path.join(BUILD, "x86_64", "bin", "launcher.exe"))  # portable
         cases = [({"launcher.exe": other_program, "uninstall.exe": b"MZ"}, EXIT_BAD_FOLDER),
                  ({"uninstall.exe": b"no version record"}, EXIT_BAD_FOLDER),
                  ({"launcher.exe": our_program}, 0)]
@@ -365,10 +367,8 @@ class InstallerTest:
                 if code:
                     self.assertEqual(self.entries_named_ours(), 0)
                     self.assertNotIn("Installed", wd.reg_values(SETTINGS_KEY) or {})
-                    self.assertEqual(sorted(os.listdir(path)), sorted(files))
-                    for name, content in files.items():
-                        with open(os.path.join(path, name), "rb") as file:
-                            self.assertEqual(file.read(), content, name)
+                    self.assertEqual({name: self.read(os.path.join(path, name))
+                                      for name in os.listdir(path)}, files)
                 else:
                     self.assert_installed(folder)
                     self.uninstall(folder)

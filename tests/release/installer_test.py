@@ -349,7 +349,7 @@ class InstallerTest:
         self.assertEqual(os.listdir(wd.host_path(r"C:\Taken")), ["file"])
 
     def test_another_programs_files_refuse_the_folder_and_ours_do_not(self):
-        folder = r"C:\Games"
+        folder = r"C:\Tools"  # not C:\Games, which holds the stand-in game
         path = wd.host_path(folder)
         other_program = self.read(wd.host_path(r"C:\windows\system32\notepad.exe"))  # Wine's
         our_program = self.read(os.path.join(BUILD, "x86_64", "bin", "launcher.exe"))  # portable

@@ -174,6 +174,56 @@ FunctionEnd
 !insertmacro DEFINE_WAIT_UNTIL_PROGRAM_ENDS ""
 !insertmacro DEFINE_WAIT_UNTIL_PROGRAM_ENDS "un."
 
+; One file has many spellings: under Wine C:\… and Z:\…\drive_c\…, on Windows a long and an 8.3
+; short one. Whether two paths name the same file or folder is told by the file system's own
+; identity of it (volume serial and file index), never by comparing the text.
+!define FILE_SHARE_ALL 7 ; read, write, delete: never in the way of anyone else
+!define OPEN_EXISTING 3
+!define FILE_FLAG_BACKUP_SEMANTICS 0x02000000 ; opens folders too
+!macro DEFINE_SAME_FILE un
+; $0: a path in; $0 out: the identity of what it names, "" when there is nothing. Opened
+; without access rights, which is enough to ask, even of a running program.
+Function ${un}FileIdentity
+  Push $1
+  Push $2
+  Push $3
+  System::Call 'kernel32::CreateFileW(w r0, i 0, i ${FILE_SHARE_ALL}, p 0, i ${OPEN_EXISTING}, \
+                i ${FILE_FLAG_BACKUP_SEMANTICS}, p 0) p .r1'
+  StrCpy $0 ""
+  ${If} $1 P<> -1
+    System::Call '*(&i52) p .r2' ; BY_HANDLE_FILE_INFORMATION
+    System::Call 'kernel32::GetFileInformationByHandle(p r1, p r2) i .r3'
+    ${If} $3 <> 0
+      System::Call '*$2(i, i, i, i, i, i, i, i .r0, i, i, i, i .r3, i .r2)'
+      StrCpy $0 "$0:$3:$2"
+    ${EndIf}
+    System::Free $2
+    System::Call 'kernel32::CloseHandle(p r1)'
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Pop $1
+FunctionEnd
+
+; $0, $1: two paths in; $0 out: 1 when both name the same existing file or folder, else 0.
+Function ${un}SameFile
+  Push $2
+  Call ${un}FileIdentity
+  StrCpy $2 $0
+  StrCpy $0 $1
+  Call ${un}FileIdentity
+  ${If} $0 != ""
+  ${AndIf} $0 == $2
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
+  ${EndIf}
+  Pop $2
+FunctionEnd
+!macroend
+!insertmacro DEFINE_SAME_FILE ""
+!insertmacro DEFINE_SAME_FILE "un."
+
 ; ---------------------------------------------------------------- installer
 
 Function .onInit
@@ -306,6 +356,12 @@ Function TargetFolderProblem
     Push "$INSTDIR is a file, not a folder."
     Return
   ${EndIf}
+  Call ForeignProgramFile
+  Pop $0
+  ${If} $0 != ""
+    Push "This folder holds another program's $0."
+    Return
+  ${EndIf}
   StrCpy $1 0
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
     StrCpy $1 1
@@ -332,11 +388,99 @@ Function TargetFolderProblem
   Push $3
 FunctionEnd
 
+; Installing writes launcher.exe and uninstall.exe, and our uninstaller deletes them: another
+; program's files of those names must not be there. They are ours when the folder is where an
+; Apps entry of ours (either mode's) says a copy is installed, or when the file's version
+; record names this program, as both the program's and the uninstaller's do.
+; Pushes the name of the first file in $INSTDIR that is not ours, or "".
+Function ForeignProgramFile
+  Call FolderOfOurInstall
+  ${If} $0 == 1
+    Push ""
+    Return
+  ${EndIf}
+  StrCpy $0 "${PROGRAM_FILE}"
+  Call ForeignFileNamed
+  ${If} $0 == ""
+    StrCpy $0 "uninstall.exe"
+    Call ForeignFileNamed
+  ${EndIf}
+  Push $0
+FunctionEnd
+
+; $0 out: 1 when an Apps entry of ours names $INSTDIR as its folder, in whatever spelling.
+Function FolderOfOurInstall
+  ReadRegStr $1 HKLM "${APPS_KEY}" "InstallLocation"
+  StrCpy $0 $INSTDIR
+  Call SameFile
+  ${If} $0 != 1
+    ReadRegStr $1 HKCU "${APPS_KEY}" "InstallLocation"
+    StrCpy $0 $INSTDIR
+    Call SameFile
+  ${EndIf}
+FunctionEnd
+
+; $0: a file name in; $0 out: the same when $INSTDIR holds a file of that name that is not
+; ours, else "".
+Function ForeignFileNamed
+  ${IfNot} ${FileExists} "$INSTDIR\$0"
+    StrCpy $0 ""
+    Return
+  ${EndIf}
+  StrCpy $1 $0
+  StrCpy $0 "$INSTDIR\$1"
+  Call ProductNameOf
+  ${If} $0 S== "${NAME}"
+    StrCpy $0 ""
+  ${Else}
+    StrCpy $0 $1
+  ${EndIf}
+FunctionEnd
+
+; $0: a file's path in; $0 out: the product name in its version record, in the record's first
+; language ("" when it has none).
+Function ProductNameOf
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  StrCpy $1 $0
+  StrCpy $0 ""
+  System::Call 'version::GetFileVersionInfoSizeW(w r1, p 0) i .r2'
+  ${If} $2 = 0
+    Goto done
+  ${EndIf}
+  System::Alloc $2
+  Pop $3
+  System::Call 'version::GetFileVersionInfoW(w r1, i 0, i r2, p r3) i .r2'
+  ${If} $2 <> 0
+    System::Call 'version::VerQueryValueW(p r3, w "\VarFileInfo\Translation", *p .r1, *i .r2) i .r4'
+    ${If} $4 <> 0
+    ${AndIf} $2 >= 4
+      System::Call '*$1(&i2 .r1, &i2 .r2)' ; language and code page
+      IntFmt $1 "%04x" $1
+      IntFmt $2 "%04x" $2
+      System::Call 'version::VerQueryValueW(p r3, w "\StringFileInfo\$1$2\ProductName", \
+                    *p .r1, *i .r2) i .r4'
+      ${If} $4 <> 0
+      ${AndIf} $2 > 0
+        System::Call 'kernel32::lstrcpynW(w .r0, p r1, i ${NSIS_MAX_STRLEN})'
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  System::Free $3
+  done:
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+FunctionEnd
+
 Function DirectoryPageLeave
   Call TargetFolderProblem
   Pop $0
   ${If} $0 != ""
-    MessageBox MB_OK|MB_ICONSTOP "$0$\r$\nPlease choose another folder."
+    MessageBox MB_OK|MB_ICONSTOP "$0 Please choose another folder."
     Abort
   ${EndIf}
 FunctionEnd
@@ -404,7 +548,9 @@ Function un.onInit
   ${GetOptions} $0 "/AllUsers" $1
   ${If} ${Errors}
     ReadRegStr $1 HKLM "${APPS_KEY}" "InstallLocation"
-    ${If} $1 == $INSTDIR
+    StrCpy $0 $INSTDIR
+    Call un.SameFile
+    ${If} $0 == 1
       StrCpy $AllUsers 1
     ${Else}
       StrCpy $AllUsers 0
@@ -417,18 +563,38 @@ Function un.onInit
 FunctionEnd
 
 ; Removes the class from one store, but only while its command still starts this
-; installation's program (quoted as the installer writes it, or bare as the program writes a
-; path without blanks): a class another program has taken over is left alone. Both stores are
-; looked at: the program registers machine-wide whenever Windows lets it, and a class left
-; pointing at a removed program would break links. Without the rights the machine-wide
+; installation's program: a class another program has taken over is left alone. Both stores
+; are looked at: the program registers machine-wide whenever Windows lets it, and a class
+; left pointing at a removed program would break links. Without the rights the machine-wide
 ; delete simply fails.
 !macro REMOVE_OWN_CLASS root
   ReadRegStr $0 ${root} "${CLASS_KEY}\shell\open\command" ""
-  ${If} $0 == '"$INSTDIR\${PROGRAM_FILE}" %1'
-  ${OrIf} $0 == '$INSTDIR\${PROGRAM_FILE} %1'
+  Call un.StartsThisProgram
+  ${If} $0 == 1
     DeleteRegKey ${root} "${CLASS_KEY}"
   ${EndIf}
 !macroend
+
+; $0: a class's command in, quoted as the installer writes it or bare as the program writes a
+; path without blanks; $0 out: 1 when it starts this installation's program, else 0. The
+; program may have written the path in another spelling than the one this uninstaller was
+; started by, so the files are compared, which needs the program still in place.
+Function un.StartsThisProgram
+  StrCpy $1 $0 "" -3
+  ${If} $1 != " %1"
+    StrCpy $0 0
+    Return
+  ${EndIf}
+  StrCpy $0 $0 -3
+  StrCpy $1 $0 1
+  StrCpy $2 $0 "" -1
+  ${If} $1 == '"'
+  ${AndIf} $2 == '"'
+    StrCpy $0 $0 -1 1
+  ${EndIf}
+  StrCpy $1 "$INSTDIR\${PROGRAM_FILE}"
+  Call un.SameFile
+FunctionEnd
 
 ; ---------------------------------------------------------------- the Linux desktop (Wine only)
 
@@ -568,6 +734,9 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.WaitUntilProgramEnds
+  ; The class first: it is recognised by the program it starts, which must still be there.
+  !insertmacro REMOVE_OWN_CLASS HKLM
+  !insertmacro REMOVE_OWN_CLASS HKCU
 
   Delete "$INSTDIR\${PROGRAM_FILE}"
   ; This is a copy of uninstall.exe, started by it just before it ended; its file stays locked
@@ -586,8 +755,6 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
   DeleteRegKey SHCTX "${APPS_KEY}"
-  !insertmacro REMOVE_OWN_CLASS HKLM
-  !insertmacro REMOVE_OWN_CLASS HKCU
   Call un.RemoveOwnLinuxHandler
 
   ; The program is gone, so its handler is no longer installed for this user; the rest of

@@ -129,10 +129,12 @@ class InstallerTest:
         self.assertEqual(self.setup(folder), 0)
         return folder or self.default_folder()
 
-    def uninstall(self, folder):
+    def uninstall(self, folder, started_as=None):
         """As Apps & features does: uninstall.exe copies itself away and returns at once,
-        so wait for the folder to go and for the setting it removes last."""
-        self.assertEqual(run(["wine", folder + r"\uninstall.exe", "/S"]).returncode, 0)
+        so wait for the folder to go and for the setting it removes last. started_as: another
+        spelling of the folder to start it by."""
+        program = (started_as or folder) + r"\uninstall.exe"
+        self.assertEqual(run(["wine", program, "/S"]).returncode, 0)
         wait_for(lambda: not os.path.exists(wd.host_path(folder)), "the program's folder to go")
         wait_for(lambda: "Installed" not in (wd.reg_values(SETTINGS_KEY) or {}),
                  "the uninstaller to finish")
@@ -188,6 +190,11 @@ class InstallerTest:
                     for root in ("HKLM", "HKCU")}
         return [root for root, values in commands.items()
                 if folder + r"\launcher.exe" in values.get("", "")]
+
+    @staticmethod
+    def read(path):
+        with open(path, "rb") as file:
+            return file.read()
 
     def assert_installed(self, folder):
         for name in ("launcher.exe", "uninstall.exe"):
@@ -273,6 +280,12 @@ class InstallerTest:
                 self.assertEqual(settings.get("TribesPath"), GAME_WIN)
                 self.assertNotIn("Installed", settings)
 
+    def test_uninstall_started_by_the_unix_spelling_of_the_folder_removes_everything(self):
+        folder = self.install()
+        # As a Linux file manager starts it: through drive Z:, the Unix root.
+        self.uninstall(folder, started_as="Z:" + wd.host_path(folder).replace("/", "\\"))
+        self.assert_removed(folder)
+
     def test_uninstall_spares_a_class_another_program_took_over(self):
         folder = self.install()
         command = rf"{self.ROOT}\{CLASS_KEY}\shell\open\command"
@@ -334,6 +347,31 @@ class InstallerTest:
                 self.assertEqual(after, before)
         self.assertTrue(os.path.isfile(wd.host_path(r"C:\Taken\file")))
         self.assertEqual(os.listdir(wd.host_path(r"C:\Taken")), ["file"])
+
+    def test_another_programs_files_refuse_the_folder_and_ours_do_not(self):
+        folder = r"C:\Tools"  # not C:\Games, which holds the stand-in game
+        path = wd.host_path(folder)
+        other_program = self.read(wd.host_path(r"C:\windows\system32\notepad.exe"))  # Wine's
+        our_program = self.read(os.path.join(BUILD, "x86_64", "bin", "launcher.exe"))  # portable
+        cases = [({"launcher.exe": other_program, "uninstall.exe": b"MZ"}, EXIT_BAD_FOLDER),
+                 ({"uninstall.exe": b"no version record"}, EXIT_BAD_FOLDER),
+                 ({"launcher.exe": our_program}, 0)]
+        for files, code in cases:
+            with self.subTest(files=sorted(files), code=code):
+                shutil.rmtree(path, ignore_errors=True)
+                os.makedirs(path)
+                for name, content in files.items():
+                    with open(os.path.join(path, name), "wb") as file:
+                        file.write(content)
+                self.assertEqual(self.setup(folder), code)
+                if code:
+                    self.assertEqual(self.entries_named_ours(), 0)
+                    self.assertNotIn("Installed", wd.reg_values(SETTINGS_KEY) or {})
+                    self.assertEqual({name: self.read(os.path.join(path, name))
+                                      for name in os.listdir(path)}, files)
+                else:
+                    self.assert_installed(folder)
+                    self.uninstall(folder)
 
     def lock(self, folder):
         """Makes a folder that nothing can be written into, not even by root, who ignores

@@ -141,13 +141,18 @@ class LinuxDesktopTest(LauncherTest):
 
     def test_uninstall_leaves_the_handler_of_a_copy_in_another_prefix(self):
         self.install()
+        launcher = self.start(program_win=PROGRAM_WIN)
+        window = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
+        # The copy in another prefix takes the handler over while this window is open (its
+        # start-up has put the handler in step already).
         script = os.path.join(self.applications, "cindermoor-launcher.sh")
         write(script, read(script).replace("\nWINEPREFIX='", "\nWINEPREFIX='/elsewhere"))
         ours = {name: read(os.path.join(self.applications, name))
                 for name in os.listdir(self.applications)}
         mimeapps = read(self.mimeapps)
 
-        launcher = self.click_in_main_window(UNINSTALL_CENTRE)
+        left, top, _, _ = wd.Screenshot().client_rect(window)
+        wd.click(left + UNINSTALL_CENTRE[0], top + UNINSTALL_CENTRE[1])
         message = wd.wait_window("Error!", launcher.pid, "the message after Un-Install")
         wd.key("Return", message)
         self.assertEqual({name: read(os.path.join(self.applications, name))

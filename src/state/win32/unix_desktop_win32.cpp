@@ -4,7 +4,6 @@
 #include <aclapi.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "win32/text.h"
 #include "win32/unique_handle.h"
@@ -168,15 +167,17 @@ Outcome UnixDesktopWin32::WriteUnixFile(const std::string& path, const std::stri
     return Outcome::Failure(path + " is read-only, so it was left as it is.");
   }
   const std::wstring beside = target + L".new";
-  // Ours alone: whatever fails from here on, the new file goes (after its handle is closed,
-  // as Wine deletes an open file only when the last handle to it closes).
+  // Once made, the new file is ours alone: whatever fails, it goes (after its handle is closed,
+  // as a file still open without shared delete access cannot be deleted).
   const auto failure = [&](const std::string& what, DWORD error) {
     ::DeleteFileW(beside.c_str());
     return Outcome::Failure(DescribeError(what + path, error));
   };
   {
     UniqueHandle file = OpenOwned(beside, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    if (!file) return failure("Could not write ", ::GetLastError());
+    if (!file) {
+      return Outcome::Failure(DescribeError("Could not write " + path, ::GetLastError()));
+    }
     if (!WriteWhole(file.get(), bytes)) {
       const DWORD error = ::GetLastError();
       file.reset();

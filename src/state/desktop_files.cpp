@@ -1,5 +1,6 @@
 #include "state/desktop_files.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace cindermoor {
@@ -34,6 +35,13 @@ std::string EscapedString(std::string_view value) {
     }
   }
   return escaped;
+}
+
+std::string AsciiLowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  return text;
 }
 
 }  // namespace
@@ -81,6 +89,13 @@ std::string OpenLinkScriptText(const WineProgram& program) {
          "export WINEPREFIX\n"
          "exec " +
          ShellQuoted(program.loader) + " " + ShellQuoted(program.program) + " \"$@\"\n";
+}
+
+bool ScriptStartsProgram(const std::string& script, const WineProgram& program) {
+  const std::string prefixLine = "\nWINEPREFIX=" + ShellQuoted(program.prefix) + "\n";
+  const std::string programCall = " " + ShellQuoted(program.program) + " \"$@\"\n";
+  return script.find(prefixLine) != std::string::npos &&
+         AsciiLowerCase(script).find(AsciiLowerCase(programCall)) != std::string::npos;
 }
 
 }  // namespace cindermoor

@@ -19,6 +19,10 @@ std::string DesktopEntryText(const std::string& scriptPath);
 // The script: starts the program in its prefix and hands it the link it was given.
 std::string OpenLinkScriptText(const WineProgram& program);
 
+// Whether a script starts program in its prefix, as OpenLinkScriptText writes it; the Windows
+// path matches in any letter case, the prefix exactly.
+bool ScriptStartsProgram(const std::string& script, const WineProgram& program);
+
 // One argument of an Exec line, quoted when the desktop entry format requires it.
 std::string DesktopExecArgument(const std::string& argument);
 

@@ -1,6 +1,9 @@
 #include "state/desktop_handler.h"
 
+#include <algorithm>
+#include <charconv>
 #include <utility>
+#include <vector>
 
 #include "state/folder_path.h"
 #include "state/mime_apps_list.h"
@@ -19,6 +22,11 @@ constexpr const char* kLinksWillNotOpen =
     "tribes:// links clicked on the Linux desktop will not open this launcher.\r";
 constexpr const char* kLinksMayStillOpen =
     "tribes:// links clicked on the Linux desktop may still open this launcher.\r";
+constexpr const char* kAnotherCopysHandler =
+    "The Linux desktop's handler of tribes:// links was left in place: its script starts "
+    "another copy of Cindermoor Launcher, not this one.\r";
+// The value of the length setting when Install found no mimeapps.list.
+constexpr const char* kNoFile = "none";
 
 // Wine names its folders as NT paths ("\??\Z:\home\me"); Windows calls take them without the
 // "\??\".
@@ -61,9 +69,18 @@ Outcome DesktopHandler::Uninstall() {
   std::string whyNot;
   const std::optional<Places> places = FindPlaces(whyNot);
   if (!places) return Outcome::Failure(kLinksMayStillOpen + whyNot);
+  // Another copy, or this one in another prefix, may have made the handler its own since.
+  const UnixFileRead script = desktop_.ReadUnixFile(places->script);
+  if (script.state == UnixFileRead::State::Unreadable) {
+    return Outcome::Failure(kLinksMayStillOpen + script.text);
+  }
+  if (script.state == UnixFileRead::State::Read &&
+      !ScriptStartsProgram(script.text, places->program)) {
+    return Outcome::Failure(kAnotherCopysHandler + places->script);
+  }
   // Each step is tried even when one before it failed: whatever can go, goes.
   std::string failures;
-  for (Outcome step : {RemoveDefault(places->mimeApps), desktop_.RemoveUnixFile(places->entry),
+  for (Outcome step : {RemoveDefault(*places), desktop_.RemoveUnixFile(places->entry),
                        desktop_.RemoveUnixFile(places->script)}) {
     if (!step.Succeeded()) failures += (failures.empty() ? "" : "\r") + step.Reason();
   }
@@ -95,7 +112,24 @@ std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& wh
   return Places{{*loader, *prefix, JoinFolder(programFolder_, "launcher.exe")},
                 applications + kDesktopId,
                 applications + kScriptName,
-                WithoutTrailingSlash(*config) + "/mimeapps.list"};
+                WithoutTrailingSlash(*config) + "/mimeapps.list",
+                ApplicationFolders(applications)};
+}
+
+// Where the desktop looks for entries: the user's own folder first, then those of
+// XDG_DATA_DIRS (relative ones do not count).
+std::vector<std::string> DesktopHandler::ApplicationFolders(const std::string& own) {
+  std::vector<std::string> folders{own};
+  const std::string dataDirs =
+      desktop_.Environment("XDG_DATA_DIRS").value_or("/usr/local/share/:/usr/share/");
+  std::size_t start = 0;
+  while (start <= dataDirs.size()) {
+    const std::size_t stop = std::min(dataDirs.find(':', start), dataDirs.size());
+    const std::string folder = dataDirs.substr(start, stop - start);
+    if (folder.starts_with('/')) folders.push_back(WithoutTrailingSlash(folder) + "/applications/");
+    start = stop + 1;
+  }
+  return folders;
 }
 
 std::optional<std::string> DesktopHandler::UnixFolderNamedBy(const std::string& variable) {
@@ -131,16 +165,65 @@ Outcome DesktopHandler::SetDefault(const std::string& mimeApps) {
   if (current.state == UnixFileRead::State::Read && edited == current.text) {
     return Outcome::Success();
   }
-  return desktop_.WriteUnixFile(mimeApps, edited);
+  Outcome written = desktop_.WriteUnixFile(mimeApps, edited);
+  if (written.Succeeded()) RememberWhatWasChanged(current, edited);
+  return written;
 }
 
-Outcome DesktopHandler::RemoveDefault(const std::string& mimeApps) {
-  const UnixFileRead current = desktop_.ReadUnixFile(mimeApps);
-  if (current.state == UnixFileRead::State::Absent) return Outcome::Success();
+// What Un-Install needs to give the file back: the default we replaced, and where the group we
+// appended begins.
+void DesktopHandler::RememberWhatWasChanged(const UnixFileRead& before, const std::string& after) {
+  if (before.state == UnixFileRead::State::Absent) {
+    settings_.Write(setting::kLinuxMimeAppsLength, kNoFile);
+    return;
+  }
+  const std::string earlier = DefaultApplicationOf(before.text, kMimeType);
+  if (!earlier.empty() && earlier != kDesktopId) {
+    settings_.Write(setting::kLinuxTribesDefault, earlier);
+  }
+  if (after.starts_with(before.text)) {
+    settings_.Write(setting::kLinuxMimeAppsLength, std::to_string(before.text.size()));
+  }
+}
+
+Outcome DesktopHandler::RemoveDefault(const Places& places) {
+  const UnixFileRead current = desktop_.ReadUnixFile(places.mimeApps);
   if (current.state == UnixFileRead::State::Unreadable) return Outcome::Failure(current.text);
-  const std::string edited = WithoutDefaultApplication(current.text, kMimeType, kDesktopId);
-  if (edited == current.text) return Outcome::Success();
-  return desktop_.WriteUnixFile(mimeApps, edited);
+  Outcome result = Outcome::Success();
+  if (current.state == UnixFileRead::State::Read) {
+    const std::string lengthBefore = settings_.Read(setting::kLinuxMimeAppsLength);
+    std::string edited =
+        WithoutDefaultApplication(current.text, kMimeType, kDesktopId, EarlierDefault(places));
+    std::size_t length = 0;
+    const char* const end = lengthBefore.data() + lengthBefore.size();
+    const bool recorded =
+        lengthBefore == kNoFile ||
+        (!lengthBefore.empty() && std::from_chars(lengthBefore.data(), end, length).ptr == end);
+    if (recorded) edited = WithoutAddedDefaultsGroup(edited, length);
+    if (edited.empty() && lengthBefore == kNoFile) {
+      result = desktop_.RemoveUnixFile(places.mimeApps);
+    } else if (edited != current.text) {
+      result = desktop_.WriteUnixFile(places.mimeApps, edited);
+    }
+  }
+  if (result.Succeeded()) {
+    settings_.Remove(setting::kLinuxTribesDefault);
+    settings_.Remove(setting::kLinuxMimeAppsLength);
+  }
+  return result;
+}
+
+// The default Install replaced, while one of the entries it names is still there; "" when
+// there is nothing to give back.
+std::string DesktopHandler::EarlierDefault(const Places& places) {
+  const std::string earlier = settings_.Read(setting::kLinuxTribesDefault);
+  for (const std::string& id : DesktopIdsIn(earlier)) {
+    if (id == kDesktopId) continue;
+    for (const std::string& folder : places.applicationFolders) {
+      if (desktop_.ReadUnixFile(folder + id).state == UnixFileRead::State::Read) return earlier;
+    }
+  }
+  return {};
 }
 
 }  // namespace cindermoor

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/outcome.h"
 #include "state/desktop_files.h"
@@ -19,7 +20,9 @@ class DesktopHandler {
   // Each does nothing when the program does not run under Wine.
   // Writes the desktop entry and its script, and makes the entry the tribes default.
   Outcome Install();
-  // Removes our files and our default, leaving everything else as it was.
+  // Removes our files and our default, leaving everything else as it was: the default Install
+  // replaced comes back while its entry is there. Leaves them all while the script starts
+  // another copy or prefix, and says so.
   Outcome Uninstall();
   // While the handler is installed, rewrites whatever is missing or stale; writes nothing
   // when all is current.
@@ -28,17 +31,21 @@ class DesktopHandler {
  private:
   struct Places {
     WineProgram program;
-    std::string entry;     // the desktop entry
-    std::string script;    // the script its Exec runs
-    std::string mimeApps;  // the user's mimeapps.list
+    std::string entry;                            // the desktop entry
+    std::string script;                           // the script its Exec runs
+    std::string mimeApps;                         // the user's mimeapps.list
+    std::vector<std::string> applicationFolders;  // where desktop entries are looked for
   };
 
   std::optional<Places> FindPlaces(std::string& whyNot);
   std::optional<std::string> UnixFolderNamedBy(const std::string& variable);
   std::optional<std::string> XdgFolder(const std::string& variable, const std::string& underHome);
   Outcome WriteIfChanged(const std::string& path, const std::string& text);
+  std::vector<std::string> ApplicationFolders(const std::string& own);
   Outcome SetDefault(const std::string& mimeApps);
-  Outcome RemoveDefault(const std::string& mimeApps);
+  void RememberWhatWasChanged(const UnixFileRead& before, const std::string& after);
+  Outcome RemoveDefault(const Places& places);
+  std::string EarlierDefault(const Places& places);
 
   UnixDesktop& desktop_;
   LauncherSettings& settings_;

@@ -16,6 +16,11 @@ inline constexpr const char* kRogerWilcoLaunch = "RogerWilcoLaunch";
 inline constexpr const char* kUseTWRW = "UseTWRW";
 inline constexpr const char* kInstalled = "Installed";
 inline constexpr const char* kPath = "Path";
+// What Install changed in the Linux desktop's mimeapps.list, so that Un-Install can give it
+// back: the earlier default for tribes:// links, and the file's length in bytes before Install
+// appended its [Default Applications] group ("none": there was no file).
+inline constexpr const char* kLinuxTribesDefault = "LinuxTribesDefault";
+inline constexpr const char* kLinuxMimeAppsLength = "LinuxMimeAppsLength";
 }  // namespace setting
 
 class LauncherSettings {

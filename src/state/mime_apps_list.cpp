@@ -105,60 +105,99 @@ std::vector<std::string> SplitList(std::string_view value) {
   return items;
 }
 
+// A byte-order mark before the first line is kept as it is and edited around.
+std::string_view ByteOrderMarkOf(std::string_view text) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  return text.starts_with(kMark) ? kMark : std::string_view();
+}
+
+// Each [Default Applications] line for mimeType, in file order; the desktop merges groups of
+// the same name, and where a type is named twice the last line counts.
+std::vector<std::size_t> DefaultLinesFor(const std::vector<Line>& lines,
+                                         std::string_view mimeType) {
+  std::vector<std::size_t> found;
+  bool inDefaults = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (IsGroupHeader(lines[i])) inDefaults = IsDefaultsGroup(lines[i]);
+    if (inDefaults && KeyOf(lines[i]) == mimeType) found.push_back(i);
+  }
+  return found;
+}
+
+std::string ValueOf(const Line& line) {
+  return std::string(Trimmed(std::string_view(line.text).substr(line.text.find('=') + 1)));
+}
+
 }  // namespace
 
 std::string WithDefaultApplication(const std::string& text, const std::string& mimeType,
                                    const std::string& desktopId) {
-  std::vector<Line> lines = SplitLines(text);
+  const std::string_view mark = ByteOrderMarkOf(text);
+  std::vector<Line> lines = SplitLines(std::string_view(text).substr(mark.size()));
   const std::string lineEnd = LineEndOf(lines);
   const std::string entry = mimeType + "=" + desktopId;
-  std::size_t header = 0;
-  while (header < lines.size() && !IsDefaultsGroup(lines[header])) ++header;
+  const std::vector<std::size_t> named = DefaultLinesFor(lines, mimeType);
+  if (!named.empty()) {
+    // The first line for the type becomes ours; later ones, in any group, would override it.
+    lines[named.front()].text = entry;
+    for (auto later = named.rbegin(); later + 1 != named.rend(); ++later) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*later));
+    }
+    return std::string(mark) + JoinLines(lines);
+  }
+  std::size_t header = lines.size();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (IsDefaultsGroup(lines[i])) header = i;
+  }
   if (header == lines.size()) {
     AppendDefaultsGroup(lines, entry, lineEnd);
-    return JoinLines(lines);
+  } else {
+    InsertAtGroupEnd(lines, header, {entry, lineEnd});
   }
-  // The first line for the type becomes ours; later ones in the group would contradict it.
-  bool replaced = false;
-  for (std::size_t i = header + 1; i < GroupEnd(lines, header);) {
-    if (KeyOf(lines[i]) != mimeType) {
-      ++i;
-    } else if (!replaced) {
-      lines[i++].text = entry;
-      replaced = true;
-    } else {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-    }
-  }
-  if (!replaced) InsertAtGroupEnd(lines, header, {entry, lineEnd});
-  return JoinLines(lines);
+  return std::string(mark) + JoinLines(lines);
 }
 
 std::string WithoutDefaultApplication(const std::string& text, const std::string& mimeType,
-                                      const std::string& desktopId) {
-  std::vector<Line> lines = SplitLines(text);
-  bool inDefaults = false;
-  for (std::size_t i = 0; i < lines.size();) {
-    Line& line = lines[i];
-    if (IsGroupHeader(line)) inDefaults = IsDefaultsGroup(line);
-    std::vector<std::string> handlers;
-    if (inDefaults && KeyOf(line) == mimeType) {
-      handlers = SplitList(std::string_view(line.text).substr(line.text.find('=') + 1));
-    }
-    const std::size_t named = handlers.size();
+                                      const std::string& desktopId, const std::string& restored) {
+  const std::string_view mark = ByteOrderMarkOf(text);
+  std::vector<Line> lines = SplitLines(std::string_view(text).substr(mark.size()));
+  const std::vector<std::size_t> named = DefaultLinesFor(lines, mimeType);
+  for (auto at = named.rbegin(); at != named.rend(); ++at) {
+    Line& line = lines[*at];
+    std::vector<std::string> handlers = SplitList(ValueOf(line));
+    const std::size_t count = handlers.size();
     std::erase(handlers, desktopId);
-    if (handlers.size() == named) {
-      ++i;
+    if (handlers.size() == count) continue;
+    if (handlers.empty() && restored.empty()) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*at));
     } else if (handlers.empty()) {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+      line.text = mimeType + "=" + restored;
     } else {
       std::string rest;
       for (const std::string& handler : handlers) rest += handler + ";";
       line.text = line.text.substr(0, line.text.find('=') + 1) + rest;
-      ++i;
     }
   }
-  return JoinLines(lines);
+  return std::string(mark) + JoinLines(lines);
+}
+
+std::string DefaultApplicationOf(const std::string& text, const std::string& mimeType) {
+  const std::vector<Line> lines =
+      SplitLines(std::string_view(text).substr(ByteOrderMarkOf(text).size()));
+  const std::vector<std::size_t> named = DefaultLinesFor(lines, mimeType);
+  return named.empty() ? std::string() : ValueOf(lines[named.back()]);
+}
+
+std::vector<std::string> DesktopIdsIn(const std::string& value) { return SplitList(value); }
+
+std::string WithoutAddedDefaultsGroup(const std::string& text, std::size_t lengthBefore) {
+  if (text.size() <= lengthBefore) return text;
+  std::string added = text.substr(lengthBefore);
+  const std::size_t header = added.find(kDefaultsGroup);
+  if (header == std::string::npos) return text;
+  added.erase(header, kDefaultsGroup.size());
+  if (added.find_first_not_of("\r\n") != std::string::npos) return text;
+  return text.substr(0, lengthBefore);
 }
 
 }  // namespace cindermoor

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "doubles/memory_settings_store.h"
@@ -163,6 +164,65 @@ TEST_F(DesktopHandlerTest, UninstallRemovesOursAndWhateverElseItCan) {
   EXPECT_NE(outcome.Reason().find("cannot remove " + kEntry), std::string::npos);
   EXPECT_EQ(desktop_.files[kMimeApps], kOthers);
   EXPECT_FALSE(desktop_.files.count(kScript));
+}
+
+// Install then Un-Install gives the user's mimeapps.list back to the byte, or no file when there
+// was none; the earlier default comes back while its entry is there.
+TEST_F(DesktopHandlerTest, UninstallGivesBackTheUsersDefaultsAsTheyWere) {
+  const std::string withOthers = "[Default Applications]\nx-scheme-handler/tribes=o.desktop\n";
+  const struct {
+    const char* name;
+    std::optional<std::string> before;
+    std::optional<std::string> after;
+  } cases[] = {
+      {"no file", std::nullopt, std::nullopt},
+      {"no group", "[Added Associations]\na/b=c;", "[Added Associations]\na/b=c;"},
+      {"an empty group", "[Default Applications]\n", "[Default Applications]\n"},
+      {"another default", withOthers, withOthers},
+      {"another default in a second group", kOthers + "\n" + withOthers,
+       kOthers + "\n" + withOthers},
+      {"a default whose entry is gone", kOthers + "x-scheme-handler/tribes=gone.desktop\n",
+       kOthers},
+  };
+  for (const auto& c : cases) {
+    desktop_.files = {{kApplications + "o.desktop", "[Desktop Entry]\n"}};
+    if (c.before) desktop_.files[kMimeApps] = *c.before;
+    ASSERT_TRUE(handler_.Install().Succeeded()) << c.name;
+    ASSERT_TRUE(handler_.Uninstall().Succeeded()) << c.name;
+
+    const auto left = desktop_.files.find(kMimeApps);
+    EXPECT_EQ(left == desktop_.files.end() ? std::nullopt : std::optional(left->second), c.after)
+        << c.name;
+  }
+}
+
+TEST_F(DesktopHandlerTest, UninstallLeavesAHandlerThatStartsAnotherCopy) {
+  const struct {
+    const char* name;
+    WineProgram program;
+    bool left;
+  } cases[] = {
+      {"another prefix",
+       {"/usr/bin/wine", "/home/me/.wine2", "C:\\Games\\Cindermoor\\launcher.exe"},
+       true},
+      {"another folder",
+       {"/usr/lib/wine/wine64", "/home/me/.wine", "C:\\Other\\launcher.exe"},
+       true},
+      {"another spelling of this program",
+       {"/usr/lib/wine/wine64", "/home/me/.wine", "c:\\games\\CINDERMOOR\\launcher.exe"},
+       false},
+  };
+  for (const auto& c : cases) {
+    Installed();
+    desktop_.files[kScript] = OpenLinkScriptText(c.program);
+    const auto before = desktop_.files;
+
+    const Outcome outcome = handler_.Uninstall();
+
+    EXPECT_EQ(outcome.Succeeded(), !c.left) << c.name;
+    EXPECT_EQ(outcome.Reason().find("another copy") != std::string::npos, c.left) << c.name;
+    EXPECT_EQ(desktop_.files == before, c.left) << c.name;
+  }
 }
 
 }  // namespace

@@ -41,9 +41,21 @@ TEST(MimeAppsListTest, SettingTheDefaultTouchesOnlyItsLine) {
       {"CRLF line ends", "[Default Applications]\r\ntext/html=ff.desktop\r\n",
        "[Default Applications]\r\ntext/html=ff.desktop\r\n"
        "x-scheme-handler/tribes=cm.desktop\r\n"},
+      {"byte-order mark", "\xEF\xBB\xBF[Default Applications]\na/b=c\n",
+       "\xEF\xBB\xBF[Default Applications]\na/b=c\nx-scheme-handler/tribes=cm.desktop\n"},
+      {"two groups, the later one naming another",
+       "[Default Applications]\nx-scheme-handler/tribes=a.desktop\n\n[Added Associations]\n"
+       "q/r=a;\n\n[Default Applications]\nx-scheme-handler/tribes=b.desktop\nd/e=f\n",
+       "[Default Applications]\nx-scheme-handler/tribes=cm.desktop\n\n[Added Associations]\n"
+       "q/r=a;\n\n[Default Applications]\nd/e=f\n"},
+      {"two groups without the type", "[Default Applications]\na/b=c\n[Default Applications]\n",
+       "[Default Applications]\na/b=c\n[Default "
+       "Applications]\nx-scheme-handler/tribes=cm.desktop\n"},
   };
   for (const Edit& c : cases) {
-    EXPECT_EQ(WithDefaultApplication(c.before, kType, kOurs), c.after) << c.name;
+    const std::string edited = WithDefaultApplication(c.before, kType, kOurs);
+    EXPECT_EQ(edited, c.after) << c.name;
+    EXPECT_EQ(DefaultApplicationOf(edited, kType), kOurs) << c.name;  // as the desktop reads it
   }
 }
 
@@ -64,24 +76,34 @@ TEST(MimeAppsListTest, RemovingTheDefaultTakesOnlyWhatNamesUs) {
        "[Default Applications]\nx-scheme-handler/tribes2=cm.desktop\n"},
       {"last line without end", "[Default Applications]\na/b=c\nx-scheme-handler/tribes=cm.desktop",
        "[Default Applications]\na/b=c\n"},
+      {"after a byte-order mark",
+       "\xEF\xBB\xBF[Default Applications]\nx-scheme-handler/tribes=cm.desktop\n",
+       "\xEF\xBB\xBF[Default Applications]\n"},
   };
   for (const Edit& c : cases) {
     EXPECT_EQ(WithoutDefaultApplication(c.before, kType, kOurs), c.after) << c.name;
   }
 }
 
-// What Install adds, Un-Install takes away again to the byte, whatever the file held.
+// What Install adds, Un-Install takes away again to the byte, whatever the file held: the earlier
+// default comes back in its place, and a group Install appended goes with it.
 TEST(MimeAppsListTest, RemovingWhatWasSetGivesBackTheFile) {
   const std::string files[] = {
       "[Default Applications]\n# keep\ntext/html=ff.desktop\n\n[Added Associations]\na/b=c;\n",
       "[Default Applications]\r\ntext/html=ff.desktop\r\n\r\n",
       "[Added Associations]\na/b=c;\n\n[Default Applications]\nx/y=z\n",
       "[Default Applications]\n",
+      "",
+      "# nothing else",
+      "[Added Associations]\r\na/b=c;\r\n",
+      "[Added Associations]\na/b=c;\n\n",
+      "[Default Applications]\na/b=c\nx-scheme-handler/tribes=o.desktop;p.desktop;\nd/e=f\n",
   };
   for (const std::string& file : files) {
-    EXPECT_EQ(WithoutDefaultApplication(WithDefaultApplication(file, kType, kOurs), kType, kOurs),
-              file)
-        << file;
+    const std::string earlier = DefaultApplicationOf(file, kType);
+    const std::string removed = WithoutDefaultApplication(
+        WithDefaultApplication(file, kType, kOurs), kType, kOurs, earlier);
+    EXPECT_EQ(WithoutAddedDefaultsGroup(removed, file.size()), file) << file;
   }
 }
 

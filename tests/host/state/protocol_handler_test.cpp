@@ -140,6 +140,7 @@ TEST_F(ProtocolHandlerTest, UnderWineTheLinuxDesktopFollowsTheClass) {
   desktop_.environment = {{"WINELOADER", "/usr/bin/wine"},
                           {"WINECONFIGDIR", "\\??\\Z:\\home\\me\\.wine"},
                           {"WINEHOMEDIR", "\\??\\Z:\\home\\me"}};
+  desktop_.files[mimeApps] = "[Added Associations]\n";  // the user's own list
   desktop_.unreadable.insert(mimeApps);
 
   const Outcome installed = handler_.InstallProtocol();

@@ -125,12 +125,52 @@ class LinuxDesktopTest(LauncherTest):
         self.assertEqual(os.listdir(self.applications), ["other.desktop"])
         self.assertEqual(read(os.path.join(self.applications, "other.desktop")), USERS_ENTRY)
 
+    def test_uninstall_gives_back_the_default_the_desktop_read_before(self):
+        # In a second group, where the desktop reads it; GLib lists only entries whose program
+        # is there.
+        write(os.path.join(self.applications, "mine.desktop"),
+              USERS_ENTRY.replace("Exec=other", "Exec=true"))
+        users = USERS_MIMEAPPS + "\n[Default Applications]\nx-scheme-handler/tribes=mine.desktop\n"
+        write(self.mimeapps, users)
+        self.assertEqual(desktops_default(), "mine.desktop")
+        self.install()
+        self.assertEqual(desktops_default(), DESKTOP_ID)
+
+        self.click_in_main_window(UNINSTALL_CENTRE)
+        wd.wait_for(lambda: read(self.mimeapps) == users, "mimeapps.list to be as the user had it")
+
+    def test_uninstall_leaves_the_handler_of_a_copy_in_another_prefix(self):
+        self.install()
+        launcher = self.start(program_win=PROGRAM_WIN)
+        window = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
+        # The copy in another prefix takes the handler over while this window is open (its
+        # start-up has put the handler in step already).
+        script = os.path.join(self.applications, "cindermoor-launcher.sh")
+        write(script, read(script).replace("\nWINEPREFIX='", "\nWINEPREFIX='/elsewhere"))
+        ours = {name: read(os.path.join(self.applications, name))
+                for name in os.listdir(self.applications)}
+        mimeapps = read(self.mimeapps)
+
+        left, top, _, _ = wd.Screenshot().client_rect(window)
+        wd.click(left + UNINSTALL_CENTRE[0], top + UNINSTALL_CENTRE[1])
+        message = wd.wait_window("Error!", launcher.pid, "the message after Un-Install")
+        wd.key("Return", message)
+        self.assertEqual({name: read(os.path.join(self.applications, name))
+                          for name in os.listdir(self.applications)}, ours)
+        self.assertEqual(read(self.mimeapps), mimeapps)
+
     def test_startup_writes_a_missing_entry_while_installed(self):
         self.install()
         os.remove(os.path.join(self.applications, DESKTOP_ID))
         self.start(program_win=PROGRAM_WIN)
         wd.wait_for(lambda: os.path.exists(os.path.join(self.applications, DESKTOP_ID)),
                     "start-up to write the entry again")
+
+
+def desktops_default():
+    """The default for tribes:// links as GLib (gio open, GTK programs) reads it."""
+    first = wd.run(["gio", "mime", "x-scheme-handler/tribes"]).stdout.splitlines()[0]
+    return first.rsplit(": ", 1)[-1] if first.startswith("Default application") else None
 
 
 def read(path):

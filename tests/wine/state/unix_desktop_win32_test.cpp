@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "win32/text.h"
 
@@ -29,6 +31,30 @@ class UnixDesktopWin32Test : public ::testing::Test {
     for (const char* folder : {"\\a b\\f\xC3\xBCr 'q'", "\\a b", ""}) {
       ::RemoveDirectoryW(Widen(windowsRoot_ + folder).c_str());
     }
+  }
+
+  // Runs a shell command in folder (made when missing) on the Linux side and waits until it is
+  // done; its output is the result. Wine starts Unix programs but hands back nothing to wait
+  // on, so the command leaves a mark when it has run.
+  std::string OnLinux(const std::string& folder, const std::string& command) {
+    const std::string out = root_ + "/.out";
+    const std::string mark = root_ + "/.done";
+    std::wstring line = Widen("/bin/sh -c \"mkdir -p '" + folder + "' && cd '" + folder +
+                              "' && { " + command + "; } >'" + out + "' 2>&1; : >'" + mark + "'\"");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                          nullptr, nullptr, &startup, &started)) {
+      return "not started";
+    }
+    for (int i = 0; i < 200 && desktop_.ReadUnixFile(mark).state != State::Read; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    (void)desktop_.RemoveUnixFile(mark);
+    const std::string output = desktop_.ReadUnixFile(out).text;
+    (void)desktop_.RemoveUnixFile(out);
+    return output;
   }
 
   UnixDesktopWin32 desktop_;
@@ -81,6 +107,47 @@ TEST_F(UnixDesktopWin32Test, RemovingTwiceSucceedsTwice) {
   EXPECT_TRUE(desktop_.RemoveUnixFile(list_).Succeeded());
   EXPECT_EQ(desktop_.ReadUnixFile(list_).state, State::Absent);
   EXPECT_TRUE(desktop_.RemoveUnixFile(list_).Succeeded());
+}
+
+// The user's file as they keep it, written on real files: through a symlink, kept private,
+// read-only, or on a disk that is full. After the write the file is the same kind of file with
+// the same permissions, and nothing of ours is left beside it.
+TEST_F(UnixDesktopWin32Test, WriteKeepsTheFileAsTheUserKeepsIt) {
+  const struct {
+    const char* name;
+    const char* prepare;
+    const char* left;  // the file's text after the write
+  } cases[] = {
+      {"a link into the user's dotfiles",
+       "mkdir dots && printf old >dots/list && chmod 644 dots/list && ln -s dots/list list", "new"},
+      {"private to its owner", "printf old >list && chmod 600 list", "old"},
+      {"read-only", "printf old >list && chmod 444 list", "old"},
+      // Last: a small disk of its own needs the right to mount one.
+      {"a full disk",
+       "mount -t tmpfs -o size=8k tmpfs . && cd ../kept && printf old >list && cat /dev/zero "
+       ">filler",
+       "old"},
+  };
+  const std::string folder = root_ + "/kept";
+  const std::string list = folder + "/list";
+  const std::string kind = "stat -c %F list; stat -L -c %a list; ls -A";
+  for (const auto& c : cases) {
+    OnLinux(root_, "umount kept 2>/dev/null; rm -rf kept && mkdir kept");
+    const std::string prepared = OnLinux(folder, c.prepare);
+    if (prepared.find("mount") != std::string::npos) GTEST_SKIP() << prepared;
+    const std::string before = OnLinux(folder, kind);
+
+    const Outcome written = desktop_.WriteUnixFile(list, "new");
+
+    EXPECT_EQ(written.Succeeded(), std::string(c.left) == "new") << c.name;
+    if (!written.Succeeded()) {
+      EXPECT_NE(written.Reason().find(list), std::string::npos)
+          << c.name << ": " << written.Reason();
+    }
+    EXPECT_EQ(desktop_.ReadUnixFile(list).text, c.left) << c.name;
+    EXPECT_EQ(OnLinux(folder, kind), before) << c.name;
+  }
+  OnLinux(root_, "umount kept; rm -rf kept");
 }
 
 }  // namespace

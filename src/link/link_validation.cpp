@@ -1,7 +1,9 @@
 // The command lines are built by plain concatenation and split by the programs that
 // receive them, so a link is served only when the parts copied from it cannot add
 // arguments of their own: no blanks, quotes or control characters, nothing that starts
-// like a switch. The rest of the link is never copied anywhere and passes as it is.
+// like a switch. Beyond that, a link must be a tribes:// link with no quote left in it: a
+// quote means the shell or Wine re-escaped it on the way, and its parts are not where they
+// seem. The rest of the link is never copied anywhere and passes as it is.
 #include "link/link_validation.h"
 
 #include <algorithm>
@@ -10,6 +12,8 @@
 
 namespace cindermoor {
 namespace {
+
+constexpr std::string_view kScheme = "tribes://";
 
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -26,6 +30,12 @@ bool IsAddressCharacter(char c) {
 // Printable ASCII without the blank; the quote would regroup arguments and "+" starts
 // a game command.
 bool IsOptionCharacter(char c) { return c >= 33 && c <= 126 && c != '"' && c != '+'; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 Outcome CheckAddress(std::string_view address) {
   if (!std::all_of(address.begin(), address.end(), IsAddressCharacter)) {
@@ -58,6 +68,12 @@ Outcome ValidateLink(std::string_view link) {
   if (CharacterCount(link) > kMaxLinkCharacters) {
     return Outcome::Failure("The link is longer than " + std::to_string(kMaxLinkCharacters) +
                             " characters.");
+  }
+  if (!SameIgnoringCase(link.substr(0, kScheme.size()), kScheme)) {
+    return Outcome::Failure("The link does not begin with \"tribes://\".");
+  }
+  if (link.find('"') != std::string_view::npos) {
+    return Outcome::Failure("The link holds a quote (\"), which no game link has.");
   }
   const std::size_t slash = SlashPositionOf(link);
   if (slash == 0) return Outcome::Failure("The link has no \"/\" after the server address.");

@@ -17,14 +17,22 @@ struct RefusedLink {
 TEST(LinkValidationTest, RefusesHostileLinks) {
   const RefusedLink cases[] = {
       {"tribes://h:1", "no \"/\""},
-      {"", "no \"/\""},
+      // Only tribes:// links, spelled in any letter case; a quote anywhere means the link was
+      // re-escaped on its way (Wine hands one on as "tribes://h:1/x\"y z") and is not served.
+      {"", "does not begin with \"tribes://\""},
+      {"http://h:1/", "does not begin with \"tribes://\""},
+      {"tribes:/h:1/", "does not begin with \"tribes://\""},
+      {"\x01\x02\x03\x04\x05\x06\x07\x08\x09h:1/", "does not begin with \"tribes://\""},
+      {"\"tribes://h:1/x\\\"y z\"", "does not begin with \"tribes://\""},
+      {"tribes://h:1/x\"y", "holds a quote"},
+      {"tribes://h:1/ \"anything\" after the slash", "holds a quote"},
       {"tribes://h:1/p=x +exec evil.cs", "after \"p=\" may hold only"},
       {"tribes://h:1/p=+quit", "after \"p=\" may hold only"},
       {"tribes://h:1/pr=+quit", "after \"pr=\" may hold only"},
       {"tribes://h:1/p=-x", "after \"p=\" must not start"},
       {"tribes://h:1/p=/x", "after \"p=\" must not start"},
       {"tribes://h:1/pr=-x", "after \"pr=\" must not start"},
-      {"tribes://h:1/P=a\"b", "after \"p=\" may hold only"},
+      {"tribes://h:1/P=a\"b", "holds a quote"},
       {"tribes://h:1/p=a\tb", "after \"p=\" may hold only"},
       {"tribes://h:1/p=a\nb", "after \"p=\" may hold only"},
       {std::string("tribes://h:1/p=a\0b", 18), "after \"p=\" may hold only"},
@@ -34,7 +42,7 @@ TEST(LinkValidationTest, RefusesHostileLinks) {
       {"tribes://h:1/p=x pr=y", "after \"p=\" may hold only"},
       {"tribes://-h:1/", "must not start with \"-\""},
       {"tribes://h :1/", "server address may hold only"},
-      {"tribes://h\"x:1/", "server address may hold only"},
+      {"tribes://h\"x:1/", "holds a quote"},
       {"tribes://h+x:1/", "server address may hold only"},
       {"tribes://h\\x:1/", "server address may hold only"},
       {"tribes://h\xc3\xa9:1/", "server address may hold only"},
@@ -56,10 +64,10 @@ TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
   const std::string acceptedToo[] = {
       "tribes://h:1/p=" + std::string(2033, 'a'),    // exactly 2048 characters
       std::string("tribes://h:1/\x01\x02\x7f p=a"),  // controls outside any option value
-      "tribes://h:1/ \"anything\" after the slash without tags",
+      "tribes://h:1/ anything after the slash without tags",
+      "Tribes://h:1/",
       "tribes://h-1.example:28001/p=~!@#$%^&*()_=[]{};'<>?,.\\|`",
       "tribes://:28001/",
-      "\x01\x02\x03\x04\x05\x06\x07\x08\x09h:1/",  // the scheme is never looked at
   };
   for (const auto& link : acceptedToo) {
     EXPECT_TRUE(ValidateLink(link).Succeeded()) << link.substr(0, 60);

@@ -162,13 +162,21 @@ TEST_F(StartupTest, InstallStates) {
   }
 }
 
-TEST_F(StartupTest, EveryStartRewritesTheHandlerCommand) {
-  InstallGame();
-  Start();
-  EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", ""),
-            "C:\\Games\\Cindermoor\\launcher.exe %1");
-  EXPECT_FALSE(
-      w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon"));
+TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
+  for (const bool installed : {true, false}) {
+    SCOPED_TRACE(installed ? "installed elsewhere" : "never installed");
+    Desk fresh;
+    fresh.InstallGame();
+    if (installed) {
+      ASSERT_TRUE(fresh.w.registry.SetRegString(RegRoot::LocalMachine, kCommandKey, "",
+                                                "D:\\Old\\launcher.exe %1"));
+    }
+    fresh.Start();
+    EXPECT_EQ(fresh.w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", "<none>"),
+              installed ? "C:\\Games\\Cindermoor\\launcher.exe %1" : "<none>");
+    EXPECT_EQ(fresh.w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"),
+              installed);
+  }
 }
 
 TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {

@@ -9,6 +9,7 @@
 
 #include "host/link/crt_argv_split.h"
 #include "link/game_link.h"
+#include "link/link_parse.h"
 #include "link/link_validation.h"
 
 namespace {
@@ -56,6 +57,22 @@ void CheckVoice(std::string_view link) {
           own);
 }
 
+// The parsed value gives the same verdict, for the same reason, and the same command lines,
+// byte for byte, as the positional code it replaces.
+void CheckParseMatchesPositions(std::string_view link) {
+  const cindermoor::LinkParse parsed = cindermoor::ParseGameLink(link);
+  const cindermoor::Outcome validated = cindermoor::ValidateLink(link);
+  Require(parsed.link.has_value() == validated.Succeeded());
+  Require(parsed.refusal == validated.Reason());
+  if (!parsed.link) return;
+  Require(cindermoor::BuildGameArgs(*parsed.link) == cindermoor::BuildGameArgs(link));
+  for (const auto mode : {cindermoor::VoiceMode::Community, cindermoor::VoiceMode::OwnServer,
+                          cindermoor::VoiceMode::None}) {
+    Require(cindermoor::BuildVoiceArgs(mode, "s:1", "c", "p", *parsed.link) ==
+            cindermoor::BuildVoiceArgs(mode, "s:1", "c", "p", link));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Building must never fail, even for links that are refused.
   const std::string gameArgs = cindermoor::BuildGameArgs(link);
   cindermoor::ParseVoiceMode(link);
+  CheckParseMatchesPositions(link);
   if (!cindermoor::ValidateLink(link).Succeeded()) return 0;
   Require(SplitLikeCrt(cindermoor::GameCommand(gameArgs)) == IntendedGameArgv(link));
   CheckVoice(link);

@@ -4,8 +4,8 @@
 
 #include "common/setting_number.h"
 #include "external/outside_programs.h"
+#include "link/command_lines.h"
 #include "link/game_link.h"
-#include "link/link_validation.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 
@@ -31,14 +31,17 @@ std::optional<int> LaunchBoxValue(const std::string& stored) {
 
 class Startup {
  public:
-  Startup(StartupServices services, const std::string& link) : s_(services), link_(link) {}
+  Startup(StartupServices services, const std::string& linkText)
+      : s_(services), linkText_(linkText) {}
 
   StartupOutcome Run() {
-    if (!link_.empty()) {
-      if (const Outcome valid = ValidateLink(link_); !valid.Succeeded()) {
-        s_.dialogs.ShowMessage(valid.Reason() + "\r\rLink: " + link_, kProgramTitle);
+    if (!linkText_.empty()) {
+      LinkParse parsed = ParseGameLink(linkText_);
+      if (!parsed.link) {
+        s_.dialogs.ShowMessage(parsed.refusal + "\r\rLink: " + linkText_, kProgramTitle);
         return StartupOutcome::End;
       }
+      link_ = std::move(parsed.link);
     }
     const bool voiceClientInstalled = CheckVoiceClient();
     FindGameFolder();
@@ -47,7 +50,7 @@ class Startup {
     SelectVoiceMode();
     ShowInstallState();
     RefreshLinkHandler();
-    if (!link_.empty()) return ServeLink();
+    if (link_) return ServeLink(*link_);
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
 
@@ -108,23 +111,24 @@ class Startup {
   }
 
   // Nothing is started, and no voice channel joined, for a game that cannot start.
-  StartupOutcome ServeLink() {
+  StartupOutcome ServeLink(const GameLink& link) {
     if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
-      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + link_, kProgramTitle);
+      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
       return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
     }
     s_.windows.ShowQuitWindow();
     const VoiceFields fields = s_.windows.ReadVoiceFields();
     const std::string voiceArgs =
-        BuildVoiceArgs(voiceMode_, fields.server, fields.channel, fields.password, link_);
+        BuildVoiceArgs(voiceMode_, fields.server, fields.channel, fields.password, link);
     if (s_.windows.LaunchBox() == 1) s_.programs.StartVoiceClient(voiceArgs);
-    s_.programs.StartGame(BuildGameArgs(link_));
+    s_.programs.StartGame(BuildGameArgs(link));
     s_.windows.HideMainWindow();
     return StartupOutcome::ServingLink;
   }
 
   StartupServices s_;
-  const std::string& link_;
+  const std::string& linkText_;
+  std::optional<GameLink> link_;
   bool locatorShown_ = false;
   VoiceMode voiceMode_ = VoiceMode::Community;
 };

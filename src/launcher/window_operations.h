@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "link/game_link.h"
+#include "link/command_lines.h"
 
 namespace cindermoor {
 

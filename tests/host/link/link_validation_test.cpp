@@ -1,10 +1,9 @@
-#include "link/link_validation.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "host/link/accepted_links.h"
+#include "link/game_link.h"
 
 namespace cindermoor {
 namespace {
@@ -51,15 +50,15 @@ TEST(LinkValidationTest, RefusesHostileLinks) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.link.substr(0, 60));
-    const Outcome valid = ValidateLink(c.link);
-    ASSERT_FALSE(valid.Succeeded());
-    EXPECT_NE(valid.Reason().find(c.reasonPart), std::string::npos) << valid.Reason();
+    const LinkParse parsed = ParseGameLink(c.link);
+    ASSERT_FALSE(parsed.link);
+    EXPECT_NE(parsed.refusal.find(c.reasonPart), std::string::npos) << parsed.refusal;
   }
 }
 
 TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
   for (const auto& accepted : testing::AcceptedLinks()) {
-    EXPECT_TRUE(ValidateLink(accepted.link).Succeeded()) << accepted.link;
+    EXPECT_TRUE(ParseGameLink(accepted.link).link) << accepted.link;
   }
   const std::string acceptedToo[] = {
       "tribes://h:1/p=" + std::string(2033, 'a'),    // exactly 2048 characters
@@ -70,7 +69,7 @@ TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
       "tribes://:28001/",
   };
   for (const auto& link : acceptedToo) {
-    EXPECT_TRUE(ValidateLink(link).Succeeded()) << link.substr(0, 60);
+    EXPECT_TRUE(ParseGameLink(link).link) << link.substr(0, 60);
   }
 }
 
@@ -78,8 +77,8 @@ TEST(LinkValidationTest, CountsCharactersNotBytes) {
   // 2 two-byte characters in a link of 2048 characters: 2050 bytes, still accepted.
   const std::string link = "tribes://h:1/\xc3\xa9\xc3\xa9" + std::string(2033, 'a');
   EXPECT_EQ(link.size(), 2050u);
-  EXPECT_TRUE(ValidateLink(link).Succeeded());
-  EXPECT_FALSE(ValidateLink(link + "a").Succeeded());
+  EXPECT_TRUE(ParseGameLink(link).link);
+  EXPECT_FALSE(ParseGameLink(link + "a").link);
 }
 
 }  // namespace

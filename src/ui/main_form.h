@@ -46,6 +46,12 @@ class MainForm {
  public:
   MainForm(MainFormServices services, MainFormView& view);
 
+  // Stored values shown as they are: no handler is raised, so nothing is written back.
+  void ShowStoredText(EntryBox box, const std::string& text);
+  void ShowStoredLaunchBox(int value);
+  // Selects the own-server option (else the community one) and enables the boxes with it.
+  void ShowStoredVoiceMode(bool ownServer);
+
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);
   void SetLaunchBox(int value);

@@ -110,7 +110,7 @@ TEST_F(StartupTest, StoredLaunchValues) {
     const char* stored;
     int box;
     const char* afterwards;
-  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1"},
+  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1.0"},
                {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
@@ -245,6 +245,40 @@ TEST_F(StartupTest, OwnServerAndOtherModesBuildTheirVoiceArguments) {
     fresh.Start(kLink);
     ASSERT_EQ(fresh.w.starter.starts.size(), 2u);
     EXPECT_EQ(fresh.w.starter.starts[0].commandLine, c.command);
+  }
+}
+
+// A start writes only what the user changes: with a store that refuses every write, as a
+// locked-down profile's does, the main window opens and a link is served from what is stored.
+TEST_F(StartupTest, AStartWritesNoSettingAndServesALinkFromAReadOnlyStore) {
+  const struct {
+    std::string link;
+    StartupOutcome outcome;
+    std::vector<std::string> commands;
+  } cases[] = {
+      {"", StartupOutcome::MainWindow, {}},
+      {kLink,
+       StartupOutcome::ServingLink,
+       {"roger.exe /join1 rw.example/clan pw", "tribes.exe +connect 10.0.0.1:28001"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    Desk fresh;
+    fresh.InstallVoiceClient();
+    fresh.InstallGame();
+    for (const auto& [key, value] : {std::pair{setting::kServer, "rw.example"},
+                                     {setting::kChannel, "clan"},
+                                     {setting::kPassword, "pw"},
+                                     {setting::kRogerWilcoLaunch, "1"},
+                                     {setting::kUseTWRW, "0"},
+                                     {setting::kInstalled, "1"}}) {
+      fresh.w.settings.Write(key, value);
+    }
+    fresh.w.store.refusesWrites = true;
+    EXPECT_EQ(fresh.Start(c.link), c.outcome);
+    EXPECT_EQ(fresh.StartedCommands(), c.commands);
+    EXPECT_TRUE(fresh.w.form.OwnServerSelected());
+    EXPECT_EQ(fresh.w.form.Text(EntryBox::Channel), "clan");
   }
 }
 

@@ -1,5 +1,6 @@
 // The main window's behaviour: its controls' values and the handlers they raise. A value
-// changed from code raises the same handler as the user's change, so both roads store alike.
+// changed from code raises the same handler as the user's change, so both roads store alike;
+// only the ShowStored… methods, which show what is stored already, raise none.
 #pragma once
 
 #include <array>

@@ -83,8 +83,8 @@ class Startup {
     if (stored_.installed == "1") s_.windows.ShowInstallState(true);
   }
 
-  // Every start points the handler at this copy of the program. When Windows refuses, the
-  // user is told and the start goes on: the program itself works, links may not reach it.
+  // Every start points an installed handler at this copy of the program. When Windows
+  // refuses, the user is told and the start goes on: the program works, links may not reach it.
   void RefreshLinkHandler() {
     const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);

@@ -1,6 +1,6 @@
 #include "external/outside_programs.h"
 
-#include "link/game_link.h"
+#include "link/command_lines.h"
 #include "state/folder_path.h"
 
 namespace cindermoor {

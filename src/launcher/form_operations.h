@@ -15,12 +15,10 @@ class FormOperations : public WindowOperations {
 
   void ShowGameFolder(const std::string& folder) override { main_.ShowGameFolder(folder); }
   void FillVoiceFields(const VoiceFields& fields) override;
-  void SetLaunchBox(int value) override { main_.SetLaunchBox(value); }
+  void SetLaunchBox(int value) override { main_.ShowStoredLaunchBox(value); }
   void SelectVoiceMode(VoiceMode mode) override;
   void ShowInstallState(bool installed) override;
   void Compact() override { main_.Compact(); }
-  int LaunchBox() const override { return main_.LaunchBox(); }
-  VoiceFields ReadVoiceFields() const override;
   void HideMainWindow() override { main_.Hide(); }
   void ShowLocatorWindow() override { showLocator_(); }
   void ShowQuitWindow() override { showQuit_(); }

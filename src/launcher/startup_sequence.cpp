@@ -1,11 +1,9 @@
 #include "launcher/startup_sequence.h"
 
-#include <cmath>
-
-#include "common/setting_number.h"
 #include "external/outside_programs.h"
+#include "launcher/startup_settings.h"
+#include "link/command_lines.h"
 #include "link/game_link.h"
-#include "link/link_validation.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 
@@ -20,34 +18,29 @@ std::string FoundFolderQuestion(const std::string& folder) {
          "\r\rIs this the correct path?";
 }
 
-// The launch box takes 0 or 1; anything else stored reads as a first run would.
-std::optional<int> LaunchBoxValue(const std::string& stored) {
-  const auto number = NumberOf(stored);
-  if (!number) return std::nullopt;
-  const double whole = std::nearbyint(*number);
-  if (whole != 0 && whole != 1) return std::nullopt;
-  return static_cast<int>(whole);
-}
-
 class Startup {
  public:
-  Startup(StartupServices services, const std::string& link) : s_(services), link_(link) {}
+  Startup(StartupServices services, const std::string& linkText)
+      : s_(services), linkText_(linkText) {}
 
   StartupOutcome Run() {
-    if (!link_.empty()) {
-      if (const Outcome valid = ValidateLink(link_); !valid.Succeeded()) {
-        s_.dialogs.ShowMessage(valid.Reason() + "\r\rLink: " + link_, kProgramTitle);
+    if (!linkText_.empty()) {
+      LinkParse parsed = ParseGameLink(linkText_);
+      if (!parsed.link) {
+        s_.dialogs.ShowMessage(parsed.refusal + "\r\rLink: " + linkText_, kProgramTitle);
         return StartupOutcome::End;
       }
+      link_ = std::move(parsed.link);
     }
+    stored_ = ReadStartupSettings(s_.settings);
     const bool voiceClientInstalled = CheckVoiceClient();
     FindGameFolder();
-    FillVoiceFields();
+    s_.windows.FillVoiceFields(stored_.ownVoiceServer);
     if (voiceClientInstalled) SetLaunchBox();
-    SelectVoiceMode();
+    if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
     RefreshLinkHandler();
-    if (!link_.empty()) return ServeLink();
+    if (link_) return ServeLink(*link_);
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
 
@@ -60,10 +53,10 @@ class Startup {
     return false;
   }
 
+  // Accepting the folder found is the user's own choice, stored as the locator stores one.
   void FindGameFolder() {
-    const std::string stored = s_.settings.Read(setting::kTribesPath);
-    if (!stored.empty()) {
-      s_.windows.ShowGameFolder(stored);
+    if (!stored_.gameFolder.empty()) {
+      s_.windows.ShowGameFolder(stored_.gameFolder);
       return;
     }
     const std::string found = s_.programs.DetectedGameFolder();
@@ -77,56 +70,48 @@ class Startup {
     locatorShown_ = true;
   }
 
-  void FillVoiceFields() {
-    s_.windows.FillVoiceFields({s_.settings.Read(setting::kServer),
-                                s_.settings.Read(setting::kChannel),
-                                s_.settings.Read(setting::kPassword)});
-  }
-
-  // A first run stores "1" through the box's own handler.
+  // A first run, or a value that is neither 0 nor 1, ticks the box and stores "1": the quit
+  // window reads the setting to know whether to shut down the voice client it started.
   void SetLaunchBox() {
-    const auto value = LaunchBoxValue(s_.settings.Read(setting::kRogerWilcoLaunch));
-    s_.windows.SetLaunchBox(value.value_or(1));
-  }
-
-  void SelectVoiceMode() {
-    voiceMode_ = ParseVoiceMode(s_.settings.Read(setting::kUseTWRW));
-    if (voiceMode_ != VoiceMode::None) s_.windows.SelectVoiceMode(voiceMode_);
+    launchBox_ = stored_.launchBox.value_or(1);
+    if (!stored_.launchBox) s_.settings.Write(setting::kRogerWilcoLaunch, "1");
+    s_.windows.SetLaunchBox(launchBox_);
   }
 
   void ShowInstallState() {
-    const std::string installed = s_.settings.Read(setting::kInstalled);
-    if (installed.empty()) s_.windows.ShowInstallState(false);
-    if (installed == "1") s_.windows.ShowInstallState(true);
+    if (stored_.installed.empty()) s_.windows.ShowInstallState(false);
+    if (stored_.installed == "1") s_.windows.ShowInstallState(true);
   }
 
-  // Every start points the handler at this copy of the program. When Windows refuses, the
-  // user is told and the start goes on: the program itself works, links may not reach it.
+  // Every start points an installed handler at this copy of the program. When Windows
+  // refuses, the user is told and the start goes on: the program works, links may not reach it.
   void RefreshLinkHandler() {
     const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
   }
 
   // Nothing is started, and no voice channel joined, for a game that cannot start.
-  StartupOutcome ServeLink() {
+  StartupOutcome ServeLink(const GameLink& link) {
     if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
-      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + link_, kProgramTitle);
+      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
       return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
     }
     s_.windows.ShowQuitWindow();
-    const VoiceFields fields = s_.windows.ReadVoiceFields();
+    const VoiceFields& own = stored_.ownVoiceServer;
     const std::string voiceArgs =
-        BuildVoiceArgs(voiceMode_, fields.server, fields.channel, fields.password, link_);
-    if (s_.windows.LaunchBox() == 1) s_.programs.StartVoiceClient(voiceArgs);
-    s_.programs.StartGame(BuildGameArgs(link_));
+        BuildVoiceArgs(stored_.voiceMode, own.server, own.channel, own.password, link);
+    if (launchBox_ == 1) s_.programs.StartVoiceClient(voiceArgs);
+    s_.programs.StartGame(BuildGameArgs(link));
     s_.windows.HideMainWindow();
     return StartupOutcome::ServingLink;
   }
 
   StartupServices s_;
-  const std::string& link_;
+  const std::string& linkText_;
+  std::optional<GameLink> link_;
+  StartupSettings stored_;
   bool locatorShown_ = false;
-  VoiceMode voiceMode_ = VoiceMode::Community;
+  int launchBox_ = 0;
 };
 
 }  // namespace

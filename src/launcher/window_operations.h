@@ -1,10 +1,10 @@
-// What the start-up sequence asks of the three windows. The windows implement it; the
-// settings writes happen in their handlers, raised by these changes as by a user's.
+// What the start-up sequence asks of the three windows. The main window's values come from
+// the stored settings and are shown without raising the handlers that store a user's change.
 #pragma once
 
 #include <string>
 
-#include "link/game_link.h"
+#include "link/command_lines.h"
 
 namespace cindermoor {
 
@@ -26,8 +26,6 @@ class WindowOperations {
   virtual void SelectVoiceMode(VoiceMode mode) = 0;
   virtual void ShowInstallState(bool installed) = 0;
   virtual void Compact() = 0;
-  virtual int LaunchBox() const = 0;
-  virtual VoiceFields ReadVoiceFields() const = 0;
   virtual void HideMainWindow() = 0;
 
   // The other two windows.

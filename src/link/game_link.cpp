@@ -1,117 +1,109 @@
-// Pure string work on a game link: no quoting is added anywhere, so what reaches the
-// command lines must be made safe by ValidateLink before any of this runs.
+// The command lines are built by plain concatenation and split by the programs that
+// receive them, so a link is served only when the parts copied from it cannot add
+// arguments of their own: no blanks, quotes or control characters, nothing that starts
+// like a switch. Beyond that, a link must be a tribes:// link with no quote left in it: a
+// quote means the shell or Wine re-escaped it on the way, and its parts are not where they
+// seem. The rest of the link is never copied anywhere and passes as it is.
 #include "link/game_link.h"
 
 #include <algorithm>
-#include <iterator>
-
-#include "common/config.h"
-#include "common/setting_number.h"
+#include <cstddef>
 
 namespace cindermoor {
 namespace {
 
-constexpr std::string_view kJoinToken = " /join1 ";
-constexpr std::string_view kConnectToken = " +connect ";
-constexpr std::string_view kPasswordToken = " +password ";
-constexpr std::string_view kRecordToken = " +record";
+constexpr std::string_view kScheme = "tribes://";
 constexpr std::string_view kPasswordTag = "p=";
 constexpr std::string_view kRecordTag = "pr=";
+constexpr std::size_t kMaxCharacters = 2048;
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// 1-based position of `needle` at or after `from`, ignoring ASCII letter case; 0 when absent.
-std::size_t FindIgnoringCase(std::string_view text, std::string_view needle, std::size_t from) {
-  const std::size_t start = std::max<std::size_t>(from, 1) - 1;
-  if (start > text.size()) return 0;
+bool SameLetters(char a, char b) { return AsciiLower(a) == AsciiLower(b); }
+
+std::size_t FindIgnoringCase(std::string_view text, std::string_view needle) {
   const auto found =
-      std::search(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), needle.begin(),
-                  needle.end(), [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
-  if (found == text.end()) return 0;
-  return static_cast<std::size_t>(found - text.begin()) + 1;
-}
-}  // namespace
-
-VoiceMode ParseVoiceMode(std::string_view useTwrw) {
-  // A setting that is not a number is read as if it were absent, which means community.
-  const auto number = NumberOf(useTwrw);
-  if (!number || *number == 1) return VoiceMode::Community;
-  if (*number == 0) return VoiceMode::OwnServer;
-  return VoiceMode::None;
+      std::search(text.begin(), text.end(), needle.begin(), needle.end(), SameLetters);
+  return found == text.end() ? std::string_view::npos
+                             : static_cast<std::size_t>(found - text.begin());
 }
 
-std::size_t SlashPositionOf(std::string_view link) {
-  return FindIgnoringCase(link, "/", kAddressStart);
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return !IsUtf8Continuation(c); }));
 }
 
-std::string ServerAddressOf(std::string_view link) {
-  // Without a slash the address has no end; an empty one keeps every caller harmless.
-  const std::size_t slash = SlashPositionOf(link);
-  if (slash == 0) return {};
-  return std::string(link.substr(kAddressStart - 1, slash - kAddressStart));
+bool IsAddressCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == ':';
 }
 
-std::string ChannelDigitsOf(std::string_view address) {
-  std::string digits;
-  std::copy_if(address.begin(), address.end(), std::back_inserter(digits),
-               [](char c) { return c != '.' && c != ':'; });
-  return digits;
+// Printable ASCII without the blank; "+" starts a game command.
+bool IsOptionCharacter(char c) { return c >= 33 && c <= 126 && c != '+'; }
+
+// The value after `tag` in the options part, running to the end of the link.
+std::optional<std::string> OptionAfter(std::string_view options, std::string_view tag) {
+  const std::size_t found = FindIgnoringCase(options, tag);
+  if (found == std::string_view::npos) return std::nullopt;
+  return std::string(options.substr(found + tag.size()));
 }
 
-std::optional<std::string> OptionValue(std::string_view link, std::string_view tag,
-                                       std::size_t from) {
-  const std::size_t position = FindIgnoringCase(link, tag, from);
-  if (position == 0) return std::nullopt;
-  return std::string(link.substr(position - 1 + tag.size()));
-}
-
-std::string BuildVoiceArgs(VoiceMode mode, std::string_view server, std::string_view channel,
-                           std::string_view password, std::string_view link) {
-  std::string args(kJoinToken);
-  switch (mode) {
-    case VoiceMode::Community:
-      args += config::kCommunityVoiceHost;
-      args += '/';
-      args += ChannelDigitsOf(ServerAddressOf(link));
-      args += ' ';
-      args += config::kCommunityChannelPassword;
-      return args;
-    case VoiceMode::OwnServer:
-      args += server;
-      args += '/';
-      args += channel;
-      args += ' ';
-      args += password;
-      return args;
-    case VoiceMode::None:
-      break;
+// "" when the address may be served, otherwise why not.
+std::string AddressProblem(std::string_view address) {
+  if (!std::all_of(address.begin(), address.end(), IsAddressCharacter)) {
+    return "The server address may hold only letters, digits, \".\", \"-\" and \":\".";
+  }
+  if (!address.empty() && address.front() == '-') {
+    return "The server address must not start with \"-\".";
   }
   return {};
 }
 
-std::string BuildGameArgs(std::string_view link) {
-  std::string args(kConnectToken);
-  args += ServerAddressOf(link);
-  // Options live after the slash only; a link without one carries none.
-  const std::size_t slash = SlashPositionOf(link);
-  if (slash == 0) return args;
-  // Each value runs to the end of the link, so with both tags the first value holds the second.
-  if (const auto password = OptionValue(link, kPasswordTag, slash)) {
-    args += kPasswordToken;
-    args += *password;
+std::string OptionProblem(const std::optional<std::string>& value, std::string_view tag) {
+  if (!value) return {};
+  const std::string name = "The password after \"" + std::string(tag) + "\"";
+  if (!std::all_of(value->begin(), value->end(), IsOptionCharacter)) {
+    return name + " may hold only visible characters other than quotes and \"+\".";
   }
-  if (const auto recorded = OptionValue(link, kRecordTag, slash)) {
-    args += kPasswordToken;
-    args += *recorded;
-    args += kRecordToken;
+  if (!value->empty() && (value->front() == '-' || value->front() == '/')) {
+    return name + " must not start with \"-\" or \"/\".";
   }
-  return args;
+  return {};
 }
 
-std::string VoiceCommand(std::string_view voiceArgs) {
-  return "roger.exe" + std::string(voiceArgs);
-}
+LinkParse Refused(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
-std::string GameCommand(std::string_view gameArgs) { return "tribes.exe" + std::string(gameArgs); }
+}  // namespace
+
+LinkParse ParseGameLink(std::string_view text) {
+  if (CharacterCount(text) > kMaxCharacters) {
+    return Refused("The link is longer than " + std::to_string(kMaxCharacters) + " characters.");
+  }
+  const std::string_view scheme = text.substr(0, kScheme.size());
+  if (!std::equal(scheme.begin(), scheme.end(), kScheme.begin(), kScheme.end(), SameLetters)) {
+    return Refused("The link does not begin with \"tribes://\".");
+  }
+  if (text.find('"') != std::string_view::npos) {
+    return Refused("The link holds a quote (\"), which no game link has.");
+  }
+  const std::string_view afterScheme = text.substr(kScheme.size());
+  const std::size_t slash = afterScheme.find('/');
+  if (slash == std::string_view::npos) {
+    return Refused("The link has no \"/\" after the server address.");
+  }
+  // Options are looked for after the slash only, so neither the scheme nor the address is
+  // ever read as one.
+  const std::string_view options = afterScheme.substr(slash);
+  GameLink link{std::string(afterScheme.substr(0, slash)), OptionAfter(options, kPasswordTag),
+                OptionAfter(options, kRecordTag)};
+  for (std::string problem :
+       {AddressProblem(link.serverAddress), OptionProblem(link.password, kPasswordTag),
+        OptionProblem(link.recordPassword, kRecordTag)}) {
+    if (!problem.empty()) return Refused(std::move(problem));
+  }
+  return {std::move(link), {}};
+}
 
 }  // namespace cindermoor

@@ -95,10 +95,20 @@ bool ProtocolHandler::RemoveClass(const ClassStore& store) {
   return registry_.DeleteRegTree(store.root, store.classKey);
 }
 
+// Only a class that is there is re-pointed: after Un-Install, a start must not bring back a
+// half class (a command without "URL Protocol" or icon) that the user removed. A machine-wide
+// class refused to this user is re-pointed in the user's own store, as Install would.
 Outcome ProtocolHandler::RefreshHandlerCommand() {
-  Outcome windows = WriteToEitherStore([&](const ClassStore& store) {
+  const auto repoint = [&](const ClassStore& store) {
     return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey) && WriteCommand(store);
-  });
+  };
+  const ClassStore user{RegRoot::CurrentUser, kUserClass};
+  Outcome windows = Outcome::Success();
+  if (HasClass({RegRoot::LocalMachine, kMachineClass})) {
+    windows = WriteToEitherStore(repoint);
+  } else if (HasClass(user) && !repoint(user)) {
+    windows = Outcome::Failure(kUserClassNotUpdated);
+  }
   return BothSides(std::move(windows), desktop_.Refresh());
 }
 

@@ -27,6 +27,7 @@ class ProtocolHandler {
   Outcome InstallProtocol();
   // Fails, keeping the Installed setting, when a class is left that Windows would not remove.
   Outcome UninstallProtocol();
+  // Points the command of each class that is there at this program; writes no class itself.
   Outcome RefreshHandlerCommand();
   Outcome ReregisterProtocol();
   // Whether the Installed setting says a handler is in place: what the main window's buttons show.

@@ -24,11 +24,27 @@ std::string ProductPage(const std::string& path) {
 MainForm::MainForm(MainFormServices services, MainFormView& view)
     : services_(std::move(services)), view_(view) {}
 
-void MainForm::SetText(EntryBox box, const std::string& text) {
-  std::string& stored = texts_[IndexOf(box)];
-  if (stored == text) return;
-  stored = text;
+void MainForm::ShowStoredText(EntryBox box, const std::string& text) {
+  texts_[IndexOf(box)] = text;
   view_.SetText(ControlOf(box), text);
+}
+
+void MainForm::ShowStoredLaunchBox(int value) {
+  launchBox_ = value;
+  view_.SetChecked(MainControl::LaunchBox, value == 1);
+}
+
+void MainForm::ShowStoredVoiceMode(bool ownServer) {
+  ownServer_ = ownServer;
+  communityServer_ = !ownServer;
+  view_.SetChecked(MainControl::OwnServerOption, ownServer);
+  view_.SetChecked(MainControl::CommunityOption, !ownServer);
+  SetBoxesEnabled(ownServer);
+}
+
+void MainForm::SetText(EntryBox box, const std::string& text) {
+  if (texts_[IndexOf(box)] == text) return;
+  ShowStoredText(box, text);
   switch (box) {
     case EntryBox::Server:
       OnServerChanged();
@@ -44,8 +60,7 @@ void MainForm::SetText(EntryBox box, const std::string& text) {
 
 void MainForm::SetLaunchBox(int value) {
   if (launchBox_ == value) return;
-  launchBox_ = value;
-  view_.SetChecked(MainControl::LaunchBox, value == 1);
+  ShowStoredLaunchBox(value);
   OnLaunchBoxChanged();
 }
 

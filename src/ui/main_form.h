@@ -1,5 +1,6 @@
 // The main window's behaviour: its controls' values and the handlers they raise. A value
-// changed from code raises the same handler as the user's change, so both roads store alike.
+// changed from code raises the same handler as the user's change, so both roads store alike;
+// only the ShowStored… methods, which show what is stored already, raise none.
 #pragma once
 
 #include <array>
@@ -45,6 +46,12 @@ struct MainFormServices {
 class MainForm {
  public:
   MainForm(MainFormServices services, MainFormView& view);
+
+  // Stored values shown as they are: no handler is raised, so nothing is written back.
+  void ShowStoredText(EntryBox box, const std::string& text);
+  void ShowStoredLaunchBox(int value);
+  // Selects the own-server option (else the community one) and enables the boxes with it.
+  void ShowStoredVoiceMode(bool ownServer);
 
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);

@@ -1,5 +1,7 @@
 #include "doubles/memory_settings_store.h"
 
+#include "common/fatal_error.h"
+
 namespace cindermoor {
 
 std::string MemorySettingsStore::ReadSetting(const std::string& application,
@@ -10,11 +12,13 @@ std::string MemorySettingsStore::ReadSetting(const std::string& application,
 
 void MemorySettingsStore::WriteSetting(const std::string& application, const std::string& section,
                                        const std::string& key, const std::string& value) {
+  if (refusesWrites) throw FatalError("Cannot store the setting " + key + ": access denied");
   values_[{application, section, key}] = value;
 }
 
 void MemorySettingsStore::RemoveSetting(const std::string& application, const std::string& section,
                                         const std::string& key) {
+  if (refusesWrites) throw FatalError("Cannot remove the setting " + key + ": access denied");
   values_.erase({application, section, key});
 }
 

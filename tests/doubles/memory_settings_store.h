@@ -23,6 +23,8 @@ class MemorySettingsStore : public SettingsStore {
   bool HasSetting(const std::string& application, const std::string& section,
                   const std::string& key) const;
   size_t SettingCount() const { return values_.size(); }
+  // For tests: a store that refuses every write and removal, as a locked-down profile's does.
+  bool refusesWrites = false;
 
  private:
   using Address = std::tuple<std::string, std::string, std::string>;

@@ -110,7 +110,7 @@ TEST_F(StartupTest, StoredLaunchValues) {
     const char* stored;
     int box;
     const char* afterwards;
-  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1"},
+  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1.0"},
                {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
@@ -162,13 +162,21 @@ TEST_F(StartupTest, InstallStates) {
   }
 }
 
-TEST_F(StartupTest, EveryStartRewritesTheHandlerCommand) {
-  InstallGame();
-  Start();
-  EXPECT_EQ(w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", ""),
-            "C:\\Games\\Cindermoor\\launcher.exe %1");
-  EXPECT_FALSE(
-      w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes\\DefaultIcon"));
+TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
+  for (const bool installed : {true, false}) {
+    SCOPED_TRACE(installed ? "installed elsewhere" : "never installed");
+    Desk fresh;
+    fresh.InstallGame();
+    if (installed) {
+      ASSERT_TRUE(fresh.w.registry.SetRegString(RegRoot::LocalMachine, kCommandKey, "",
+                                                "D:\\Old\\launcher.exe %1"));
+    }
+    fresh.Start();
+    EXPECT_EQ(fresh.w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", "<none>"),
+              installed ? "C:\\Games\\Cindermoor\\launcher.exe %1" : "<none>");
+    EXPECT_EQ(fresh.w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"),
+              installed);
+  }
 }
 
 TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {
@@ -237,6 +245,40 @@ TEST_F(StartupTest, OwnServerAndOtherModesBuildTheirVoiceArguments) {
     fresh.Start(kLink);
     ASSERT_EQ(fresh.w.starter.starts.size(), 2u);
     EXPECT_EQ(fresh.w.starter.starts[0].commandLine, c.command);
+  }
+}
+
+// A start writes only what the user changes: with a store that refuses every write, as a
+// locked-down profile's does, the main window opens and a link is served from what is stored.
+TEST_F(StartupTest, AStartWritesNoSettingAndServesALinkFromAReadOnlyStore) {
+  const struct {
+    std::string link;
+    StartupOutcome outcome;
+    std::vector<std::string> commands;
+  } cases[] = {
+      {"", StartupOutcome::MainWindow, {}},
+      {kLink,
+       StartupOutcome::ServingLink,
+       {"roger.exe /join1 rw.example/clan pw", "tribes.exe +connect 10.0.0.1:28001"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    Desk fresh;
+    fresh.InstallVoiceClient();
+    fresh.InstallGame();
+    for (const auto& [key, value] : {std::pair{setting::kServer, "rw.example"},
+                                     {setting::kChannel, "clan"},
+                                     {setting::kPassword, "pw"},
+                                     {setting::kRogerWilcoLaunch, "1"},
+                                     {setting::kUseTWRW, "0"},
+                                     {setting::kInstalled, "1"}}) {
+      fresh.w.settings.Write(key, value);
+    }
+    fresh.w.store.refusesWrites = true;
+    EXPECT_EQ(fresh.Start(c.link), c.outcome);
+    EXPECT_EQ(fresh.StartedCommands(), c.commands);
+    EXPECT_TRUE(fresh.w.form.OwnServerSelected());
+    EXPECT_EQ(fresh.w.form.Text(EntryBox::Channel), "clan");
   }
 }
 

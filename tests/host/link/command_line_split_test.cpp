@@ -4,7 +4,7 @@
 
 #include "host/link/accepted_links.h"
 #include "host/link/crt_argv_split.h"
-#include "link/game_link.h"
+#include "link/command_lines.h"
 
 namespace cindermoor {
 namespace {
@@ -32,15 +32,17 @@ TEST(CommandLineSplitTest, SplitterFollowsTheRuntimeRules) {
 TEST(CommandLineSplitTest, AcceptedLinksGiveTheIntendedArguments) {
   for (const auto& accepted : testing::AcceptedLinks()) {
     SCOPED_TRACE(accepted.link);
-    EXPECT_EQ(SplitLikeCrt(GameCommand(BuildGameArgs(accepted.link))), accepted.game);
+    const LinkParse parsed = ParseGameLink(accepted.link);
+    ASSERT_TRUE(parsed.link) << parsed.refusal;
+    EXPECT_EQ(SplitLikeCrt(GameCommand(BuildGameArgs(*parsed.link))), accepted.game);
     const std::string voice =
-        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", accepted.link));
+        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", *parsed.link));
     EXPECT_EQ(SplitLikeCrt(voice), accepted.communityVoice);
   }
 }
 
 TEST(CommandLineSplitTest, OwnServerAndNoVoice) {
-  const char* link = "tribes://10.0.0.1:28001/";
+  const GameLink link{"10.0.0.1:28001", std::nullopt, std::nullopt};
   EXPECT_EQ(SplitLikeCrt(VoiceCommand(
                 BuildVoiceArgs(VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", link))),
             (Argv{"roger.exe", "/join1", "voice.example:3782/lobby", "pw"}));

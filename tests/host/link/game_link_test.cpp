@@ -1,95 +1,66 @@
-#include "link/game_link.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
+#include "link/command_lines.h"
+
 namespace cindermoor {
 namespace {
 
-struct ParsedLink {
+// The link's parts, and the game's argument tail built from them.
+struct ParsedParts {
   const char* link;
   const char* address;
-  const char* digits;
+  std::optional<std::string> password;
+  std::optional<std::string> recordPassword;
   const char* gameArgs;
 };
 
-TEST(GameLinkTest, AddressDigitsAndGameArgs) {
-  const ParsedLink cases[] = {
-      {"tribes://10.0.0.1:28001/", "10.0.0.1:28001", "1000128001", " +connect 10.0.0.1:28001"},
-      {"tribes://10.0.0.1:28001/p=pw", "10.0.0.1:28001", "1000128001",
+TEST(GameLinkTest, PartsAndGameArgs) {
+  using std::nullopt;
+  const ParsedParts cases[] = {
+      {"tribes://10.0.0.1:28001/", "10.0.0.1:28001", nullopt, nullopt, " +connect 10.0.0.1:28001"},
+      {"tribes://10.0.0.1:28001/p=pw", "10.0.0.1:28001", "pw", nullopt,
        " +connect 10.0.0.1:28001 +password pw"},
-      {"tribes://10.0.0.1:28001/pr=pw", "10.0.0.1:28001", "1000128001",
+      {"tribes://10.0.0.1:28001/pr=pw", "10.0.0.1:28001", nullopt, "pw",
        " +connect 10.0.0.1:28001 +password pw +record"},
-      {"tribes://10.0.0.1:28001/p=a&pr=b", "10.0.0.1:28001", "1000128001",
+      // Each value runs to the end of the link, so the first holds the second.
+      {"tribes://10.0.0.1:28001/p=a&pr=b", "10.0.0.1:28001", "a&pr=b", "b",
        " +connect 10.0.0.1:28001 +password a&pr=b +password b +record"},
-      {"tribes://10.0.0.1:28001/P=pw", "10.0.0.1:28001", "1000128001",
+      {"tribes://h:1/pr=a&p=b", "h:1", "b", "a&p=b",
+       " +connect h:1 +password b +password a&p=b +record"},
+      {"tribes://10.0.0.1:28001/P=pw", "10.0.0.1:28001", "pw", nullopt,
        " +connect 10.0.0.1:28001 +password pw"},
-      {"tribes://10.0.0.1:28001/Pr=pw", "10.0.0.1:28001", "1000128001",
+      {"TRIBES://10.0.0.1:28001/Pr=pw", "10.0.0.1:28001", nullopt, "pw",
        " +connect 10.0.0.1:28001 +password pw +record"},
-      {"tribes://10.0.0.1:28001/p=", "10.0.0.1:28001", "1000128001",
+      {"tribes://10.0.0.1:28001/p=", "10.0.0.1:28001", "", nullopt,
        " +connect 10.0.0.1:28001 +password "},
-      {"tribes://10.0.0.1:28001/p=pw/", "10.0.0.1:28001", "1000128001",
+      {"tribes://10.0.0.1:28001/p=pw/", "10.0.0.1:28001", "pw/", nullopt,
        " +connect 10.0.0.1:28001 +password pw/"},
-      {"tribes:///", "", "", " +connect "},
-      {"tribes:///p=x", "", "", " +connect  +password x"},
-      {"tribes://game.host.example:28001/", "game.host.example:28001", "gamehostexample28001",
+      {"tribes://h:1/xp=a", "h:1", "a", nullopt, " +connect h:1 +password a"},
+      {"tribes:///", "", nullopt, nullopt, " +connect "},
+      {"tribes:///p=x", "", "x", nullopt, " +connect  +password x"},
+      {"tribes://game.host.example:28001/", "game.host.example:28001", nullopt, nullopt,
        " +connect game.host.example:28001"},
-      // The scheme is skipped unread and never searched for tags.
-      {"xxxxp=://h:1/", "h:1", "h1", " +connect h:1"},
       // The address ends at the first slash; later slashes belong to the options part.
-      {"tribes://h:1/a/p=x", "h:1", "h1", " +connect h:1 +password x"},
+      {"tribes://h:1/a/p=x", "h:1", "x", nullopt, " +connect h:1 +password x"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.link);
-    EXPECT_EQ(ServerAddressOf(c.link), c.address);
-    EXPECT_EQ(ChannelDigitsOf(ServerAddressOf(c.link)), c.digits);
-    EXPECT_EQ(BuildGameArgs(c.link), c.gameArgs);
+    const LinkParse parsed = ParseGameLink(c.link);
+    ASSERT_TRUE(parsed.link) << parsed.refusal;
+    EXPECT_EQ(parsed.link->serverAddress, c.address);
+    EXPECT_EQ(parsed.link->password, c.password);
+    EXPECT_EQ(parsed.link->recordPassword, c.recordPassword);
+    EXPECT_EQ(BuildGameArgs(*parsed.link), c.gameArgs);
   }
 }
 
-TEST(GameLinkTest, LinksWithoutSlashStayHarmless) {
-  for (const char* link : {"", "tribes:", "tribes://", "tribes://h:1", "tribes://h:1 p=x"}) {
-    SCOPED_TRACE(link);
-    EXPECT_EQ(SlashPositionOf(link), 0u);
-    EXPECT_EQ(ServerAddressOf(link), "");
-    EXPECT_EQ(BuildGameArgs(link), " +connect ");
-  }
-}
-
-TEST(GameLinkTest, SlashPositionCountsFromTen) {
-  EXPECT_EQ(SlashPositionOf("tribes:///"), 10u);
-  EXPECT_EQ(SlashPositionOf("tribes://h/"), 11u);
-  EXPECT_EQ(SlashPositionOf("a/b/c/d/efg/"), 12u);
-}
-
-struct OptionCase {
-  const char* link;
-  const char* tag;
-  std::size_t from;
-  std::optional<std::string> value;
-};
-
-TEST(GameLinkTest, OptionValueRunsToTheEnd) {
-  const OptionCase cases[] = {
-      {"tribes://h:1/p=abc", "p=", 13, "abc"},
-      {"tribes://h:1/P=abc", "p=", 13, "abc"},
-      {"tribes://h:1/PR=abc", "pr=", 13, "abc"},
-      {"tribes://h:1/p=a pr=b", "p=", 13, "a pr=b"},
-      {"tribes://h:1/p=a pr=b", "pr=", 13, "b"},
-      {"tribes://h:1/xp=a", "p=", 13, "a"},
-      {"tribes://h:1/p=", "p=", 13, ""},
-      {"tribes://h:1/", "p=", 13, std::nullopt},
-      {"tribes://h:1/pr=a", "p=", 13, std::nullopt},
-      // A tag before `from` is not seen.
-      {"p=tribes://h:1/", "p=", 3, std::nullopt},
-      {"tribes://h:1/p=a", "p=", 99, std::nullopt},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.link) + " " + c.tag);
-    EXPECT_EQ(OptionValue(c.link, c.tag, c.from), c.value);
-  }
+TEST(GameLinkTest, ChannelDigitsDropDotsAndColons) {
+  EXPECT_EQ(ChannelDigitsOf("10.0.0.1:28001"), "1000128001");
+  EXPECT_EQ(ChannelDigitsOf("game.host.example:28001"), "gamehostexample28001");
+  EXPECT_EQ(ChannelDigitsOf(""), "");
 }
 
 struct VoiceCase {
@@ -97,23 +68,24 @@ struct VoiceCase {
   const char* server;
   const char* channel;
   const char* password;
-  const char* link;
+  const char* address;
   const char* voiceArgs;
 };
 
 TEST(GameLinkTest, VoiceArgsByMode) {
   const VoiceCase cases[] = {
-      {VoiceMode::Community, "ignored", "ignored", "ignored", "tribes://10.0.0.1:28001/",
+      {VoiceMode::Community, "ignored", "ignored", "ignored", "10.0.0.1:28001",
        " /join1 rw.cindermoor.example/1000128001 vortamb"},
-      {VoiceMode::Community, "", "", "", "tribes:///", " /join1 rw.cindermoor.example/ vortamb"},
-      {VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", "tribes://10.0.0.1:28001/",
+      {VoiceMode::Community, "", "", "", "", " /join1 rw.cindermoor.example/ vortamb"},
+      {VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", "10.0.0.1:28001",
        " /join1 voice.example:3782/lobby pw"},
-      {VoiceMode::OwnServer, "", "", "", "tribes://10.0.0.1:28001/", " /join1 / "},
-      {VoiceMode::None, "s", "c", "p", "tribes://10.0.0.1:28001/", ""},
+      {VoiceMode::OwnServer, "", "", "", "10.0.0.1:28001", " /join1 / "},
+      {VoiceMode::None, "s", "c", "p", "10.0.0.1:28001", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.voiceArgs);
-    EXPECT_EQ(BuildVoiceArgs(c.mode, c.server, c.channel, c.password, c.link), c.voiceArgs);
+    const GameLink link{c.address, std::nullopt, std::nullopt};
+    EXPECT_EQ(BuildVoiceArgs(c.mode, c.server, c.channel, c.password, link), c.voiceArgs);
   }
 }
 

@@ -18,6 +18,7 @@ using Lines = std::vector<std::string>;
 
 const char* const kMachineClass = "Software\\CLASSES\\tribes";
 const char* const kUserClass = "Software\\Classes\\tribes";
+const char* const kCommand = "\\shell\\open\\command";
 
 class ProtocolHandlerTest : public ::testing::Test {
  protected:
@@ -160,15 +161,13 @@ TEST_F(ProtocolHandlerTest, UnderWineTheLinuxDesktopFollowsTheClass) {
   EXPECT_EQ(desktop_.files.size(), 1u);  // the entry and script went; the list stays
 }
 
-TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesOnlyTheCommandKeyPath) {
+TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesNoClass) {
   ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
   ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
 
   ASSERT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
 
-  EXPECT_EQ(MachineClass(),
-            (Lines{"shell\\", "shell\\open\\", "shell\\open\\command\\",
-                   "shell\\open\\command\\[] = REG_SZ \"C:\\Games\\launcher.exe %1\""}));
+  EXPECT_FALSE(ClassExistsAnywhere());
 }
 
 TEST_F(ProtocolHandlerTest, MachineWideRefusedInstallsForTheUser) {
@@ -197,16 +196,18 @@ TEST_F(ProtocolHandlerTest, InstallThatWritesNothingFailsAndMarksNothing) {
   EXPECT_FALSE(store_.HasSetting("Launcher", "Program Settings", setting::kInstalled));
 }
 
-TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOnEveryStart) {
-  // Never installed: the start still writes the command.
+TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOfAnInstalledClass) {
+  // Never installed: nothing to re-point.
   ASSERT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
-  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
+  EXPECT_FALSE(ClassExistsAnywhere());
 
-  // The program moved since: the next start points the command at the new place.
+  // The program moved since Install: the next start points the command at the new place.
+  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
+  const size_t settingsInstalled = store_.SettingCount();
   ProtocolHandler moved = HandlerIn("E:\\Launcher");
   ASSERT_TRUE(moved.RefreshHandlerCommand().Succeeded());
   EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "E:\\Launcher\\launcher.exe %1");
-  EXPECT_EQ(store_.SettingCount(), 0u);
+  EXPECT_EQ(store_.SettingCount(), settingsInstalled);
 }
 
 TEST_F(ProtocolHandlerTest, ReregisterRewritesOnlyIconAndCommand) {
@@ -242,6 +243,9 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
     SCOPED_TRACE(c.name);
     MemoryRegistry registry;
     ProtocolHandler handler(registry, settings_, desktop_, "C:\\Games");
+    // An administrator's class, which a standard user cannot change.
+    ASSERT_TRUE(
+        ProtocolHandler(registry, settings_, desktop_, "C:\\Old").InstallProtocol().Succeeded());
     registry.SetRefusesWrites(RegRoot::LocalMachine, true);
     EXPECT_TRUE(c.operation(handler).Succeeded());
     EXPECT_EQ(registry.GetRegString(RegRoot::CurrentUser,
@@ -249,7 +253,6 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
                                     "\\command",
                                     "", "<none>"),
               "C:\\Games\\launcher.exe %1");
-    EXPECT_FALSE(registry.KeyExists(RegRoot::LocalMachine, kMachineClass));
 
     registry.SetRefusesWrites(RegRoot::CurrentUser, true);
     EXPECT_FALSE(c.operation(handler).Succeeded());
@@ -257,16 +260,26 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
 }
 
 // A user's own class wins over the machine-wide one, so a leftover per-user class must not
-// keep pointing at an old program once the machine-wide store takes writes again.
+// keep pointing at an old program; a store without a class gets none.
 TEST_F(ProtocolHandlerTest, AnExistingUserClassIsKeptCurrent) {
-  ProtocolHandler oldProgram = HandlerIn("C:\\Old");
-  registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
-  ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
-  registry_.SetRefusesWrites(RegRoot::LocalMachine, false);
+  for (const bool machineClass : {true, false}) {
+    SCOPED_TRACE(machineClass ? "machine-wide class too" : "user class only");
+    MemoryRegistry registry;
+    ProtocolHandler oldProgram(registry, settings_, desktop_, "C:\\Old");
+    if (machineClass) ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
+    registry.SetRefusesWrites(RegRoot::LocalMachine, true);
+    ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
+    registry.SetRefusesWrites(RegRoot::LocalMachine, false);
 
-  EXPECT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
-  EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "C:\\Games\\launcher.exe %1");
-  EXPECT_EQ(Command(RegRoot::CurrentUser, kUserClass), "C:\\Games\\launcher.exe %1");
+    ProtocolHandler handler(registry, settings_, desktop_, "C:\\Games");
+    EXPECT_TRUE(handler.RefreshHandlerCommand().Succeeded());
+    EXPECT_EQ(
+        registry.GetRegString(RegRoot::CurrentUser, std::string(kUserClass) + kCommand, "", ""),
+        "C:\\Games\\launcher.exe %1");
+    EXPECT_EQ(registry.GetRegString(RegRoot::LocalMachine, std::string(kMachineClass) + kCommand,
+                                    "", "<none>"),
+              machineClass ? "C:\\Games\\launcher.exe %1" : "<none>");
+  }
 }
 
 }  // namespace

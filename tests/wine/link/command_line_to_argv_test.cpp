@@ -6,7 +6,7 @@
 
 #include "host/link/accepted_links.h"
 #include "host/link/crt_argv_split.h"
-#include "link/game_link.h"
+#include "link/command_lines.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -30,9 +30,11 @@ Argv SplitByWindows(const std::string& commandLine) {
 TEST(CommandLineToArgvTest, AcceptedLinksGiveTheIntendedArguments) {
   for (const auto& accepted : testing::AcceptedLinks()) {
     SCOPED_TRACE(accepted.link);
-    EXPECT_EQ(SplitByWindows(GameCommand(BuildGameArgs(accepted.link))), accepted.game);
+    const LinkParse parsed = ParseGameLink(accepted.link);
+    ASSERT_TRUE(parsed.link) << parsed.refusal;
+    EXPECT_EQ(SplitByWindows(GameCommand(BuildGameArgs(*parsed.link))), accepted.game);
     const std::string voice =
-        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", accepted.link));
+        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", *parsed.link));
     EXPECT_EQ(SplitByWindows(voice), accepted.communityVoice);
   }
 }

@@ -88,18 +88,17 @@ class FailingObject {
 // The text of the message box this thread shows; it is closed once read.
 std::wstring reported;
 
+BOOL CALLBACK KeepMessageBox(HWND window, LPARAM found) {
+  wchar_t className[8] = {};
+  ::GetClassNameW(window, className, 8);
+  if (std::wstring(className) != L"#32770") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND box = nullptr;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t className[8] = {};
-        ::GetClassNameW(window, className, 8);
-        if (std::wstring(className) != L"#32770") return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
+  ::EnumThreadWindows(::GetCurrentThreadId(), KeepMessageBox, reinterpret_cast<LPARAM>(&box));
   if (!box) return;
   ::KillTimer(nullptr, timer);
   reported = WindowText(::GetDlgItem(box, 0xFFFF));

@@ -8,7 +8,7 @@
 namespace cindermoor {
 
 // Show commands, with the values Windows gives them.
-enum class ShowCommand : int { Normal = 1, Minimized = 6, Restore = 9 };
+enum class ShowCommand : int { Normal = 1, Minimized = 6 };
 
 struct ProgramStart {
   std::string programPath;  // full path of the program file; never searched for

@@ -18,19 +18,34 @@ const char* const kShellKey = "\\shell";
 const char* const kOpenKey = "\\shell\\open";
 const char* const kCommandKey = "\\shell\\open\\command";
 
-constexpr const char* kNotRegistered =
-    "The tribes:// link handler could not be registered: Windows refused to write it, both for "
-    "all users and for you alone. Links will not open Cindermoor Launcher.";
-constexpr const char* kUserClassNotUpdated =
-    "Your own tribes:// link handler could not be updated: Windows refused to write it. Links "
-    "may open an older copy of Cindermoor Launcher.";
-constexpr const char* kNotRemoved =
-    "The tribes:// link handler for all users could not be removed: Windows refused, as removing "
-    "it needs administrator rights. Links will still open Cindermoor Launcher until an "
-    "administrator presses Un-Install.";
-constexpr const char* kUserClassNotRemoved =
-    "Your own tribes:// link handler could not be removed: Windows refused to delete it. Links "
-    "will still open Cindermoor Launcher.";
+// The messages give the reason Windows gave for each store it refused.
+Outcome NotRegistered(const Outcome& machine, const Outcome& user) {
+  return Outcome::Failure(
+      "The tribes:// link handler could not be registered. For all users: " + machine.Reason() +
+      ". For you alone: " + user.Reason() + ". Links will not open Cindermoor Launcher.");
+}
+Outcome UserClassNotUpdated(const Outcome& user) {
+  return Outcome::Failure("Your own tribes:// link handler could not be updated: " + user.Reason() +
+                          ". Links may open an older copy of Cindermoor Launcher.");
+}
+Outcome NotRemoved(const Outcome& machine) {
+  return Outcome::Failure(
+      "The tribes:// link handler for all users could not be removed: " + machine.Reason() +
+      ". Removing it needs administrator rights: links will still open Cindermoor Launcher until "
+      "an administrator presses Un-Install.");
+}
+Outcome UserClassNotRemoved(const Outcome& user) {
+  return Outcome::Failure("Your own tribes:// link handler could not be removed: " + user.Reason() +
+                          ". Links will still open Cindermoor Launcher.");
+}
+
+// Runs the steps in turn until one fails; the outcome is that of the last one run.
+template <typename... Steps>
+Outcome InTurn(const Steps&... steps) {
+  Outcome outcome = Outcome::Success();
+  (... && (outcome = steps(), outcome.Succeeded()));
+  return outcome;
+}
 
 // The Linux desktop follows the Windows class and never stops it; what failed on either side
 // reaches the user in one message.
@@ -79,11 +94,11 @@ Outcome ProtocolHandler::InstallProtocol() {
 // who installed it. Installed is cleared only when no class is left, so the main window never
 // offers Install for a handler that still opens links.
 Outcome ProtocolHandler::UninstallProtocol() {
-  const bool machineRemoved = RemoveClass({RegRoot::LocalMachine, kMachineClass});
-  const bool userRemoved = RemoveClass({RegRoot::CurrentUser, kUserClass});
+  const Outcome machine = RemoveClass({RegRoot::LocalMachine, kMachineClass});
+  const Outcome user = RemoveClass({RegRoot::CurrentUser, kUserClass});
   Outcome linux = desktop_.Uninstall();
-  if (!machineRemoved) return BothSides(Outcome::Failure(kNotRemoved), std::move(linux));
-  if (!userRemoved) return BothSides(Outcome::Failure(kUserClassNotRemoved), std::move(linux));
+  if (!machine.Succeeded()) return BothSides(NotRemoved(machine), std::move(linux));
+  if (!user.Succeeded()) return BothSides(UserClassNotRemoved(user), std::move(linux));
   settings_.Remove(setting::kInstalled);
   return linux;
 }
@@ -91,7 +106,7 @@ Outcome ProtocolHandler::UninstallProtocol() {
 bool ProtocolHandler::IsInstalled() { return settings_.Read(setting::kInstalled) == "1"; }
 
 // A single key delete refuses a key with sub-keys, which would leave the handler working.
-bool ProtocolHandler::RemoveClass(const ClassStore& store) {
+Outcome ProtocolHandler::RemoveClass(const ClassStore& store) {
   return registry_.DeleteRegTree(store.root, store.classKey);
 }
 
@@ -100,22 +115,25 @@ bool ProtocolHandler::RemoveClass(const ClassStore& store) {
 // class refused to this user is re-pointed in the user's own store, as Install would.
 Outcome ProtocolHandler::RefreshHandlerCommand() {
   const auto repoint = [&](const ClassStore& store) {
-    return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey) && WriteCommand(store);
+    return InTurn([&] { return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey); },
+                  [&] { return WriteCommand(store); });
   };
   const ClassStore user{RegRoot::CurrentUser, kUserClass};
   Outcome windows = Outcome::Success();
   if (HasClass({RegRoot::LocalMachine, kMachineClass})) {
     windows = WriteToEitherStore(repoint);
-  } else if (HasClass(user) && !repoint(user)) {
-    windows = Outcome::Failure(kUserClassNotUpdated);
+  } else if (HasClass(user)) {
+    if (Outcome own = repoint(user); !own.Succeeded()) windows = UserClassNotUpdated(own);
   }
   return BothSides(std::move(windows), desktop_.Refresh());
 }
 
 Outcome ProtocolHandler::ReregisterProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
-  Outcome windows = WriteToEitherStore(
-      [&](const ClassStore& store) { return WriteIcon(store, tribesPath) && WriteCommand(store); });
+  Outcome windows = WriteToEitherStore([&](const ClassStore& store) {
+    return InTurn([&] { return WriteIcon(store, tribesPath); },
+                  [&] { return WriteCommand(store); });
+  });
   return BothSides(std::move(windows), desktop_.Refresh());
 }
 
@@ -124,34 +142,38 @@ Outcome ProtocolHandler::ReregisterProtocol() {
 // pointing at an old program.
 Outcome ProtocolHandler::WriteToEitherStore(const StoreWriter& write) {
   const ClassStore user{RegRoot::CurrentUser, kUserClass};
-  if (!write({RegRoot::LocalMachine, kMachineClass})) {
-    return write(user) ? Outcome::Success() : Outcome::Failure(kNotRegistered);
+  if (Outcome machine = write({RegRoot::LocalMachine, kMachineClass}); !machine.Succeeded()) {
+    Outcome own = write(user);
+    return own.Succeeded() ? own : NotRegistered(machine, own);
   }
-  if (HasClass(user) && !write(user)) return Outcome::Failure(kUserClassNotUpdated);
-  return Outcome::Success();
+  if (!HasClass(user)) return Outcome::Success();
+  Outcome own = write(user);
+  return own.Succeeded() ? own : UserClassNotUpdated(own);
 }
 
 bool ProtocolHandler::HasClass(const ClassStore& store) {
   return !registry_.GetRegString(store.root, store.classKey + kCommandKey, "", "").empty();
 }
 
-bool ProtocolHandler::WriteWholeClass(const ClassStore& store, const std::string& tribesPath) {
+Outcome ProtocolHandler::WriteWholeClass(const ClassStore& store, const std::string& tribesPath) {
   const RegRoot root = store.root;
   const std::string& key = store.classKey;
-  return registry_.CreateRegKey(root, key) &&
-         registry_.SetRegString(root, key, "", "URL: Tribes Protocol") &&
-         registry_.SetRegString(root, key, "URL Protocol", "") &&
-         registry_.CreateRegKey(root, key + kIconKey) && WriteIcon(store, tribesPath) &&
-         registry_.CreateRegKey(root, key + kShellKey) &&
-         registry_.CreateRegKey(root, key + kOpenKey) &&
-         registry_.CreateRegKey(root, key + kCommandKey) && WriteCommand(store);
+  return InTurn([&] { return registry_.CreateRegKey(root, key); },
+                [&] { return registry_.SetRegString(root, key, "", "URL: Tribes Protocol"); },
+                [&] { return registry_.SetRegString(root, key, "URL Protocol", ""); },
+                [&] { return registry_.CreateRegKey(root, key + kIconKey); },
+                [&] { return WriteIcon(store, tribesPath); },
+                [&] { return registry_.CreateRegKey(root, key + kShellKey); },
+                [&] { return registry_.CreateRegKey(root, key + kOpenKey); },
+                [&] { return registry_.CreateRegKey(root, key + kCommandKey); },
+                [&] { return WriteCommand(store); });
 }
 
-bool ProtocolHandler::WriteIcon(const ClassStore& store, const std::string& tribesPath) {
+Outcome ProtocolHandler::WriteIcon(const ClassStore& store, const std::string& tribesPath) {
   return registry_.SetRegString(store.root, store.classKey + kIconKey, "", IconEntry(tribesPath));
 }
 
-bool ProtocolHandler::WriteCommand(const ClassStore& store) {
+Outcome ProtocolHandler::WriteCommand(const ClassStore& store) {
   return registry_.SetRegString(store.root, store.classKey + kCommandKey, "",
                                 HandlerCommand(programFolder_));
 }

@@ -39,14 +39,14 @@ class ProtocolHandler {
     RegRoot root;
     std::string classKey;
   };
-  using StoreWriter = std::function<bool(const ClassStore&)>;
+  using StoreWriter = std::function<Outcome(const ClassStore&)>;
 
   Outcome WriteToEitherStore(const StoreWriter& write);
-  bool RemoveClass(const ClassStore& store);
+  Outcome RemoveClass(const ClassStore& store);
   bool HasClass(const ClassStore& store);
-  bool WriteWholeClass(const ClassStore& store, const std::string& tribesPath);
-  bool WriteIcon(const ClassStore& store, const std::string& tribesPath);
-  bool WriteCommand(const ClassStore& store);
+  Outcome WriteWholeClass(const ClassStore& store, const std::string& tribesPath);
+  Outcome WriteIcon(const ClassStore& store, const std::string& tribesPath);
+  Outcome WriteCommand(const ClassStore& store);
 
   Registry& registry_;
   LauncherSettings& settings_;

@@ -64,22 +64,23 @@ void MainForm::SetLaunchBox(int value) {
   OnLaunchBoxChanged();
 }
 
-void MainForm::SelectCommunityServer() {
-  if (communityServer_) return;
-  communityServer_ = true;
-  ownServer_ = false;
-  view_.SetChecked(MainControl::CommunityOption, true);
-  view_.SetChecked(MainControl::OwnServerOption, false);
-  OnCommunityServerChosen();
-}
+void MainForm::SelectCommunityServer() { SelectServer(true); }
 
-void MainForm::SelectOwnServer() {
-  if (ownServer_) return;
-  ownServer_ = true;
-  communityServer_ = false;
-  view_.SetChecked(MainControl::OwnServerOption, true);
-  view_.SetChecked(MainControl::CommunityOption, false);
-  OnOwnServerChosen();
+void MainForm::SelectOwnServer() { SelectServer(false); }
+
+// The two options are one group: choosing one clears the other, and choosing the one already
+// chosen changes nothing.
+void MainForm::SelectServer(bool community) {
+  if (community ? communityServer_ : ownServer_) return;
+  communityServer_ = community;
+  ownServer_ = !community;
+  view_.SetChecked(MainControl::CommunityOption, community);
+  view_.SetChecked(MainControl::OwnServerOption, !community);
+  if (community) {
+    OnCommunityServerChosen();
+  } else {
+    OnOwnServerChosen();
+  }
 }
 
 void MainForm::SetPictureVisible(MainControl picture, bool visible) {

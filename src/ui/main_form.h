@@ -84,6 +84,7 @@ class MainForm {
   void OnChangeFolderClicked();
 
  private:
+  void SelectServer(bool community);
   void OnLaunchBoxChanged();
   void OnCommunityServerChosen();
   void OnOwnServerChosen();

@@ -23,7 +23,7 @@ std::string Narrow(std::wstring_view utf16) {
   return narrow;
 }
 
-std::string DescribeError(const std::string& what, unsigned long code) {
+std::string SystemReason(unsigned long code) {
   wchar_t* buffer = nullptr;
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -34,7 +34,11 @@ std::string DescribeError(const std::string& what, unsigned long code) {
                              reason.back() == L' ' || reason.back() == L'.')) {
     reason.pop_back();
   }
-  return what + ": " + Narrow(reason) + " (error " + std::to_string(code) + ")";
+  return Narrow(reason) + " (error " + std::to_string(code) + ")";
+}
+
+std::string DescribeError(const std::string& what, unsigned long code) {
+  return what + ": " + SystemReason(code);
 }
 
 }  // namespace cindermoor::win32

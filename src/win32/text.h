@@ -9,7 +9,9 @@ namespace cindermoor::win32 {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
-// "<what>: <the system's reason> (error N)" for a GetLastError() or LSTATUS code.
+// "<the system's reason> (error N)" for a GetLastError() or LSTATUS code.
+std::string SystemReason(unsigned long code);
+// "<what>: <the system's reason> (error N)".
 std::string DescribeError(const std::string& what, unsigned long code);
 
 }  // namespace cindermoor::win32

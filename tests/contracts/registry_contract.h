@@ -71,7 +71,8 @@ TYPED_TEST_P(RegistryContract, StringsRoundTripWithTheirNul) {
   const std::string key = this->Key();
   for (const std::string& text : texts) {
     SCOPED_TRACE(text.substr(0, 40));
-    ASSERT_TRUE(this->registry().SetRegString(CurrentUser, key + "\\A\\B", "Value", text));
+    ASSERT_TRUE(
+        this->registry().SetRegString(CurrentUser, key + "\\A\\B", "Value", text).Succeeded());
     EXPECT_EQ(this->registry().GetRegString(CurrentUser, key + "\\a\\b", "VALUE", "-"), text);
     EXPECT_EQ(this->StoredString(key + "\\A\\B", "value"), text + '\0');
   }
@@ -82,16 +83,18 @@ TYPED_TEST_P(RegistryContract, CreatingAndDeletingKeys) {
   Registry& registry = this->registry();
   const std::string key = this->Key();
   const std::string parent = key + "\\Class";
-  ASSERT_TRUE(registry.CreateRegKey(CurrentUser, parent + "\\shell\\open"));
-  EXPECT_TRUE(registry.DeleteRegKey(CurrentUser, key + "\\Missing"));
-  EXPECT_TRUE(registry.DeleteRegTree(CurrentUser, key + "\\Missing"));
+  ASSERT_TRUE(registry.CreateRegKey(CurrentUser, parent + "\\shell\\open").Succeeded());
+  EXPECT_TRUE(registry.DeleteRegKey(CurrentUser, key + "\\Missing").Succeeded());
+  EXPECT_TRUE(registry.DeleteRegTree(CurrentUser, key + "\\Missing").Succeeded());
   // An empty path names the root itself: never deleted.
-  EXPECT_FALSE(registry.DeleteRegTree(CurrentUser, ""));
-  EXPECT_FALSE(registry.DeleteRegKey(CurrentUser, parent));
+  EXPECT_FALSE(registry.DeleteRegTree(CurrentUser, "").Succeeded());
+  // A refusal carries the system's reason, as Windows gives it for a key with sub-keys.
+  const Outcome refused = registry.DeleteRegKey(CurrentUser, parent);
+  EXPECT_NE(refused.Reason().find("(error 5)"), std::string::npos) << refused.Reason();
   EXPECT_TRUE(this->KeyExists(CurrentUser, parent + "\\shell\\open"));
-  EXPECT_TRUE(registry.DeleteRegKey(CurrentUser, parent + "\\shell\\open"));
+  EXPECT_TRUE(registry.DeleteRegKey(CurrentUser, parent + "\\shell\\open").Succeeded());
   EXPECT_FALSE(this->KeyExists(CurrentUser, parent + "\\shell\\open"));
-  EXPECT_TRUE(registry.DeleteRegTree(CurrentUser, key + "\\CLASS"));
+  EXPECT_TRUE(registry.DeleteRegTree(CurrentUser, key + "\\CLASS").Succeeded());
   EXPECT_FALSE(this->KeyExists(CurrentUser, parent));
   EXPECT_TRUE(this->KeyExists(CurrentUser, key));
 }

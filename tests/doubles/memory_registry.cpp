@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 namespace cindermoor {
 
 namespace {
+
+// What Windows says of a path it cannot use: an empty name between separators, or a root.
+constexpr const char* kInvalidPath = "The parameter is incorrect (error 87)";
 
 // Windows compares key and value names without regard to case.
 std::string Fold(const std::string& name) {
@@ -112,32 +116,35 @@ MemoryRegistry::Key* MemoryRegistry::FindOrCreate(RegRoot root, const std::strin
   return key;
 }
 
-bool MemoryRegistry::CreateRegKey(RegRoot root, const std::string& subKey) {
-  if (HiveOf(root).refusesWrites) return false;
-  return FindOrCreate(root, subKey, RegView::Native) != nullptr;
+Outcome MemoryRegistry::CreateRegKey(RegRoot root, const std::string& subKey) {
+  if (HiveOf(root).refusesWrites) return Outcome::Failure(kRefusal);
+  if (!FindOrCreate(root, subKey, RegView::Native)) return Outcome::Failure(kInvalidPath);
+  return Outcome::Success();
 }
 
-bool MemoryRegistry::DeleteRegKey(RegRoot root, const std::string& subKey) {
+Outcome MemoryRegistry::DeleteRegKey(RegRoot root, const std::string& subKey) {
   return DeleteKey(root, subKey, false);
 }
 
-bool MemoryRegistry::DeleteRegTree(RegRoot root, const std::string& subKey) {
+Outcome MemoryRegistry::DeleteRegTree(RegRoot root, const std::string& subKey) {
   return DeleteKey(root, subKey, true);
 }
 
-bool MemoryRegistry::DeleteKey(RegRoot root, const std::string& subKey, bool withSubKeys) {
-  if (HiveOf(root).refusesWrites) return false;
+Outcome MemoryRegistry::DeleteKey(RegRoot root, const std::string& subKey, bool withSubKeys) {
+  if (HiveOf(root).refusesWrites) return Outcome::Failure(kRefusal);
   const auto location = Locate(root, subKey, RegView::Native);
-  if (!location || location->names.empty()) return false;  // a root cannot be deleted
+  // A root cannot be deleted.
+  if (!location || location->names.empty()) return Outcome::Failure(kInvalidPath);
   const size_t slash = subKey.rfind('\\');
   const std::string parentPath = slash == std::string::npos ? "" : subKey.substr(0, slash);
   Key* parent = const_cast<Key*>(Find(root, parentPath, RegView::Native));
-  if (!parent) return true;
+  if (!parent) return Outcome::Success();
   const auto child = parent->subKeys.find(Fold(location->names.back()));
-  if (child == parent->subKeys.end()) return true;
-  if (!withSubKeys && !child->second->subKeys.empty()) return false;
+  if (child == parent->subKeys.end()) return Outcome::Success();
+  // Windows refuses to delete a key with sub-keys as it refuses a user without rights.
+  if (!withSubKeys && !child->second->subKeys.empty()) return Outcome::Failure(kRefusal);
   parent->subKeys.erase(child);
-  return true;
+  return Outcome::Success();
 }
 
 std::string MemoryRegistry::GetRegString(RegRoot root, const std::string& subKey,
@@ -149,16 +156,16 @@ std::string MemoryRegistry::GetRegString(RegRoot root, const std::string& subKey
   return value->bytes.substr(0, value->bytes.find('\0'));
 }
 
-bool MemoryRegistry::SetRegString(RegRoot root, const std::string& subKey,
-                                  const std::string& valueName, const std::string& data) {
-  if (HiveOf(root).refusesWrites) return false;
+Outcome MemoryRegistry::SetRegString(RegRoot root, const std::string& subKey,
+                                     const std::string& valueName, const std::string& data) {
+  if (HiveOf(root).refusesWrites) return Outcome::Failure(kRefusal);
   Key* key = FindOrCreate(root, subKey, RegView::Native);
-  if (!key) return false;
+  if (!key) return Outcome::Failure(kInvalidPath);
   const std::string folded = Fold(valueName);
   const auto existing = key->values.find(folded);
   const std::string storedName = existing == key->values.end() ? valueName : existing->second.name;
   key->values[folded] = {storedName, {RegValueType::String, data + '\0'}};
-  return true;
+  return Outcome::Success();
 }
 
 void MemoryRegistry::SetRefusesWrites(RegRoot root, bool refuses) {
@@ -183,19 +190,6 @@ void MemoryRegistry::PutStringWithoutNul(RegRoot root, const std::string& subKey
   PutValue(root, subKey, valueName, {RegValueType::String, text}, view);
 }
 
-void MemoryRegistry::PutExpandString(RegRoot root, const std::string& subKey,
-                                     const std::string& valueName, const std::string& text,
-                                     RegView view) {
-  PutValue(root, subKey, valueName, {RegValueType::ExpandString, text + '\0'}, view);
-}
-
-void MemoryRegistry::PutDword(RegRoot root, const std::string& subKey, const std::string& valueName,
-                              std::uint32_t number, RegView view) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((number >> shift) & 0xFF);
-  PutValue(root, subKey, valueName, {RegValueType::Dword, bytes}, view);
-}
-
 bool MemoryRegistry::KeyExists(RegRoot root, const std::string& subKey, RegView view) const {
   return Find(root, subKey, view) != nullptr;
 }
@@ -207,24 +201,6 @@ std::optional<RegValue> MemoryRegistry::ValueOf(RegRoot root, const std::string&
   const auto found = key->values.find(Fold(valueName));
   if (found == key->values.end()) return std::nullopt;
   return found->second.value;
-}
-
-std::vector<std::string> MemoryRegistry::SubKeyNames(RegRoot root, const std::string& subKey,
-                                                     RegView view) const {
-  std::vector<std::string> names;
-  if (const Key* key = Find(root, subKey, view)) {
-    for (const auto& [folded, child] : key->subKeys) names.push_back(child->name);
-  }
-  return names;
-}
-
-std::vector<std::string> MemoryRegistry::ValueNames(RegRoot root, const std::string& subKey,
-                                                    RegView view) const {
-  std::vector<std::string> names;
-  if (const Key* key = Find(root, subKey, view)) {
-    for (const auto& [folded, named] : key->values) names.push_back(named.name);
-  }
-  return names;
 }
 
 std::vector<std::string> MemoryRegistry::DescribeTree(RegRoot root, const std::string& subKey,

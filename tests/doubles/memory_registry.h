@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -31,17 +30,19 @@ class MemoryRegistry : public Registry {
  public:
   MemoryRegistry();
 
-  [[nodiscard]] bool CreateRegKey(RegRoot root, const std::string& subKey) override;
-  [[nodiscard]] bool DeleteRegKey(RegRoot root, const std::string& subKey) override;
-  [[nodiscard]] bool DeleteRegTree(RegRoot root, const std::string& subKey) override;
+  Outcome CreateRegKey(RegRoot root, const std::string& subKey) override;
+  Outcome DeleteRegKey(RegRoot root, const std::string& subKey) override;
+  Outcome DeleteRegTree(RegRoot root, const std::string& subKey) override;
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,
                            RegView view = RegView::Native) override;
-  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey,
-                                  const std::string& valueName, const std::string& data) override;
+  Outcome SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
+                       const std::string& data) override;
 
-  // While set, every write to the root fails and changes nothing.
+  // While set, every write to the root fails with kRefusal and changes nothing.
   void SetRefusesWrites(RegRoot root, bool refuses);
+  // The reason Windows gives a standard user for a write to HKEY_LOCAL_MACHINE.
+  static constexpr const char* kRefusal = "Access is denied (error 5)";
 
   // Test-facing: put typed values (regardless of refusal, as an installer run earlier would
   // have), and look at what is stored.
@@ -51,20 +52,11 @@ class MemoryRegistry : public Registry {
                  const std::string& text, RegView view = RegView::Native);
   void PutStringWithoutNul(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& text, RegView view = RegView::Native);
-  void PutExpandString(RegRoot root, const std::string& subKey, const std::string& valueName,
-                       const std::string& text, RegView view = RegView::Native);
-  void PutDword(RegRoot root, const std::string& subKey, const std::string& valueName,
-                std::uint32_t number, RegView view = RegView::Native);
 
   bool KeyExists(RegRoot root, const std::string& subKey, RegView view = RegView::Native) const;
   std::optional<RegValue> ValueOf(RegRoot root, const std::string& subKey,
                                   const std::string& valueName,
                                   RegView view = RegView::Native) const;
-  // Names as first written, in case-insensitive order; empty when the key does not exist.
-  std::vector<std::string> SubKeyNames(RegRoot root, const std::string& subKey,
-                                       RegView view = RegView::Native) const;
-  std::vector<std::string> ValueNames(RegRoot root, const std::string& subKey,
-                                      RegView view = RegView::Native) const;
   // Every key and value below subKey, one line each, paths relative to it: for comparing trees.
   std::vector<std::string> DescribeTree(RegRoot root, const std::string& subKey,
                                         RegView view = RegView::Native) const;
@@ -95,7 +87,7 @@ class MemoryRegistry : public Registry {
   std::optional<Location> Locate(RegRoot root, const std::string& subKey, RegView view) const;
   const Key* Find(RegRoot root, const std::string& subKey, RegView view) const;
   Key* FindOrCreate(RegRoot root, const std::string& subKey, RegView view);
-  bool DeleteKey(RegRoot root, const std::string& subKey, bool withSubKeys);
+  Outcome DeleteKey(RegRoot root, const std::string& subKey, bool withSubKeys);
   static void Describe(const Key& key, const std::string& prefix, std::vector<std::string>& lines);
 
   std::array<Hive, 2> hives_;

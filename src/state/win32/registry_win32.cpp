@@ -20,15 +20,22 @@ REGSAM ViewAccess(RegRoot root, RegView view) {
   return root == RegRoot::LocalMachine && view == RegView::Bit32 ? KEY_WOW64_32KEY : 0;
 }
 
-UniqueHkey CreateKey(RegRoot root, const std::string& subKey, REGSAM access) {
-  UniqueHkey key;
+// Success, or the system's reason for the status.
+Outcome OutcomeOf(LSTATUS status) {
+  return status == ERROR_SUCCESS ? Outcome::Success()
+                                 : Outcome::Failure(SystemReason(static_cast<DWORD>(status)));
+}
+
+LSTATUS CreateKey(RegRoot root, const std::string& subKey, REGSAM access, UniqueHkey& key) {
   const LSTATUS status = ::RegCreateKeyExW(RootHandle(root), Widen(subKey).c_str(), 0, nullptr, 0,
                                            access, nullptr, key.put(), nullptr);
-  if (status != ERROR_SUCCESS) {
-    key.release();
-    ::SetLastError(static_cast<DWORD>(status));
-  }
-  return key;
+  if (status != ERROR_SUCCESS) key.release();
+  return status;
+}
+
+// A key that is not there counts as deleted.
+Outcome DeletedOrAbsent(LSTATUS status) {
+  return OutcomeOf(status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status);
 }
 
 // The value's bytes when it is a REG_SZ. The size is asked for again whenever the value grew
@@ -57,20 +64,19 @@ std::optional<std::wstring> QueryString(HKEY key, const std::wstring& valueName)
 
 }  // namespace
 
-bool RegistryWin32::CreateRegKey(RegRoot root, const std::string& subKey) {
-  return static_cast<bool>(CreateKey(root, subKey, KEY_QUERY_VALUE));
+Outcome RegistryWin32::CreateRegKey(RegRoot root, const std::string& subKey) {
+  UniqueHkey key;
+  return OutcomeOf(CreateKey(root, subKey, KEY_QUERY_VALUE, key));
 }
 
-bool RegistryWin32::DeleteRegKey(RegRoot root, const std::string& subKey) {
-  const LSTATUS status = ::RegDeleteKeyW(RootHandle(root), Widen(subKey).c_str());
-  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+Outcome RegistryWin32::DeleteRegKey(RegRoot root, const std::string& subKey) {
+  return DeletedOrAbsent(::RegDeleteKeyW(RootHandle(root), Widen(subKey).c_str()));
 }
 
-bool RegistryWin32::DeleteRegTree(RegRoot root, const std::string& subKey) {
+Outcome RegistryWin32::DeleteRegTree(RegRoot root, const std::string& subKey) {
   // An empty path would empty the whole root instead of deleting a key.
-  if (subKey.empty()) return false;
-  const LSTATUS status = ::RegDeleteTreeW(RootHandle(root), Widen(subKey).c_str());
-  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  if (subKey.empty()) return OutcomeOf(ERROR_INVALID_PARAMETER);
+  return DeletedOrAbsent(::RegDeleteTreeW(RootHandle(root), Widen(subKey).c_str()));
 }
 
 std::string RegistryWin32::GetRegString(RegRoot root, const std::string& subKey,
@@ -87,22 +93,19 @@ std::string RegistryWin32::GetRegString(RegRoot root, const std::string& subKey,
   return text ? Narrow(*text) : defaultValue;
 }
 
-bool RegistryWin32::SetRegString(RegRoot root, const std::string& subKey,
-                                 const std::string& valueName, const std::string& data) {
-  const UniqueHkey key = CreateKey(root, subKey, KEY_SET_VALUE);
-  if (!key) return false;
+Outcome RegistryWin32::SetRegString(RegRoot root, const std::string& subKey,
+                                    const std::string& valueName, const std::string& data) {
+  UniqueHkey key;
+  if (const LSTATUS status = CreateKey(root, subKey, KEY_SET_VALUE, key); status != ERROR_SUCCESS) {
+    return OutcomeOf(status);
+  }
   const std::wstring text = Widen(data);
   // The byte count covers the terminating NUL, so readers that trust it get a proper string.
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (bytes > MAXDWORD) {
-    ::SetLastError(ERROR_INVALID_PARAMETER);
-    return false;
-  }
-  const LSTATUS status =
-      ::RegSetValueExW(key.get(), Widen(valueName).c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(bytes));
-  ::SetLastError(static_cast<DWORD>(status));
-  return status == ERROR_SUCCESS;
+  if (bytes > MAXDWORD) return OutcomeOf(ERROR_INVALID_PARAMETER);
+  return OutcomeOf(::RegSetValueExW(key.get(), Widen(valueName).c_str(), 0, REG_SZ,
+                                    reinterpret_cast<const BYTE*>(text.c_str()),
+                                    static_cast<DWORD>(bytes)));
 }
 
 }  // namespace cindermoor::win32

@@ -7,14 +7,14 @@ namespace cindermoor::win32 {
 
 class RegistryWin32 : public Registry {
  public:
-  [[nodiscard]] bool CreateRegKey(RegRoot root, const std::string& subKey) override;
-  [[nodiscard]] bool DeleteRegKey(RegRoot root, const std::string& subKey) override;
-  [[nodiscard]] bool DeleteRegTree(RegRoot root, const std::string& subKey) override;
+  Outcome CreateRegKey(RegRoot root, const std::string& subKey) override;
+  Outcome DeleteRegKey(RegRoot root, const std::string& subKey) override;
+  Outcome DeleteRegTree(RegRoot root, const std::string& subKey) override;
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,
                            RegView view = RegView::Native) override;
-  [[nodiscard]] bool SetRegString(RegRoot root, const std::string& subKey,
-                                  const std::string& valueName, const std::string& data) override;
+  Outcome SetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
+                       const std::string& data) override;
 };
 
 }  // namespace cindermoor::win32

@@ -21,21 +21,26 @@ std::string SettingsStoreWin32::ReadSetting(const std::string& application,
 
 void SettingsStoreWin32::WriteSetting(const std::string& application, const std::string& section,
                                       const std::string& key, const std::string& value) {
-  if (!registry_.SetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, value)) {
-    throw FatalError(DescribeError("Cannot store the setting " + key, ::GetLastError()));
+  const Outcome stored =
+      registry_.SetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, value);
+  if (!stored.Succeeded()) {
+    throw FatalError("Cannot store the setting " + key + ": " + stored.Reason());
   }
 }
 
 void SettingsStoreWin32::RemoveSetting(const std::string& application, const std::string& section,
                                        const std::string& key) {
-  // A section that was never written has nothing to remove; a missing value is ignored too.
+  // A section that was never written has nothing to remove, and a missing value is ignored
+  // too; any other refusal, at either step, is a failure like a refused write.
   UniqueHkey sectionKey;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, Widen(SectionKey(application, section)).c_str(), 0,
-                      KEY_SET_VALUE, sectionKey.put()) != ERROR_SUCCESS) {
+  LSTATUS status =
+      ::RegOpenKeyExW(HKEY_CURRENT_USER, Widen(SectionKey(application, section)).c_str(), 0,
+                      KEY_SET_VALUE, sectionKey.put());
+  if (status == ERROR_SUCCESS) {
+    status = ::RegDeleteValueW(sectionKey.get(), Widen(key).c_str());
+  } else {
     sectionKey.release();
-    return;
   }
-  const LSTATUS status = ::RegDeleteValueW(sectionKey.get(), Widen(key).c_str());
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
     throw FatalError(DescribeError("Cannot remove the setting " + key, status));
   }

@@ -1,6 +1,6 @@
 // The one way a failure that ends the program reaches the user: a message naming it. Start-up
-// reports through it directly; window handlers through GuardedCall, because exceptions must
-// not unwind through Windows' own frames.
+// reports through it directly; every window procedure through GuardedCall, because exceptions
+// must not unwind through Windows' own frames.
 #pragma once
 
 #include <windows.h>
@@ -16,14 +16,21 @@ inline void ReportFatalError(HWND owner, const char* what) {
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
+// Runs a window's handling of one message. A failure is reported over the window's top-level
+// window and ends the program; the message then counts as handled with 0, which also makes a
+// failed WM_NCCREATE end the window's creation.
 template <typename Handler>
-void GuardedCall(HWND owner, Handler&& handler) {
+LRESULT GuardedCall(HWND window, Handler&& handler) noexcept {
   try {
-    handler();
+    return handler();
   } catch (const std::exception& failure) {
-    ReportFatalError(owner, failure.what());
-    ::PostQuitMessage(1);
+    ReportFatalError(::GetAncestor(window, GA_ROOT), failure.what());
+  } catch (...) {
+    ReportFatalError(::GetAncestor(window, GA_ROOT),
+                     "An unexpected error stopped Cindermoor Launcher.");
   }
+  ::PostQuitMessage(1);
+  return 0;
 }
 
 }  // namespace cindermoor::win32

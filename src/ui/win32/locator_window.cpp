@@ -1,7 +1,6 @@
 #include "ui/win32/locator_window.h"
 
 #include "ui/pictures.h"
-#include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_control.h"
 #include "win32/text.h"
 
@@ -34,7 +33,6 @@ constexpr int kDropDownLines = 8;
 
 constexpr const char* kInstruction = "Select your Tribes Executable from the list and click OK.";
 constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // WS_SYSMENU lets Alt+F4 reach the window; with no caption nothing of it is drawn. The
 // taskbar button matters when the start-up sequence shows this window alone.
@@ -139,22 +137,16 @@ void LocatorWindow::Hide() { HideWindow(); }
 LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      GuardedCall(window_, [&] { OnCommand(LOWORD(wParam), HIWORD(wParam)); });
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLOREDIT: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetTextColor(dc, kYellow);
-      ::SetBkColor(dc, kBlack);
-      if (::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kInstructionId) {
-        ::SetBkMode(dc, TRANSPARENT);
-      }
-      return reinterpret_cast<LRESULT>(BlackBrush());
-    }
+    case WM_CTLCOLOREDIT:
+      return YellowOnBlack(reinterpret_cast<HDC>(wParam),
+                           ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kInstructionId);
     // Closing from the keyboard leaves as OK does, but stores nothing.
     case WM_CLOSE:
-      GuardedCall(window_, [this] { form_->OnCloseRequested(); });
+      form_->OnCloseRequested();
       return 0;
   }
   return DefaultHandling(message, wParam, lParam);

@@ -2,7 +2,6 @@
 
 #include "ui/main_window_layout.h"
 #include "ui/pictures.h"
-#include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_control.h"
 #include "win32/text.h"
 
@@ -13,29 +12,31 @@ namespace layout = main_layout;
 
 constexpr wchar_t kClassName[] = L"CindermoorMainWindow";
 
+// The controls the form drives take their ids from MainControl, so every control it can name
+// has an id without a second list to keep in step; the others count on from 200.
+constexpr int IdOf(MainControl control) { return 100 + static_cast<int>(control); }
+
 enum ControlId : int {
-  kLaunchBoxId = 100,
-  kVoiceFrameId,
+  kServerBoxId = IdOf(MainControl::ServerBox),
+  kChannelBoxId = IdOf(MainControl::ChannelBox),
+  kPasswordBoxId = IdOf(MainControl::PasswordBox),
+  kLaunchBoxId = IdOf(MainControl::LaunchBox),
+  kCommunityOptionId = IdOf(MainControl::CommunityOption),
+  kOwnServerOptionId = IdOf(MainControl::OwnServerOption),
+  kInstallButtonId = IdOf(MainControl::InstallButton),
+  kUninstallButtonId = IdOf(MainControl::UninstallButton),
+  kGameFolderLabelId = IdOf(MainControl::GameFolderLabel),
+  kVoiceFrameId = 200,
   kServerLabelId,
   kChannelLabelId,
   kPasswordLabelId,
-  kCommunityOptionId,
-  kOwnServerOptionId,
-  kServerBoxId,
-  kChannelBoxId,
-  kPasswordBoxId,
-  kGameFolderLabelId,
   kLaunchQuestionId,
   kNoticeId,
   kChangeButtonId,
-  kInstallButtonId,
-  kUninstallButtonId,
   kOkButtonId,
   kLogoId,
 };
 
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kDarkOlive = RGB(64, 64, 0);
 constexpr COLORREF kDisabledText = RGB(160, 160, 160);
@@ -124,12 +125,7 @@ void MainWindow::CreateControls() {
   picture(kLogoId, Picture::Logo, layout::kLogoPosition);
 }
 
-HWND MainWindow::Control(MainControl control) const {
-  static constexpr int kIds[] = {kServerBoxId,     kChannelBoxId,      kPasswordBoxId,
-                                 kLaunchBoxId,     kCommunityOptionId, kOwnServerOptionId,
-                                 kInstallButtonId, kUninstallButtonId, kGameFolderLabelId};
-  return ::GetDlgItem(window_, kIds[static_cast<int>(control)]);
-}
+HWND MainWindow::Control(MainControl control) const { return ::GetDlgItem(window_, IdOf(control)); }
 
 // Until the window exists the form's state is all there is; the window shows it when made.
 void MainWindow::SetText(MainControl control, const std::string& text) {
@@ -175,7 +171,7 @@ void MainWindow::Hide() {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      GuardedCall(window_, [&] { OnCommand(LOWORD(wParam), HIWORD(wParam)); });
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -230,10 +226,10 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     ::SetBkColor(dc, kDarkOlive);
     return reinterpret_cast<LRESULT>(boxBrush_.get());
   }
-  // The frame's caption keeps the system's button-text colour; everything else is yellow.
-  ::SetTextColor(dc, id == kVoiceFrameId ? ::GetSysColor(COLOR_BTNTEXT) : kYellow);
-  ::SetBkColor(dc, kBlack);
-  return reinterpret_cast<LRESULT>(BlackBrush());
+  const LRESULT ground = YellowOnBlack(dc);
+  // The frame's caption keeps the system's button-text colour.
+  if (id == kVoiceFrameId) ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  return ground;
 }
 
 // The two olive rules across the window.

@@ -1,7 +1,6 @@
 #include "ui/win32/quit_window.h"
 
 #include "ui/pictures.h"
-#include "ui/win32/guarded_call.h"
 #include "ui/win32/picture_drawing.h"
 #include "win32/text.h"
 
@@ -19,8 +18,6 @@ constexpr int kClientHeight = 2985;
 constexpr int kLogoLeft = 840;
 constexpr int kLogoTop = 600;
 constexpr TwipRect kQuitLine{0, 2640, 5175, 255};
-
-constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 // WS_SYSMENU lets Alt+F4 and the taskbar's Close reach the window; with no caption nothing
 // of it is drawn. WS_EX_APPWINDOW gives the taskbar button: while a game runs this is the
@@ -55,18 +52,14 @@ LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) == kQuitLineId && HIWORD(wParam) == STN_CLICKED) {
-        GuardedCall(window_, [this] { form_->OnQuitClicked(); });
+        form_->OnQuitClicked();
       }
       return 0;
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetTextColor(dc, kYellow);
-      ::SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(BlackBrush());
-    }
+    case WM_CTLCOLORSTATIC:
+      return YellowOnBlack(reinterpret_cast<HDC>(wParam), true);
     // Closing from the keyboard or the taskbar ends the run as the text line does.
     case WM_CLOSE:
-      GuardedCall(window_, [this] { form_->OnQuitClicked(); });
+      form_->OnQuitClicked();
       return 0;
   }
   return DefaultHandling(message, wParam, lParam);

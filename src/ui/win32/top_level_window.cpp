@@ -10,6 +10,8 @@ namespace cindermoor::win32 {
 
 namespace {
 constexpr int kAppIconId = 1;
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
 }  // namespace
 
 HICON AppIcon(int size) {
@@ -26,7 +28,7 @@ void TopLevelWindow::Destroy() {
 void TopLevelWindow::PrepareResources() {
   dpi_ = ScreenDpi();
   font_ = CreateDefaultFont(dpi_);
-  blackBrush_ = UniqueHbrush(::CreateSolidBrush(RGB(0, 0, 0)));
+  blackBrush_ = UniqueHbrush(::CreateSolidBrush(kBlack));
 }
 
 void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
@@ -70,6 +72,13 @@ void TopLevelWindow::ShowCentred() {
   }
   ::ShowWindow(window_, SW_SHOW);
   ::SetForegroundWindow(window_);
+}
+
+LRESULT TopLevelWindow::YellowOnBlack(HDC dc, bool transparent) const {
+  ::SetTextColor(dc, kYellow);
+  ::SetBkColor(dc, kBlack);
+  if (transparent) ::SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(blackBrush_.get());
 }
 
 LRESULT TopLevelWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

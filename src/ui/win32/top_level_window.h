@@ -65,9 +65,12 @@ class TopLevelWindow {
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(HDC) const {}
 
+  // The answer to a WM_CTLCOLOR* message for a control drawn yellow on the black ground. A
+  // transparent one draws its text without filling the cells behind it.
+  LRESULT YellowOnBlack(HDC dc, bool transparent = false) const;
+
   int Px(int twips) const { return TwipsToPixels(twips, dpi_); }
   int Dpi() const { return dpi_; }
-  HBRUSH BlackBrush() const { return blackBrush_.get(); }
 
   HWND window_ = nullptr;
 

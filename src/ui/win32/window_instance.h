@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/fatal_error.h"
+#include "ui/win32/guarded_call.h"
 #include "win32/device_context.h"
 #include "win32/text.h"
 
@@ -34,7 +35,8 @@ inline void DetachInstance(HWND window) { ::SetWindowLongPtrW(window, GWLP_USERD
 
 // The window procedure of a class whose windows each have a T, passed as the creation
 // parameter (see TakeCreationObject). T::HandleMessage gets every message from WM_NCCREATE
-// on; a window-owned T is deleted after it has handled WM_NCDESTROY.
+// on, always through GuardedCall, so no handler's failure unwinds into Windows; a
+// window-owned T is deleted after it has handled WM_NCDESTROY.
 template <typename T>
 LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -48,10 +50,10 @@ LRESULT CALLBACK InstanceWindowProc(HWND window, UINT message, WPARAM wParam, LP
     if (message == WM_NCDESTROY) {
       const std::unique_ptr<T> owned(self);
       DetachInstance(window);
-      return owned->HandleMessage(message, wParam, lParam);
+      return GuardedCall(window, [&] { return owned->HandleMessage(message, wParam, lParam); });
     }
   }
-  return self->HandleMessage(message, wParam, lParam);
+  return GuardedCall(window, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 // Registers the class once per process; later calls find it registered. A class that cannot

@@ -168,8 +168,10 @@ TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
     Desk fresh;
     fresh.InstallGame();
     if (installed) {
-      ASSERT_TRUE(fresh.w.registry.SetRegString(RegRoot::LocalMachine, kCommandKey, "",
-                                                "D:\\Old\\launcher.exe %1"));
+      ASSERT_TRUE(
+          fresh.w.registry
+              .SetRegString(RegRoot::LocalMachine, kCommandKey, "", "D:\\Old\\launcher.exe %1")
+              .Succeeded());
     }
     fresh.Start();
     EXPECT_EQ(fresh.w.registry.GetRegString(RegRoot::LocalMachine, kCommandKey, "", "<none>"),

@@ -16,7 +16,7 @@ constexpr RegRoot kMachine = RegRoot::LocalMachine;
 TEST(MemoryRegistryTest, ARefusingRootChangesNothing) {
   const struct {
     const char* name;
-    bool (*write)(Registry&);
+    Outcome (*write)(Registry&);
   } cases[] = {
       {"create", [](Registry& r) { return r.CreateRegKey(kMachine, "Software\\New"); }},
       {"set", [](Registry& r) { return r.SetRegString(kMachine, "Software\\Old", "V", "new"); }},
@@ -30,10 +30,11 @@ TEST(MemoryRegistryTest, ARefusingRootChangesNothing) {
     const auto before = registry.DescribeTree(kMachine, "");
     registry.SetRefusesWrites(kMachine, true);
 
-    EXPECT_FALSE(c.write(registry));
+    EXPECT_EQ(c.write(registry).Reason(), MemoryRegistry::kRefusal);
     EXPECT_EQ(registry.DescribeTree(kMachine, ""), before);
     // The other root still takes writes.
-    EXPECT_TRUE(registry.SetRegString(RegRoot::CurrentUser, "Software\\Old", "V", "user"));
+    EXPECT_TRUE(
+        registry.SetRegString(RegRoot::CurrentUser, "Software\\Old", "V", "user").Succeeded());
   }
 }
 

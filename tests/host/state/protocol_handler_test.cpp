@@ -129,6 +129,7 @@ TEST_F(ProtocolHandlerTest, UninstallRefusedKeepsTheClassAndSaysWhy) {
 
   EXPECT_FALSE(outcome.Succeeded());
   EXPECT_NE(outcome.Reason().find("administrator"), std::string::npos) << outcome.Reason();
+  EXPECT_NE(outcome.Reason().find(MemoryRegistry::kRefusal), std::string::npos) << outcome.Reason();
   EXPECT_TRUE(registry_.KeyExists(RegRoot::LocalMachine, kMachineClass));
   EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
 }
@@ -189,8 +190,14 @@ TEST_F(ProtocolHandlerTest, InstallThatWritesNothingFailsAndMarksNothing) {
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
   registry_.SetRefusesWrites(RegRoot::CurrentUser, true);
 
-  EXPECT_FALSE(handler_.InstallProtocol().Succeeded());
+  const Outcome outcome = handler_.InstallProtocol();
 
+  // Each store's refusal is told with the reason Windows gave.
+  EXPECT_NE(outcome.Reason().find(std::string("For all users: ") + MemoryRegistry::kRefusal),
+            std::string::npos)
+      << outcome.Reason();
+  EXPECT_NE(outcome.Reason().find(std::string("For you alone: ") + MemoryRegistry::kRefusal),
+            std::string::npos);
   EXPECT_FALSE(ClassExistsAnywhere());
   EXPECT_EQ(store_.SettingCount(), 1u);
   EXPECT_FALSE(store_.HasSetting("Launcher", "Program Settings", setting::kInstalled));
@@ -213,8 +220,8 @@ TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOfAnInstalledClass) {
 TEST_F(ProtocolHandlerTest, ReregisterRewritesOnlyIconAndCommand) {
   settings_.Write(setting::kTribesPath, "C:\\Old");
   ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
-  ASSERT_TRUE(
-      registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone"));
+  ASSERT_TRUE(registry_.SetRegString(RegRoot::LocalMachine, kMachineClass, "", "changed by someone")
+                  .Succeeded());
   settings_.Write(setting::kTribesPath, "D:\\New Tribes");
   settings_.Remove(setting::kInstalled);
 

@@ -1,10 +1,14 @@
-// The shared window procedure's hold on a window's object, and class registration failing.
+// The shared window procedure's hold on a window's object, its guard around every handler, and
+// class registration failing.
 #include "ui/win32/window_instance.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "common/fatal_error.h"
 
@@ -12,6 +16,7 @@ namespace cindermoor::win32 {
 namespace {
 
 constexpr wchar_t kOwnedClass[] = L"CindermoorOwnedTestWindow";
+constexpr wchar_t kFailingClass[] = L"CindermoorFailingTestWindow";
 
 // Counts its own destruction, so a test can see whether the window let it go exactly once.
 class OwnedObject {
@@ -62,6 +67,75 @@ TEST(WindowInstance, AWindowOwnsItsObjectFromCreationToDestruction) {
     }
     object.reset();
     EXPECT_EQ(destroyed, 1);
+  }
+}
+
+// Throws whatever it is given from its handling of WM_APP.
+class FailingObject {
+ public:
+  explicit FailingObject(std::function<void()> fail) : fail_(std::move(fail)) {}
+  void Attach(HWND window) { window_ = window; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) fail_();
+    return ::DefWindowProcW(window_, message, wParam, lParam);
+  }
+
+ private:
+  std::function<void()> fail_;
+  HWND window_ = nullptr;
+};
+
+// The text of the message box this thread shows; it is closed once read.
+std::wstring reported;
+
+BOOL CALLBACK KeepMessageBox(HWND window, LPARAM found) {
+  wchar_t className[8] = {};
+  ::GetClassNameW(window, className, 8);
+  if (std::wstring(className) != L"#32770") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), KeepMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  ::KillTimer(nullptr, timer);
+  reported = WindowText(::GetDlgItem(box, 0xFFFF));
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(WindowInstance, AHandlerThatFailsIsReportedAndEndsTheProgramInsteadOfUnwindingIntoWindows) {
+  RegisterInstanceClass<FailingObject>(kFailingClass, nullptr, nullptr);
+  struct Case {
+    const char* name;
+    std::function<void()> fail;
+    std::wstring message;
+  };
+  const Case cases[] = {
+      {"fatal error", [] { throw FatalError("Cannot store the setting Path: full"); },
+       L"Cannot store the setting Path: full"},
+      {"standard exception", [] { throw std::length_error("too long"); }, L"too long"},
+      {"anything else", [] { throw 42; }, L"An unexpected error stopped Cindermoor Launcher."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FailingObject object(c.fail);
+    const HWND window = ::CreateWindowExW(0, kFailingClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                          nullptr, ::GetModuleHandleW(nullptr), &object);
+    ASSERT_NE(window, nullptr);
+    reported.clear();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, ReadAndCloseMessageBox);
+
+    EXPECT_NO_THROW(::SendMessageW(window, WM_APP, 0, 0));
+
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(reported, c.message);
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 1u);
+    DetachInstance(window);
+    ::DestroyWindow(window);
   }
 }
 

@@ -22,7 +22,7 @@ bool SystemHasFace(const wchar_t* face) {
   const UniqueHdc dc(::CreateCompatibleDC(nullptr));
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy_s(wanted.lfFaceName, face, _TRUNCATE);
+  wcsncpy_s(wanted.lfFaceName, LF_FACESIZE, face, _TRUNCATE);
   bool found = false;
   ::EnumFontFamiliesExW(dc.get(), &wanted, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
   return found;

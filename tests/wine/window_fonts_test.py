@@ -16,9 +16,11 @@ CASES = (
     "MainWindowLabelsTest.EveryTextFitsWhenNoWineFontIsFound",
 )
 DPIS = (96, 144)
+# The system's own rules (which face stands in for "sans-serif"), but only DejaVu's fonts.
 FONTS_CONF = """<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
   <dir>/usr/share/fonts/truetype/dejavu</dir>
   <cachedir>{cache}</cachedir>
 </fontconfig>
@@ -53,16 +55,20 @@ def main():
     parser.add_argument("--tests", required=True, help="the Windows UI test program")
     parser.add_argument("--work", required=True, help="a folder of this test's own")
     args = parser.parse_args()
-    os.makedirs(args.work, exist_ok=True)
-    env = wine_environment(args.work)
+    work = os.path.abspath(args.work)  # Wine takes only an absolute WINEPREFIX
+    os.makedirs(work, exist_ok=True)
+    env = wine_environment(work)
     if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
-        run(["wineboot", "-i"], env, timeout=300)
+        booted = run(["wineboot", "-i"], env, timeout=300)
+        if booted.returncode != 0:
+            print("wineboot failed:\n" + booted.stdout)
+            return 1
     failures = []
     try:
         for dpi in DPIS:
             set_dpi(dpi, env)
             for case in CASES:
-                result = run(["wine", args.tests, "--gtest_filter=" + case],
+                result = run(["wine", os.path.abspath(args.tests), "--gtest_filter=" + case],
                              dict(env, CINDERMOOR_EXPECTED_DPI=str(dpi)))
                 print(f"{case} at {dpi} DPI: " + ("passed" if result.returncode == 0 else "FAILED"))
                 if result.returncode != 0:

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "ui/twips.h"
 #include "ui/win32/window_instance.h"
 #include "win32/device_context.h"
 
@@ -51,7 +52,7 @@ std::optional<TextPlace> PlaceOfText(HWND control, HDC dc) {
   }
   INT digit = 0;
   ::GetCharWidth32W(dc, L'0', L'0', &digit);
-  place.width -= ::MulDiv(12, ::GetDeviceCaps(dc, LOGPIXELSX), 96) + 1 + digit / 2;
+  place.width -= ScaleForDpi(13, ::GetDeviceCaps(dc, LOGPIXELSX)) + digit / 2;
   place.format = DT_NOPREFIX | DT_SINGLELINE;
   return place;
 }

@@ -22,7 +22,7 @@ def run(names):
     return unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
 
 
-first = run(["package_test", "installer_test"])
+first = run(["package_test", "installer_test", "signing_test", "reproducible_test"])
 failed = failed_names(first)
 # A failed class set-up or tear-down is named "setUpClass (module.Class)": not a test to load.
 again = [name for name in failed if " " not in name]

@@ -10,8 +10,9 @@
 # installers are signed with Authenticode. DIST_DIR puts the downloads elsewhere.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="${BUILD_DIR:-$ROOT/build}"
-DIST="${DIST_DIR:-$BUILD/dist}"
+# Absolute: makensis reads relative paths from the script's folder.
+BUILD="$(realpath -m "${BUILD_DIR:-$ROOT/build}")"
+DIST="$(realpath -m "${DIST_DIR:-$BUILD/dist}")"
 REUSE=0
 [[ "${1:-}" == "--reuse" ]] && REUSE=1
 
@@ -24,6 +25,7 @@ SIGN=0
 if [[ -n "${SIGN_PFX:-}${SIGN_PASSWORD_FILE:-}" ]]; then
   [[ -f "${SIGN_PFX:-}" && -f "${SIGN_PASSWORD_FILE:-}" ]] ||
     { echo "package.sh: signing needs both SIGN_PFX and SIGN_PASSWORD_FILE naming files" >&2; exit 1; }
+  SIGN_PFX="$(realpath "$SIGN_PFX")" SIGN_PASSWORD_FILE="$(realpath "$SIGN_PASSWORD_FILE")"
   export SIGN_PFX SIGN_PASSWORD_FILE SIGN_TIMESTAMP_URL="${SIGN_TIMESTAMP_URL:-}"
   SIGN=1
 fi
@@ -76,7 +78,7 @@ for machine in "${MACHINES[@]}"; do
   base="CindermoorLauncher-$VERSION-$tag"
   cp "$BUILD/$arch/bin/launcher.exe" "$STAGE/launcher.exe"
   ((SIGN)) && bash "$ROOT/tools/sign.sh" "$STAGE/launcher.exe"
-  stamp "$STAGE/launcher.exe" "$STAGE/README.txt"
+  stamp "$STAGE/launcher.exe" "$STAGE/README.txt" "$STAGE/wizard.bmp"
   makensis -V2 -DVERSION="$VERSION" -DARCH="$tag" -DPROGRAM="$STAGE/launcher.exe" \
     -DICON="$BUILD/$arch/generated/launcher.ico" -DWIZARD_PICTURE="$STAGE/wizard.bmp" \
     "${sign_options[@]}" -DOUTFILE="$DIST.partial/$base-setup.exe" "$ROOT/installer/launcher.nsi"

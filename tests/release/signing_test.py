@@ -60,6 +60,7 @@ class SigningTest(unittest.TestCase):
     def install_under_wine(self, setup):
         """Installs setup silently for the current user in a fresh prefix; the prefix."""
         prefix = os.path.join(PLACE, "prefix")
+        os.makedirs(prefix)
         os.environ.update(WINEPREFIX=prefix, WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d")
         Environment.prefix = prefix

@@ -1,5 +1,6 @@
-"""Runs the release tests (the downloads, then the installer under Wine) and ends with
-"N passed, N failed" for tools/run-tests.sh; the exit code is non-zero when any failed.
+"""Runs the release tests (the downloads, the installer under Wine, signing, and packaging
+from two fresh clones) and ends with "N passed, N failed" for tools/run-tests.sh; the exit code
+is non-zero when any failed.
 
 About one Wine process start in a few thousand, more on a busy machine, ends before the
 program runs any of its code (`wine cmd /c exit 7` then exits 1, not 7), which a test reads as

@@ -1,5 +1,6 @@
 ; The installer of Cindermoor Launcher, one per machine type. tools/package.sh makes both:
 ;   makensis -DVERSION=<version> -DARCH=x64|x86 -DPROGRAM=<launcher.exe> -DICON=<launcher.ico>
+;            -DWIZARD_PICTURE=<164 x 314 .bmp> [-DSIGN_COMMAND=<command>]
 ;            -DOUTFILE=<setup.exe> installer/launcher.nsi
 ;
 ; Two modes: for all users (machine-wide, needs administrator rights) and only for the current
@@ -43,6 +44,14 @@ BrandingText "${NAME} ${VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
 
+; Signing, when a certificate is given: the command signs the file it is given in place. The
+; uninstaller is signed before it goes into the installer, so the installed uninstall.exe is
+; the signed one; the installer once it is complete.
+!ifdef SIGN_COMMAND
+  !uninstfinalize '${SIGN_COMMAND} "%1"' = 0
+  !finalize '${SIGN_COMMAND} "%1"' = 0
+!endif
+
 Var AllUsers      ; 1: for all users, 0: only for the current user
 Var FolderGiven   ; 1 when /D= chose the folder: a mode change then keeps it
 Var ModeGiven     ; 1 when /AllUsers or /CurrentUser chose the mode: the mode page is skipped
@@ -50,6 +59,7 @@ Var AllUsersRadio ; the mode page's first radio button
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_PICTURE}"
 !define MUI_ABORTWARNING
 Page custom ModePage ModePageLeave
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave

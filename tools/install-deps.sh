@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang clang-format libclang-rt-dev googletest python3
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64
-          xvfb xdotool imagemagick x11-utils fonts-wine nsis zip
+          xvfb xdotool imagemagick x11-utils fonts-wine nsis zip osslsigncode openssl
           xdg-utils libglib2.0-bin desktop-file-utils)
 
 missing=()

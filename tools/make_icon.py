@@ -1,12 +1,20 @@
 #!/usr/bin/env python3
-"""Draws the launcher's icon, two networked computers, into a 16-colour .ico file.
+"""Draws the launcher's icon, two networked computers, into a 16-colour .ico file, and the
+installer's wizard picture, the logo (see logo.py), into a 24-bit .bmp file.
 
 The icon holds a 32 x 32 and a 16 x 16 image, each a classic 4-bit bitmap with an AND
-mask, which every Windows version shows. Usage: make_icon.py OUTPUT.ico
+mask, which every Windows version shows. The wizard picture has the size NSIS's welcome and
+finish pages ask for, 164 x 314. Usage:
+    make_icon.py OUTPUT.ico
+    make_icon.py --wizard OUTPUT.bmp
 """
 
 import struct
 import sys
+
+import logo
+
+WIZARD_SIZE = (164, 314)
 
 # The standard 16-colour palette, so the icon looks the same on any display.
 PALETTE = [
@@ -114,11 +122,27 @@ def icon_file(canvases):
     return directory + entries + b"".join(images)
 
 
+def bmp_file(rows):
+    """A bottom-up 24-bit .bmp of rows of (red, green, blue), top row first."""
+    width, height = len(rows[0]), len(rows)
+    padding = bytes(-width * 3 % 4)
+    pixels = b"".join(bytes(channel for red, green, blue in row for channel in (blue, green, red))
+                      + padding for row in reversed(rows))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    return header + info + pixels
+
+
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_icon.py OUTPUT.ico")
-    with open(sys.argv[1], "wb") as output:
-        output.write(icon_file([draw_icon(32), draw_icon(16)]))
+    arguments = sys.argv[1:]
+    if len(arguments) == 1:
+        content = icon_file([draw_icon(32), draw_icon(16)])
+    elif len(arguments) == 2 and arguments[0] == "--wizard":
+        content = bmp_file(logo.wizard_picture(*WIZARD_SIZE).rgb_rows(logo.YELLOW))
+    else:
+        sys.exit("usage: make_icon.py OUTPUT.ico | make_icon.py --wizard OUTPUT.bmp")
+    with open(arguments[-1], "wb") as output:
+        output.write(content)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
-"""Runs the release tests (the downloads, then the installer under Wine) and ends with
-"N passed, N failed" for tools/run-tests.sh; the exit code is non-zero when any failed.
+"""Runs the release tests (the downloads, the installer under Wine, signing, and packaging
+from two fresh clones) and ends with "N passed, N failed" for tools/run-tests.sh; the exit code
+is non-zero when any failed.
 
 About one Wine process start in a few thousand, more on a busy machine, ends before the
 program runs any of its code (`wine cmd /c exit 7` then exits 1, not 7), which a test reads as
@@ -22,7 +23,7 @@ def run(names):
     return unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
 
 
-first = run(["package_test", "installer_test"])
+first = run(["package_test", "installer_test", "signing_test", "reproducible_test"])
 failed = failed_names(first)
 # A failed class set-up or tear-down is named "setUpClass (module.Class)": not a test to load.
 again = [name for name in failed if " " not in name]

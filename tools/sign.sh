@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Signs one Windows program in place with Authenticode: tools/sign.sh FILE.
+# tools/package.sh calls it for launcher.exe, and makensis for the uninstaller and the installer
+# it makes. The certificate comes from the environment:
+#   SIGN_PFX             the PKCS#12 file holding the certificate and its private key
+#   SIGN_PASSWORD_FILE   a file whose first line is that file's password
+#   SIGN_TIMESTAMP_URL   an RFC 3161 timestamp server (optional): with it the signature stays
+#                        valid after the certificate expires
+set -euo pipefail
+file="$1"
+signed="$file.signed"
+timestamp=()
+[[ -n "${SIGN_TIMESTAMP_URL:-}" ]] && timestamp=(-ts "$SIGN_TIMESTAMP_URL")
+
+# The password is read from its file, never put on a command line that others can see.
+if ! output="$(osslsigncode sign -pkcs12 "$SIGN_PFX" -readpass "$SIGN_PASSWORD_FILE" -h sha256 \
+    -n "Cindermoor Launcher" "${timestamp[@]}" -in "$file" -out "$signed" 2>&1)"; then
+  rm -f "$signed"
+  echo "sign.sh: cannot sign $(basename "$file") with $SIGN_PFX: is the password in" \
+    "$SIGN_PASSWORD_FILE right, and the timestamp server (${SIGN_TIMESTAMP_URL:-none}) reachable?" >&2
+  sed 's/^/  osslsigncode: /' <<<"$output" >&2
+  exit 1
+fi
+mv "$signed" "$file"

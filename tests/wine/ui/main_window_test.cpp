@@ -29,8 +29,10 @@ class MainWindowTest : public ::testing::Test {
     return child;
   }
 
-  // Picture buttons in creation order: change, install, uninstall, OK, logo.
-  HWND Picture(int index) const { return Child(L"CindermoorPicture", index); }
+  // A picture button by its caption, which is its window text.
+  HWND Picture(const wchar_t* caption) const {
+    return ::FindWindowExW(window.Handle(), nullptr, L"CindermoorPicture", caption);
+  }
 
   static void Click(HWND control) {
     ::SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -58,8 +60,8 @@ TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {
 }
 
 TEST_F(MainWindowTest, InstallAndUninstallSwapTheirButtons) {
-  HWND install = Picture(1);
-  HWND uninstall = Picture(2);
+  HWND install = Picture(L"Install");
+  HWND uninstall = Picture(L"Un-Install");
   form.SetPictureVisible(MainControl::UninstallButton, false);
 
   Click(install);

@@ -1,7 +1,5 @@
 #include "ui/win32/main_window.h"
 
-#include <utility>
-
 #include "ui/main_window_layout.h"
 #include "ui/pictures.h"
 #include "ui/win32/picture_control.h"
@@ -147,18 +145,22 @@ void MainWindow::SetChecked(MainControl control, bool checked) {
 }
 
 // Install and Un-Install take turns in one place. Keys would go on reaching a hidden control
-// that had the focus, so the window holds the focus meanwhile and hands it to the one shown.
+// that had the focus, so the focus passes to whichever of the two shows, and the window holds
+// it while neither does.
 void MainWindow::SetVisible(MainControl control, bool visible) {
   if (!window_) return;
   const HWND handle = Control(control);
-  const bool focused = ::GetFocus() == handle;
+  if (!visible && ::GetFocus() == handle) focusWaitsForPicture_ = true;
   ::ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
-  if (focused && !visible) {
-    ::SetFocus(window_);
-    focusWaitsForPicture_ = true;
-  } else if (visible && std::exchange(focusWaitsForPicture_, false) && ::GetFocus() == window_) {
-    ::SetFocus(handle);
+  if (!focusWaitsForPicture_) return;
+  for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
+    if (::IsWindowVisible(Control(picture))) {
+      ::SetFocus(Control(picture));
+      focusWaitsForPicture_ = false;
+      return;
+    }
   }
+  ::SetFocus(window_);
 }
 
 void MainWindow::Compact() {

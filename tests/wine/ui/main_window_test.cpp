@@ -81,5 +81,21 @@ TEST_F(MainWindowTest, ClosingFromTheTitleBarIsHandedToTheProgram) {
   EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
+// As the program's message loop hands a key to the dialog manager.
+TEST_F(MainWindowTest, EscIsTheTitleBarsCloseAndEnterInABoxIsOk) {
+  const auto press = [this](HWND focus, WPARAM key) {
+    ::SetFocus(focus);
+    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+    ::IsDialogMessageW(window.Handle(), &message);
+  };
+  press(Child(L"Edit", 0), VK_ESCAPE);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(world.program.ends, 0);
+
+  press(Child(L"Edit", 0), VK_RETURN);
+  EXPECT_EQ(world.program.ends, 1);
+  EXPECT_EQ(closes, 1);
+}
+
 }  // namespace
 }  // namespace cindermoor::win32

@@ -48,7 +48,8 @@ void QuitWindow::SetCaption(const std::string& caption) {
   ::UpdateWindow(label);
 }
 
-// The window itself holds the keyboard focus, so that the keys below reach it at once.
+// The window holds the keyboard focus itself, as no control of it takes the focus: Enter,
+// Space and Esc reach it from the moment it shows.
 void QuitWindow::Show() {
   ShowCentred();
   ::SetFocus(window_);

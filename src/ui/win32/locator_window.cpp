@@ -76,9 +76,11 @@ void LocatorWindow::Create(LocatorForm& form) {
   CreateControls();
 }
 
-// Created in the keyboard order: the drive, folder and file lists, then the label, which takes no
-// focus.
+// Created in the keyboard order: OK, first in reading order, then the drive, folder and file
+// lists, then the label, which takes no focus.
 void LocatorWindow::CreateControls() {
+  CreatePictureControl(window_, kOkButtonId, Picture::OkButton, Px(kOkButtonLeft), Px(kOkButtonTop),
+                       Dpi());
   // A combo box's height includes its open list.
   const int fieldHeight = Px(kDriveList.height);
   const RECT openCombo{Px(kDriveList.left), Px(kDriveList.top),
@@ -91,8 +93,6 @@ void LocatorWindow::CreateControls() {
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFileListId, kFileList);
   FitTextToPlace(AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kInstructionId,
                           kInstructionLabel));
-  CreatePictureControl(window_, kOkButtonId, Picture::OkButton, Px(kOkButtonLeft), Px(kOkButtonTop),
-                       Dpi());
 }
 
 void LocatorWindow::FillList(int id, const std::vector<std::wstring>& lines, int selected) {
@@ -149,13 +149,18 @@ LRESULT LocatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
       form_->OnCloseRequested();
       return 0;
+    // The dialog manager asks which button Enter presses when the focus is on none.
+    case DM_GETDEFID:
+      return MAKELRESULT(kOkButtonId, DC_HASDEFID);
   }
   return DefaultHandling(message, wParam, lParam);
 }
 
 // A single click in the folder list only highlights; a double click opens.
 void LocatorWindow::OnCommand(int id, int code) {
-  if (id == kDriveListId && code == CBN_SELCHANGE) {
+  if (id == IDCANCEL) {  // Esc, through the dialog manager
+    form_->OnCloseRequested();
+  } else if (id == kDriveListId && code == CBN_SELCHANGE) {
     const auto index = ::SendDlgItemMessageW(window_, kDriveListId, CB_GETCURSEL, 0, 0);
     if (index >= 0 && static_cast<size_t>(index) < form_->Drives().size()) {
       form_->OnDriveChosen(form_->Drives()[static_cast<size_t>(index)]);

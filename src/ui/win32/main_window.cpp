@@ -89,45 +89,43 @@ void MainWindow::ShowFormState() {
   if (form_->IsCompact()) Compact();
 }
 
-// Created in the window's keyboard order; only the check box, the options and the entry
-// boxes take the focus.
+// Created in reading order, which is the keyboard's: Tab visits the controls that take the
+// focus in the order they were made, so a new control joins the order by where it is made.
+// Each entry box's label comes just before it: screen readers name a box by that label.
 void MainWindow::CreateControls() {
   const auto add = [this](const wchar_t* cls, const std::string& text, DWORD style, int id,
                           const TwipRect& place) {
     return AddChild(cls, text, style, 0, id, place);
   };
+  const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
+    CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
+  };
+  picture(kLogoId, Picture::Logo, layout::kLogoPosition);
+  picture(kOkButtonId, Picture::OkButton, layout::kOkButtonPosition);
+  picture(kUninstallButtonId, Picture::UninstallButton, layout::kUninstallButtonPosition);
+  picture(kInstallButtonId, Picture::InstallButton, layout::kInstallButtonPosition);
+  picture(kChangeButtonId, Picture::ChangeButton, layout::kChangeButtonPosition);
+  add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
+  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
+      layout::kNoticeLabel);
   add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
       layout::kLaunchBox);
+  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
+      layout::kLaunchQuestionLabel);
   add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
   add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId,
       layout::kServerLabel);
+  add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kServerBoxId, layout::kServerBox);
   add(L"STATIC", layout::kChannelLabelText, SS_RIGHT | SS_NOPREFIX, kChannelLabelId,
       layout::kChannelLabel);
+  add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kChannelBoxId, layout::kChannelBox);
   add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
       layout::kPasswordLabel);
+  add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kPasswordBoxId, layout::kPasswordBox);
   add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
       kCommunityOptionId, layout::kCommunityOption);
   add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId,
       layout::kOwnServerOption);
-  for (const auto& [id, rect] :
-       {std::pair{kServerBoxId, layout::kServerBox}, std::pair{kChannelBoxId, layout::kChannelBox},
-        std::pair{kPasswordBoxId, layout::kPasswordBox}}) {
-    add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, id, rect);
-  }
-  add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
-  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
-      layout::kLaunchQuestionLabel);
-  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
-      layout::kNoticeLabel);
-
-  const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
-    CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
-  };
-  picture(kChangeButtonId, Picture::ChangeButton, layout::kChangeButtonPosition);
-  picture(kInstallButtonId, Picture::InstallButton, layout::kInstallButtonPosition);
-  picture(kUninstallButtonId, Picture::UninstallButton, layout::kUninstallButtonPosition);
-  picture(kOkButtonId, Picture::OkButton, layout::kOkButtonPosition);
-  picture(kLogoId, Picture::Logo, layout::kLogoPosition);
 }
 
 HWND MainWindow::Control(MainControl control) const { return ::GetDlgItem(window_, IdOf(control)); }
@@ -151,9 +149,23 @@ void MainWindow::SetChecked(MainControl control, bool checked) {
   ::SendMessageW(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+// Install and Un-Install take turns in one place. Keys would go on reaching a hidden control
+// that had the focus, so the focus passes to whichever of the two shows, and the window holds
+// it while neither does.
 void MainWindow::SetVisible(MainControl control, bool visible) {
   if (!window_) return;
-  ::ShowWindow(Control(control), visible ? SW_SHOWNA : SW_HIDE);
+  const HWND handle = Control(control);
+  if (!visible && ::GetFocus() == handle) focusWaitsForPicture_ = true;
+  ::ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
+  if (!focusWaitsForPicture_) return;
+  for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
+    if (::IsWindowVisible(Control(picture))) {
+      ::SetFocus(Control(picture));
+      focusWaitsForPicture_ = false;
+      return;
+    }
+  }
+  ::SetFocus(window_);
 }
 
 void MainWindow::Compact() {
@@ -185,11 +197,19 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       onClose_();
       return 0;
+    // The dialog manager asks which button Enter presses when the focus is on none.
+    case DM_GETDEFID:
+      return MAKELRESULT(kOkButtonId, DC_HASDEFID);
   }
   return DefaultHandling(message, wParam, lParam);
 }
 
 void MainWindow::OnCommand(int id, int code) {
+  // Esc, through the dialog manager: the same close as the title bar's, which stores nothing.
+  if (id == IDCANCEL) {
+    onClose_();
+    return;
+  }
   if (IsEntryBox(id)) {
     if (code != EN_CHANGE) return;
     form_->SetText(BoxOf(id), Narrow(WindowText(::GetDlgItem(window_, id))));

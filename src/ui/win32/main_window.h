@@ -46,6 +46,7 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   std::function<void()> onClose_;
   MainForm* form_ = nullptr;
   UniqueHbrush boxBrush_;
+  bool focusWaitsForPicture_ = false;  // a focused picture was hidden; see SetVisible
 };
 
 }  // namespace cindermoor::win32

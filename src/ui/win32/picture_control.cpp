@@ -1,5 +1,6 @@
-// The picture buttons: drawn pictures that answer a mouse click and never take the focus,
-// so the keyboard order of the window is made of its other controls only.
+// The picture buttons: drawn pictures that answer a click as push buttons do. A click leaves
+// the focus where it was, so the mouse changes nothing else in the window; the keyboard
+// reaches them with Tab, which is when their focus cue shows.
 #include "ui/win32/picture_control.h"
 
 #include <windowsx.h>
@@ -7,8 +8,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ui/win32/picture_drawing.h"
+#include "ui/win32/push_button_accessible.h"
 #include "ui/win32/window_instance.h"
 #include "win32/device_context.h"
 #include "win32/text.h"
@@ -32,13 +35,22 @@ class PictureControl {
 
  private:
   void Paint() const;
+  void Draw(HDC dc) const;
   void OnButtonDown();
   void OnButtonUp(POINT where);
+  void OnFocusChange();
+  void Click();
 
   PicturePainter painter_;
   HWND window_ = nullptr;
   bool pressed_ = false;
+  bool spacePressed_ = false;
 };
+
+void PictureControl::Draw(HDC dc) const {
+  painter_.Draw(dc);
+  if (::GetFocus() == window_) painter_.DrawFocusCue(dc);
+}
 
 // Drawn off screen first, so a repaint never shows the black ground without its drawing.
 void PictureControl::Paint() const {
@@ -48,10 +60,10 @@ void PictureControl::Paint() const {
   const UniqueHbitmap bitmap(::CreateCompatibleBitmap(paint.get(), size.cx, size.cy));
   if (memory && bitmap) {
     SelectedObject selected(memory.get(), bitmap.get());
-    painter_.Draw(memory.get());
+    Draw(memory.get());
     ::BitBlt(paint.get(), 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
   } else {
-    painter_.Draw(paint.get());
+    Draw(paint.get());
   }
 }
 
@@ -71,7 +83,15 @@ void PictureControl::OnButtonUp(POINT where) {
   ::ReleaseCapture();
   RECT client{};
   ::GetClientRect(window_, &client);
-  if (!::PtInRect(&client, where)) return;
+  if (::PtInRect(&client, where)) Click();
+}
+
+void PictureControl::OnFocusChange() {
+  spacePressed_ = false;
+  ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+void PictureControl::Click() {
   const HWND window = window_;
   ::SendMessageW(::GetParent(window), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(window), BN_CLICKED),
                  reinterpret_cast<LPARAM>(window));
@@ -83,7 +103,7 @@ LRESULT PictureControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       Paint();
       return 0;
     case WM_PRINTCLIENT:
-      painter_.Draw(reinterpret_cast<HDC>(wParam));
+      Draw(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the picture covers the whole window
@@ -96,6 +116,23 @@ LRESULT PictureControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CAPTURECHANGED:
       pressed_ = false;
       return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      OnFocusChange();
+      return 0;
+    // Enter is the dialog manager's: it clicks the focused control that says it is the
+    // default push button. Space clicks on release, as a push button does.
+    case WM_GETDLGCODE:
+      return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) spacePressed_ = true;
+      return 0;
+    case WM_KEYUP:
+      if (wParam == VK_SPACE && std::exchange(spacePressed_, false)) Click();
+      return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = AnswerAsPushButton(window_, wParam, lParam)) return answer;
+      break;
   }
   return ::DefWindowProcW(window_, message, wParam, lParam);
 }
@@ -106,15 +143,23 @@ std::string NameOf(Picture picture) {
   return caption.empty() ? "the logo" : "the " + std::string(caption) + " button";
 }
 
+// The window text, which screen readers read as its name: the caption, or what the logo's
+// click opens.
+std::wstring AccessibleName(Picture picture) {
+  const std::string_view caption = DesignOf(picture).caption;
+  return caption.empty() ? L"Cindermoor Launcher web site" : Widen(caption);
+}
+
 }  // namespace
 
 HWND CreatePictureControl(HWND parent, int id, Picture picture, int x, int y, int dpi) {
   RegisterInstanceClass<PictureControl>(kPictureControlClass, nullptr, nullptr);
   auto control = std::make_unique<PictureControl>(picture, dpi);
   const SIZE size = control->Size();
-  const HWND window = ::CreateWindowExW(
-      0, kPictureControlClass, L"", WS_CHILD | WS_VISIBLE, x, y, size.cx, size.cy, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), &control);
+  const HWND window = ::CreateWindowExW(0, kPictureControlClass, AccessibleName(picture).c_str(),
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, size.cx, size.cy,
+                                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                        ::GetModuleHandleW(nullptr), &control);
   if (!window) {
     const DWORD error = ::GetLastError();
     throw FatalError(DescribeError("Cannot make " + NameOf(picture), error));

@@ -167,4 +167,32 @@ void PicturePainter::Draw(HDC dc) const {
   }
 }
 
+// Two design pixels outside the frame, which leaves one black pixel between the two; where the
+// frame is closer to the picture's edge than that (change's left side), the cue runs along the
+// edge. Every other pixel is set, so the cue is a dotted line as a push button's focus is.
+void PicturePainter::DrawFocusCue(HDC dc) const {
+  const PictureDesign& design = DesignOf(picture_);
+  const SIZE size = Size();
+  RECT cue{0, 0, size.cx, size.cy};
+  if (design.framed) {
+    const int gap = ScaleForDpi(2, dpi_);
+    cue = {std::max(0, ScaleForDpi(design.frame.left, dpi_) - gap),
+           std::max(0, ScaleForDpi(design.frame.top, dpi_) - gap),
+           std::min<int>(size.cx, ScaleForDpi(design.frame.right, dpi_) + 1 + gap),
+           std::min<int>(size.cy, ScaleForDpi(design.frame.bottom, dpi_) + 1 + gap)};
+  }
+  const COLORREF colour = ToColorRef(design.colour);
+  const auto dot = [&](int x, int y) {
+    if ((x + y) % 2 == 0) ::SetPixelV(dc, x, y, colour);
+  };
+  for (int x = cue.left; x < cue.right; ++x) {
+    dot(x, cue.top);
+    dot(x, cue.bottom - 1);
+  }
+  for (int y = cue.top; y < cue.bottom; ++y) {
+    dot(cue.left, y);
+    dot(cue.right - 1, y);
+  }
+}
+
 }  // namespace cindermoor::win32

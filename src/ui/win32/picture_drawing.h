@@ -19,6 +19,9 @@ class PicturePainter {
   SIZE Size() const { return PictureSize(picture_, dpi_); }
   // Draws the whole picture, ground included, with its top-left corner at (0, 0).
   void Draw(HDC dc) const;
+  // The keyboard focus cue: a dotted rectangle in the picture's colour round a button's
+  // frame, or along the edge of a picture without one.
+  void DrawFocusCue(HDC dc) const;
 
  private:
   Picture picture_;

@@ -2,6 +2,7 @@
 
 #include "ui/pictures.h"
 #include "ui/win32/picture_drawing.h"
+#include "ui/win32/push_button_accessible.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -28,7 +29,7 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 }  // namespace
 
 // SS_NOTIFY makes the whole rectangle of the text line answer a click, the part without
-// text included.
+// text included. Screen readers meet the line as the push button it works as.
 void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
   CreateTopLevel(
@@ -37,6 +38,7 @@ void QuitWindow::Create(QuitForm& form) {
   logo_.emplace(Picture::QuitLogo, Dpi());
   FitTextToPlace(AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0,
                           kQuitLineId, kQuitLine));
+  AnswerAsPushButtonFrom(::GetDlgItem(window_, kQuitLineId));
 }
 
 // Painted at once: the program may end straight after, and the user should see it.
@@ -46,14 +48,27 @@ void QuitWindow::SetCaption(const std::string& caption) {
   ::UpdateWindow(label);
 }
 
-void QuitWindow::Show() { ShowCentred(); }
+// The window holds the keyboard focus itself, as no control of it takes the focus: Enter,
+// Space and Esc reach it from the moment it shows.
+void QuitWindow::Show() {
+  ShowCentred();
+  ::SetFocus(window_);
+}
 
 LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    // Enter (through DM_GETDEFID, as the line's own click) and Esc come from the dialog
+    // manager; Space, which it leaves alone, as a key.
     case WM_COMMAND:
-      if (LOWORD(wParam) == kQuitLineId && HIWORD(wParam) == STN_CLICKED) {
+      if ((LOWORD(wParam) == kQuitLineId && HIWORD(wParam) == STN_CLICKED) ||
+          LOWORD(wParam) == IDCANCEL) {
         form_->OnQuitClicked();
       }
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(kQuitLineId, DC_HASDEFID);
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE && (lParam & (1 << 30)) == 0) form_->OnQuitClicked();
       return 0;
     case WM_CTLCOLORSTATIC:
       return YellowOnBlack(reinterpret_cast<HDC>(wParam), true);

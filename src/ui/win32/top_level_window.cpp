@@ -89,6 +89,21 @@ LRESULT TopLevelWindow::YellowOnBlack(HDC dc, bool transparent) const {
   return reinterpret_cast<LRESULT>(blackBrush_.get());
 }
 
+// A dialog gives the focus back to the control that had it when the user comes back (from a
+// message box, say); the system's default would give it to the window itself, losing the
+// keyboard user's place.
+bool TopLevelWindow::KeepFocusOnActivation(bool activated) {
+  if (!activated) {
+    const HWND focus = ::GetFocus();
+    focusBeforeLeaving_ = ::IsChild(window_, focus) ? focus : nullptr;
+    return false;
+  }
+  const HWND focus = std::exchange(focusBeforeLeaving_, nullptr);
+  if (!focus || !::IsChild(window_, focus) || !::IsWindowVisible(focus)) return false;
+  ::SetFocus(focus);
+  return true;
+}
+
 LRESULT TopLevelWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
@@ -99,6 +114,9 @@ LRESULT TopLevelWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lPar
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wParam));
       return 0;
+    case WM_ACTIVATE:
+      if (KeepFocusOnActivation(LOWORD(wParam) != WA_INACTIVE)) return 0;
+      break;
     case WM_NCDESTROY: {
       HWND window = window_;
       window_ = nullptr;

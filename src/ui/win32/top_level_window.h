@@ -64,7 +64,8 @@ class TopLevelWindow {
   // Shows the window, centred on the screen the first time.
   void ShowCentred();
   void HideWindow() { ::ShowWindow(window_, SW_HIDE); }
-  // WM_PAINT and WM_PRINTCLIENT go to Paint; everything else to the system's default.
+  // WM_PAINT and WM_PRINTCLIENT go to Paint; on coming back to the window the focus goes to
+  // the control that had it; everything else to the system's default.
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(HDC) const {}
 
@@ -80,7 +81,9 @@ class TopLevelWindow {
  private:
   void PrepareResources();
   void CreateFromDesign(const WindowDesign& design, void* self);
+  bool KeepFocusOnActivation(bool activated);
 
+  HWND focusBeforeLeaving_ = nullptr;
   int dpi_ = 96;
   bool shownOnce_ = false;
   UniqueHfont font_;

@@ -44,6 +44,13 @@ class LinkTest(LauncherTest):
         self.assertEqual(self.log_lines(3)[2], VOICE_SHUTDOWN)
         self.assert_log_stays([VOICE_JOIN, GAME_CONNECT, VOICE_SHUTDOWN])
 
+    def test_enter_answers_the_quit_window_as_its_click(self):
+        launcher, _ = self.serve({})
+        self.assertCountEqual(self.log_lines(2), [VOICE_JOIN, GAME_CONNECT])
+        wd.key("Return")  # no window given: the quit window has the focus since it showed
+        launcher.wait_exit("the program to end after Enter")
+        self.assertEqual(self.log_lines(3)[2], VOICE_SHUTDOWN)
+
     def test_own_server_without_launch_starts_only_the_game(self):
         launcher, (x, y) = self.serve(
             {"RogerWilcoLaunch": "0", "UseTWRW": "0", "Server": "srv"},

@@ -8,6 +8,9 @@ OK_FRAME_CORNERS = ((283, 14), (313, 32))          # OK bitmap at (280, 8), fram
 INSTALL_FRAME_CORNERS = ((140, 86), (190, 104))    # at (136, 80), frame (4,6)-(54,24)
 UNINSTALL_FRAME_CORNERS = ((132, 87), (206, 105))  # at (96, 72), frame (36,15)-(110,33)
 CHANGE_FRAME_CORNERS = ((9, 124), (70, 142))       # at (8, 120), frame (1,4)-(62,22)
+# The focus cue: dots two pixels outside the frame, where the sum of the bitmap's x and y is even.
+INSTALL_FOCUS_DOTS = ((138, 84), (192, 106))       # bitmap (2, 4) and (56, 26)
+UNINSTALL_FOCUS_DOTS = ((131, 85), (207, 107))     # bitmap (35, 13) and (111, 35)
 INSTALL_CENTRE = (165, 95)
 UNINSTALL_CENTRE = (169, 96)
 CHANGE_CENTRE = (40, 133)
@@ -88,6 +91,31 @@ class MainWindowTest(LauncherTest):
                            "Install to show again")
         self.assert_pixels(shot, UNINSTALL_FRAME_CORNERS, wd.BLACK)
         self.assertTrue(launcher.running())
+
+    def test_install_uninstall_and_ok_by_keyboard(self):
+        launcher, window, _ = self.open_main_window()
+        wd.key("Tab", window)  # the logo, first in reading order
+        wd.key("Tab")          # OK
+        wd.key("Tab")          # Install
+        wd.wait_for(lambda: self.shot_if(wd.PICTURE_YELLOW, INSTALL_FOCUS_DOTS), "Install's focus cue")
+        wd.key("Return")
+        question = wd.wait_window("Notice!", launcher.pid)
+        self.assertEqual(wd.settings().get("Installed"), "1")
+        wd.key("n", question)
+        wd.wait_window_gone("Notice!", launcher.pid)
+        # Un-Install takes Install's place and its focus.
+        wd.wait_for(lambda: self.shot_if(wd.PICTURE_YELLOW, UNINSTALL_FRAME_CORNERS +
+                                         UNINSTALL_FOCUS_DOTS), "Un-Install focused")
+        wd.Screenshot(save_as="main-window-uninstall-focused.png")
+        wd.key("space", window)
+        wd.wait_for(lambda: wd.reg_values(wd.CLASS_KEY) is None, "the class to be removed")
+        wd.wait_for(lambda: self.shot_if(wd.PICTURE_YELLOW, INSTALL_FOCUS_DOTS), "Install focused")
+        wd.key("Tab")          # change
+        wd.key("Tab")          # the launch box: Enter there is OK
+        wd.key("Return")
+        launcher.wait_exit("the program to end after Enter")
+        self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\shell\open\command"),
+                         {"": wd.LAUNCHER_WIN + " %1"})
 
     def shot_if(self, colour, points):
         shot = wd.Screenshot()

@@ -160,5 +160,23 @@ TEST_F(LocatorWindowTest, AKeyboardCloseReturnsWithoutStoring) {
   EXPECT_FALSE(::IsWindowVisible(window.Handle()));
 }
 
+// As the program's message loop hands a key to the dialog manager.
+TEST_F(LocatorWindowTest, EscIsItsCloseAndEnterInAListIsItsOk) {
+  const auto press = [this](HWND focus, WPARAM key) {
+    ::SetFocus(focus);
+    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+    ::IsDialogMessageW(window.Handle(), &message);
+  };
+  press(fileList, VK_ESCAPE);
+  EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+  EXPECT_EQ(world.settings.Read(setting::kTribesPath), "");
+
+  form.Show();
+  ClickLine(folderList, LineIndexEndingWith(folderList, "Tribes"), true);
+  press(folderList, VK_RETURN);
+  EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+  EXPECT_EQ(world.settings.Read(setting::kTribesPath), tree.Tribes());
+}
+
 }  // namespace
 }  // namespace cindermoor::win32

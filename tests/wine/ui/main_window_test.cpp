@@ -29,8 +29,10 @@ class MainWindowTest : public ::testing::Test {
     return child;
   }
 
-  // Picture buttons in creation order: change, install, uninstall, OK, logo.
-  HWND Picture(int index) const { return Child(L"CindermoorPicture", index); }
+  // A picture button by its caption, which is its window text.
+  HWND Picture(const wchar_t* caption) const {
+    return ::FindWindowExW(window.Handle(), nullptr, L"CindermoorPicture", caption);
+  }
 
   static void Click(HWND control) {
     ::SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -58,8 +60,8 @@ TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {
 }
 
 TEST_F(MainWindowTest, InstallAndUninstallSwapTheirButtons) {
-  HWND install = Picture(1);
-  HWND uninstall = Picture(2);
+  HWND install = Picture(L"Install");
+  HWND uninstall = Picture(L"Un-Install");
   form.SetPictureVisible(MainControl::UninstallButton, false);
 
   Click(install);
@@ -77,6 +79,22 @@ TEST_F(MainWindowTest, ClosingFromTheTitleBarIsHandedToTheProgram) {
   ::SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(closes, 1);
   EXPECT_TRUE(::IsWindow(window.Handle()));
+}
+
+// As the program's message loop hands a key to the dialog manager.
+TEST_F(MainWindowTest, EscIsTheTitleBarsCloseAndEnterInABoxIsOk) {
+  const auto press = [this](HWND focus, WPARAM key) {
+    ::SetFocus(focus);
+    MSG message{focus, WM_KEYDOWN, key, 0, 0, {}};
+    ::IsDialogMessageW(window.Handle(), &message);
+  };
+  press(Child(L"Edit", 0), VK_ESCAPE);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(world.program.ends, 0);
+
+  press(Child(L"Edit", 0), VK_RETURN);
+  EXPECT_EQ(world.program.ends, 1);
+  EXPECT_EQ(closes, 1);
 }
 
 }  // namespace

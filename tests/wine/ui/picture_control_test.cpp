@@ -1,4 +1,4 @@
-// The picture button window: click notification, focus and printing.
+// The picture button window: click and key notification, focus and printing.
 #include "ui/win32/picture_control.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +77,35 @@ TEST_F(PictureControlTest, ClickOnTheMarginNotifiesTheParentAndLeavesTheFocus) {
   EXPECT_EQ(HIWORD(commands_[0].wParam), BN_CLICKED);
   EXPECT_EQ(commands_[0].lParam, reinterpret_cast<LPARAM>(control));
   EXPECT_EQ(::GetFocus(), edit_);
-  EXPECT_EQ(::GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP, 0);
+}
+
+// OK's frame is (3, 6)-(33, 24); its cue runs two pixels outside, dotted from (2, 4) on.
+TEST_F(PictureControlTest, TabStopWhoseFocusShowsADottedFrameAndWhoseSpaceReleaseClicks) {
+  const HWND control =
+      CreatePictureControl(parent_.get(), kPictureId, Picture::OkButton, 10, 10, 96);
+  ASSERT_NE(control, nullptr);
+  EXPECT_NE(::GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP, 0);
+  const auto printedAt = [control](int x, int y) {
+    const UniqueHdc memory(::CreateCompatibleDC(nullptr));
+    const UniqueHbitmap bitmap(::CreateCompatibleBitmap(WindowDc(control).get(), 38, 33));
+    SelectedObject selected(memory.get(), bitmap.get());
+    ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+    return ::GetPixel(memory.get(), x, y);
+  };
+  EXPECT_EQ(printedAt(2, 4), RGB(0, 0, 0));
+  ::SetFocus(control);
+  for (POINT dot : {POINT{2, 4}, POINT{34, 26}, POINT{1, 25}, POINT{35, 25}}) {
+    EXPECT_EQ(printedAt(dot.x, dot.y), RGB(231, 209, 0)) << dot.x << ", " << dot.y;
+  }
+  EXPECT_EQ(printedAt(3, 4), RGB(0, 0, 0));  // the gap between two dots
+
+  ::SendMessageW(control, WM_KEYUP, VK_SPACE, 0);  // a release whose press went elsewhere
+  EXPECT_TRUE(commands_.empty());
+  ::SendMessageW(control, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(commands_.empty());
+  ::SendMessageW(control, WM_KEYUP, VK_SPACE, 0);
+  ASSERT_EQ(commands_.size(), 1u);
+  EXPECT_EQ(commands_[0].wParam, MAKEWPARAM(kPictureId, BN_CLICKED));
 }
 
 TEST_F(PictureControlTest, ReleaseOffThePictureOrWithoutPressIsNoClick) {

@@ -106,5 +106,19 @@ TEST_F(QuitWindowTest, AKeyboardCloseEndsTheRunLikeTheClick) {
   EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
+// As the program's message loop hands a key to the dialog manager; each key is a new click.
+TEST_F(QuitWindowTest, EnterSpaceAndEscEachEndTheRunLikeTheClick) {
+  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  window.Show();
+  ASSERT_EQ(::GetFocus(), window.Handle());
+  int ends = 0;
+  for (WPARAM key : {VK_RETURN, VK_SPACE, VK_ESCAPE}) {
+    MSG message{window.Handle(), WM_KEYDOWN, key, 0, 0, {}};
+    ::IsDialogMessageW(window.Handle(), &message);
+    EXPECT_EQ(world.program.ends, ++ends) << "key " << key;
+    EXPECT_EQ(world.starter.starts.size(), static_cast<size_t>(ends)) << "key " << key;
+  }
+}
+
 }  // namespace
 }  // namespace cindermoor::win32

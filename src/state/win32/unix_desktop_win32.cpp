@@ -15,7 +15,7 @@ namespace {
 void FreeFromProcessHeap(void* memory) { ::HeapFree(::GetProcessHeap(), 0, memory); }
 using WineUnixPath = Unique<char*, &FreeFromProcessHeap>;
 using WineDosPath = Unique<wchar_t*, &FreeFromProcessHeap>;
-using UniqueFind = Unique<HANDLE, &::FindClose, INVALID_HANDLE_VALUE>;
+using UniqueFind = Unique<HANDLE, &::FindClose>;
 
 using UnixFileNameOf = char*(__cdecl*)(const wchar_t*);
 using DosFileNameOf = wchar_t*(__cdecl*)(const char*);
@@ -162,8 +162,10 @@ std::vector<std::string> UnixDesktopWin32::UnixFolderFiles(const std::string& fo
   const std::optional<std::wstring> dos = DosPathOf(folder);
   if (!dos) return names;
   WIN32_FIND_DATAW found{};
-  const UniqueFind search(::FindFirstFileExW((*dos + L"\\*").c_str(), FindExInfoBasic, &found,
-                                             FindExSearchNameMatch, nullptr, 0));
+  const HANDLE first = ::FindFirstFileExW((*dos + L"\\*").c_str(), FindExInfoBasic, &found,
+                                          FindExSearchNameMatch, nullptr, 0);
+  // FindFirstFileExW reports failure as INVALID_HANDLE_VALUE; the owner holds nullptr for it.
+  const UniqueFind search(first == INVALID_HANDLE_VALUE ? nullptr : first);
   if (!search) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {

@@ -14,6 +14,28 @@ constexpr const char* kNoHandler =
     "Mumble cannot be started: nothing on this system opens mumble:// links. Install Mumble, "
     "or choose Roger Wilco as the voice client.";
 
+// One argument on a command line as CommandLineToArgvW and the C runtime read it back. A quote
+// gets a backslash, and the backslashes just before a quote (or before the closing quote) are
+// doubled; other backslashes stay as they are.
+std::wstring CommandLineArgument(const std::wstring& argument) {
+  if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+    return argument;
+  }
+  std::wstring quoted = L"\"";
+  std::size_t backslashes = 0;
+  for (const wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted + L"\"";
+}
+
 std::string CannotOpen(const std::string& url, DWORD error) {
   return DescribeError("Mumble cannot be started with " + url, error);
 }
@@ -71,27 +93,6 @@ Outcome MumbleOpenerWin32::Open(const std::string& url) {
       break;
   }
   return Outcome::Failure(kNoHandler);
-}
-
-// A quote gets a backslash, and the backslashes just before a quote (or before the closing
-// quote) are doubled; other backslashes stay as they are.
-std::wstring CommandLineArgument(const std::wstring& argument) {
-  if (!argument.empty() && argument.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
-    return argument;
-  }
-  std::wstring quoted = L"\"";
-  std::size_t backslashes = 0;
-  for (const wchar_t c : argument) {
-    if (c == L'\\') {
-      ++backslashes;
-      continue;
-    }
-    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-    backslashes = 0;
-    quoted += c;
-  }
-  quoted.append(backslashes * 2, L'\\');
-  return quoted + L"\"";
 }
 
 }  // namespace cindermoor::win32

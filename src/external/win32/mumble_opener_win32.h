@@ -17,7 +17,4 @@ class MumbleOpenerWin32 : public MumbleOpener {
   MumbleHandlers handlers_;
 };
 
-// One argument on a command line as CommandLineToArgvW and the C runtime read it back.
-std::wstring CommandLineArgument(const std::wstring& argument);
-
 }  // namespace cindermoor::win32

@@ -154,14 +154,16 @@ class MumbleClient:
         return env
 
     def pids(self):
-        """The processes of this profile: those running with its HOME."""
+        """The Linux processes of this profile (Mumble, xdg-open): those running with its HOME.
+        Wine's own are left out: a Wine service started on the way belongs to the session."""
         marker = ("HOME=" + self.home).encode()
         found = []
         for entry in filter(str.isdigit, os.listdir("/proc")):
             try:
                 with open(f"/proc/{entry}/environ", "rb") as file:
-                    if marker in file.read().split(b"\0"):
-                        found.append(int(entry))
+                    ours = marker in file.read().split(b"\0")
+                if ours and "wine" not in os.readlink(f"/proc/{entry}/exe"):
+                    found.append(int(entry))
             except OSError:
                 continue
         return found

@@ -22,7 +22,6 @@ else
   export WINEPREFIX="$DEMO/wineprefix" WINEDEBUG=-all
   export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=d'
   [[ -f "$WINEPREFIX/system.reg" ]] || wineboot -i >/dev/null 2>&1
-  bash "$ROOT/tools/wine-fonts.sh" "$WINEPREFIX"
 fi
 
 # The stand-ins play the installed voice client and game.

@@ -38,6 +38,5 @@ wineserver -p || true
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   wineboot -i >/dev/null 2>&1
 fi
-bash "$(dirname "${BASH_SOURCE[0]}")/wine-fonts.sh" "$WINEPREFIX"
 # Without a window manager Wine draws its own frames only when windows are unmanaged.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

@@ -8,6 +8,7 @@
 #include "ui/win32/guarded_call.h"
 #include "ui/win32/locator_window.h"
 #include "ui/win32/quit_window.h"
+#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -64,6 +65,7 @@ Application::Application()
 Application::~Application() = default;
 
 int Application::Run(const std::string& link) {
+  ProvideWindowFaceUnderWine(unixDesktop_);
   mainWindow_.Connect(mainForm_);
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });

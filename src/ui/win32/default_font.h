@@ -7,10 +7,12 @@
 
 namespace cindermoor::win32 {
 
+inline constexpr wchar_t kWindowFace[] = L"MS Sans Serif";
+
 inline UniqueHfont CreateDefaultFont(int dpi) {
   return UniqueHfont(::CreateFontW(-::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, kWindowFace));
 }
 
 }  // namespace cindermoor::win32

@@ -89,7 +89,8 @@ void LocatorWindow::CreateControls() {
   FitClosedHeight(driveList, fieldHeight);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFolderListId, kFolderList);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFileListId, kFileList);
-  AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kInstructionId, kInstructionLabel);
+  FitTextToPlace(AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kInstructionId,
+                          kInstructionLabel));
   CreatePictureControl(window_, kOkButtonId, Picture::OkButton, Px(kOkButtonLeft), Px(kOkButtonTop),
                        Dpi());
 }

@@ -66,6 +66,11 @@ void MainWindow::CreateFromForm() {
                         layout::kClientHeight, AppIcon(::GetSystemMetrics(SM_CXICON)),
                         AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   CreateControls();
+  // The check box's caption is hidden by design, and the game folder's is no fixed text.
+  for (int id : {kServerLabelId, kChannelLabelId, kPasswordLabelId, kCommunityOptionId,
+                 kOwnServerOptionId, kLaunchQuestionId, kNoticeId}) {
+    FitTextToPlace(::GetDlgItem(window_, id));
+  }
   ShowFormState();
 }
 

@@ -35,8 +35,8 @@ void QuitWindow::Create(QuitForm& form) {
       this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
              AppIcon(::GetSystemMetrics(SM_CXICON)), AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   logo_.emplace(Picture::QuitLogo, Dpi());
-  AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0, kQuitLineId,
-           kQuitLine);
+  FitTextToPlace(AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0,
+                          kQuitLineId, kQuitLine));
 }
 
 // Painted at once: the program may end straight after, and the user should see it.

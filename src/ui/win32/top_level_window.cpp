@@ -4,6 +4,7 @@
 
 #include "common/fatal_error.h"
 #include "ui/win32/default_font.h"
+#include "ui/win32/text_fit.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -63,6 +64,13 @@ HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::strin
   }
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return control;
+}
+
+void TopLevelWindow::FitTextToPlace(HWND control) {
+  UniqueHfont fitted = FontFittingText(control, font_.get());
+  if (!fitted) return;
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.get()), FALSE);
+  fittedFonts_.push_back(std::move(fitted));
 }
 
 void TopLevelWindow::ShowCentred() {

@@ -1,13 +1,22 @@
-// The main window's fixed-size texts fit their labels in the window font, at 96 and 144 DPI.
-// Under a Wine that lacks its own fonts every face falls back to a wider one, and texts are cut.
+// The main window's fixed texts fit their labels in any Wine prefix, at the screen's DPI (the
+// fonts driver, tests/wine/window_fonts_test.py, runs these at 96 and 144 DPI in a prefix of
+// its own with only the fonts of a plain Linux desktop). Such a Wine lacks its own fonts and
+// falls back to a wider face that cuts the texts. Each case must run in a process of its own:
+// the first request for the window face decides what the process gets for it.
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
+#include "host/ui/forms_world.h"
+#include "state/win32/unix_desktop_win32.h"
 #include "ui/main_window_layout.h"
 #include "ui/twips.h"
 #include "ui/win32/default_font.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/window_instance.h"
+#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -16,29 +25,28 @@ namespace {
 
 namespace layout = main_layout;
 
-constexpr int kDpis[] = {96, 144};
-
-// A window font selected into a memory DC: measuring needs no window and no system DPI change.
-class MeasuringDc {
- public:
-  explicit MeasuringDc(int dpi)
-      : font_(CreateDefaultFont(dpi)), selected_(dc_.get(), font_.get()) {}
-  HDC get() const { return dc_.get(); }
-
- private:
-  UniqueHdc dc_{::CreateCompatibleDC(nullptr)};
-  UniqueHfont font_;
-  SelectedObject selected_;
-};
-
-TEST(WindowFontTest, ResolvesToTheFaceAskedFor) {
-  for (int dpi : kDpis) {
-    SCOPED_TRACE(std::to_string(dpi) + " DPI");
-    MeasuringDc dc(dpi);
-    wchar_t face[LF_FACESIZE] = {};
-    ASSERT_GT(::GetTextFaceW(dc.get(), LF_FACESIZE, face), 0);
-    EXPECT_STREQ(face, L"MS Sans Serif");
+// The screen's DPI, checked against the one the fonts driver set for the prefix.
+int TestDpi() {
+  const int dpi = ScreenDpi();
+  if (const char* expected = std::getenv("CINDERMOOR_EXPECTED_DPI")) {
+    EXPECT_EQ(dpi, std::atoi(expected)) << "the prefix's LogPixels did not take effect";
   }
+  return dpi;
+}
+
+std::wstring FaceOf(HFONT font) {
+  const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+  const SelectedObject selected(dc.get(), font);
+  wchar_t face[LF_FACESIZE] = {};
+  ::GetTextFaceW(dc.get(), LF_FACESIZE, face);
+  return face;
+}
+
+TEST(WindowFontTest, WineOwnFaceStandsInWhenTheSystemLacksIt) {
+  UnixDesktopWin32 desktop;
+  ProvideWindowFaceUnderWine(desktop);
+  const UniqueHfont font = CreateDefaultFont(TestDpi());
+  EXPECT_EQ(FaceOf(font.get()), L"MS Sans Serif");
 }
 
 // How a label lays its text out: a static control breaks lines between words; an option's
@@ -52,23 +60,34 @@ struct Label {
   Layout layout;
 };
 
-TEST(MainWindowLabelsTest, EveryTextFitsItsLabel) {
-  const Label labels[] = {
-      {"server", layout::kServerLabel, layout::kServerLabelText, Layout::WrapsWords},
-      {"channel", layout::kChannelLabel, layout::kChannelLabelText, Layout::WrapsWords},
-      {"password", layout::kPasswordLabel, layout::kPasswordLabelText, Layout::WrapsWords},
-      {"launch question", layout::kLaunchQuestionLabel, layout::kLaunchQuestionText,
-       Layout::WrapsWords},
-      {"notice", layout::kNoticeLabel, layout::VoiceClientNotice(), Layout::WrapsWords},
-      {"community option", layout::kCommunityOption, layout::CommunityOptionText(),
-       Layout::OptionCaption},
-      {"own server option", layout::kOwnServerOption, layout::kOwnServerOptionText,
-       Layout::OptionCaption},
-  };
-  for (int dpi : kDpis) {
-    MeasuringDc dc(dpi);
+class MainWindowLabelsTest : public ::testing::Test {
+ protected:
+  // Measures each label's text in the font its control really draws with.
+  void ExpectEveryTextFits() {
+    window.Connect(form);
+    form.Show();
+    ASSERT_NE(window.Handle(), nullptr);
+    const int dpi = TestDpi();
+    const Label labels[] = {
+        {"server", layout::kServerLabel, layout::kServerLabelText, Layout::WrapsWords},
+        {"channel", layout::kChannelLabel, layout::kChannelLabelText, Layout::WrapsWords},
+        {"password", layout::kPasswordLabel, layout::kPasswordLabelText, Layout::WrapsWords},
+        {"launch question", layout::kLaunchQuestionLabel, layout::kLaunchQuestionText,
+         Layout::WrapsWords},
+        {"notice", layout::kNoticeLabel, layout::VoiceClientNotice(), Layout::WrapsWords},
+        {"community option", layout::kCommunityOption, layout::CommunityOptionText(),
+         Layout::OptionCaption},
+        {"own server option", layout::kOwnServerOption, layout::kOwnServerOptionText,
+         Layout::OptionCaption},
+    };
     for (const Label& label : labels) {
       SCOPED_TRACE(std::string(label.name) + " at " + std::to_string(dpi) + " DPI");
+      const std::wstring text = Widen(label.text);
+      HWND control = ::FindWindowExW(window.Handle(), nullptr, nullptr, text.c_str());
+      ASSERT_NE(control, nullptr);
+      const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+      const SelectedObject selected(
+          dc.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
       int width = TwipsToPixels(label.place.width, dpi);
       UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK;
       if (label.layout == Layout::OptionCaption) {
@@ -78,12 +97,30 @@ TEST(MainWindowLabelsTest, EveryTextFitsItsLabel) {
         format = DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE;
       }
       RECT needed{0, 0, width, 0};
-      const std::wstring text = Widen(label.text);
       ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed, format), 0);
       EXPECT_LE(needed.right, width);
       EXPECT_LE(needed.bottom, TwipsToPixels(label.place.height, dpi));
     }
   }
+
+  fakes::FormsWorld world;
+  MainWindow window{[] {}};
+  MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
+                                 world.program, [] {}},
+                window};
+};
+
+TEST_F(MainWindowLabelsTest, EveryTextFitsInWineOwnFace) {
+  UnixDesktopWin32 desktop;
+  ProvideWindowFaceUnderWine(desktop);
+  ExpectEveryTextFits();
+}
+
+// Where no Wine font can be found, a stand-in face is shrunk for each text it would cut.
+TEST_F(MainWindowLabelsTest, EveryTextFitsWhenNoWineFontIsFound) {
+  ASSERT_FALSE(ProvideWindowFace({"Z:\\no such folder\\sserife.fon"}))
+      << "this prefix has the window face already, so a stand-in is never tried";
+  ExpectEveryTextFits();
 }
 
 }  // namespace

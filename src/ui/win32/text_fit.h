@@ -1,0 +1,16 @@
+// A control's fixed text kept whole when the face the windows ask for is missing and a wider
+// one stands in.
+#pragma once
+
+#include <windows.h>
+
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+// A smaller font of the same face for a static text, check box or option whose text the
+// given font would cut off at the control's size; null when it fits, or the control draws no
+// such text.
+UniqueHfont FontFittingText(HWND control, HFONT font);
+
+}  // namespace cindermoor::win32

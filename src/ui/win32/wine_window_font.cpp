@@ -1,0 +1,46 @@
+#include "ui/win32/wine_window_font.h"
+
+#include <windows.h>
+
+#include "ui/win32/default_font.h"
+#include "ui/wine_font_files.h"
+#include "win32/text.h"
+
+namespace cindermoor::win32 {
+namespace {
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one is enough
+}
+
+}  // namespace
+
+// Enumerating names only the faces there are, where making a font would settle on a
+// stand-in and keep it.
+bool SystemHasFace(const wchar_t* face) {
+  const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  wcsncpy_s(wanted.lfFaceName, LF_FACESIZE, face, _TRUNCATE);
+  bool found = false;
+  ::EnumFontFamiliesExW(dc.get(), &wanted, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+bool ProvideWindowFace(const std::vector<std::string>& fontFiles) {
+  if (SystemHasFace(kWindowFace)) return true;
+  for (const std::string& file : fontFiles) {
+    if (::AddFontResourceExW(Widen(file).c_str(), FR_PRIVATE, nullptr) > 0 &&
+        SystemHasFace(kWindowFace)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void ProvideWindowFaceUnderWine(UnixDesktop& desktop) {
+  if (desktop.UnderWine()) ProvideWindowFace(WineWindowFontFiles(desktop));
+}
+
+}  // namespace cindermoor::win32

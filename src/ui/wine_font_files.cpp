@@ -1,0 +1,55 @@
+#include "ui/wine_font_files.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace cindermoor {
+namespace {
+
+constexpr char kFontFile[] = "sserife.fon";
+// Wine names its data folder in NT form: "\??\Z:\usr\share\wine".
+constexpr char kNtPrefix[] = "\\??\\";
+
+// Wine maps the Unix root to drive Z: and names its own folders through it, so the same
+// mapping reaches the folders it names in Unix form.
+std::string ThroughDriveZ(const std::string& unixPath) {
+  std::string windowsPath = "Z:" + unixPath;
+  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+  return windowsPath;
+}
+
+// The folder `levels` above a Unix file's own; nullopt when the path is not that deep.
+std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
+  for (int level = 0; level <= levels; ++level) {
+    const std::size_t slash = unixPath.find_last_of('/');
+    if (slash == std::string::npos || slash == 0) return std::nullopt;
+    unixPath.resize(slash);
+  }
+  return unixPath;
+}
+
+}  // namespace
+
+std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
+  std::vector<std::string> files;
+  const auto add = [&files](const std::string& file) {
+    if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(file);
+  };
+  // The data folder Wine was built with: its fonts are in "fonts" below it.
+  if (std::optional<std::string> data = desktop.Environment("WINEDATADIR")) {
+    if (data->rfind(kNtPrefix, 0) == 0) data->erase(0, sizeof kNtPrefix - 1);
+    if (!data->empty()) add(*data + "\\fonts\\" + kFontFile);
+  }
+  // The loader sits in lib/wine (Debian: /usr/lib/wine/wine64) or bin (WineHQ's builds:
+  // /opt/wine-stable/bin/wine64); the data folder is share/wine beside either.
+  if (const std::optional<std::string> loader = desktop.Environment("WINELOADER")) {
+    for (int levels : {2, 1}) {
+      if (const std::optional<std::string> root = FolderAbove(*loader, levels)) {
+        add(ThroughDriveZ(*root + "/share/wine/fonts/" + kFontFile));
+      }
+    }
+  }
+  return files;
+}
+
+}  // namespace cindermoor

@@ -1,0 +1,43 @@
+// Wine's own window font is looked for where Wine's environment says Wine keeps its data.
+#include "ui/wine_font_files.h"
+
+#include <gtest/gtest.h>
+
+#include "doubles/memory_unix_desktop.h"
+
+namespace cindermoor {
+namespace {
+
+struct Case {
+  const char* name;
+  std::map<std::string, std::string> environment;
+  std::vector<std::string> files;
+};
+
+TEST(WineWindowFontFilesTest, FollowWhatWineSaysAboutItself) {
+  const Case cases[] = {
+      {"Debian, both named, one place",
+       {{"WINEDATADIR", "\\??\\Z:\\usr\\share\\wine"}, {"WINELOADER", "/usr/lib/wine/wine64"}},
+       {"Z:\\usr\\share\\wine\\fonts\\sserife.fon",
+        "Z:\\usr\\lib\\share\\wine\\fonts\\sserife.fon"}},
+      {"WineHQ's build, loader only",
+       {{"WINELOADER", "/opt/wine-stable/bin/wine64"}},
+       {"Z:\\opt\\share\\wine\\fonts\\sserife.fon",
+        "Z:\\opt\\wine-stable\\share\\wine\\fonts\\sserife.fon"}},
+      {"data folder on another drive",
+       {{"WINEDATADIR", "D:\\wine"}},
+       {"D:\\wine\\fonts\\sserife.fon"}},
+      {"a loader too shallow to have folders above", {{"WINELOADER", "/wine64"}}, {}},
+      {"nothing named", {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryUnixDesktop desktop;
+    desktop.underWine = true;
+    desktop.environment = c.environment;
+    EXPECT_EQ(WineWindowFontFiles(desktop), c.files);
+  }
+}
+
+}  // namespace
+}  // namespace cindermoor

@@ -82,7 +82,9 @@ class MumbleOpenerTest : public ::testing::Test {
   static void SetVariable(const wchar_t* name, const std::string& value) {
     ::SetEnvironmentVariableW(name, win32::Widen(value).c_str());
   }
-  void RemoveClass() { ASSERT_TRUE(registry_.DeleteRegTree(RegRoot::LocalMachine, kClass)); }
+  void RemoveClass() {
+    ASSERT_TRUE(registry_.DeleteRegTree(RegRoot::LocalMachine, kClass).Succeeded());
+  }
   void WriteEntry() {
     std::ofstream(root_ / "data" / "applications" / "voice.desktop")
         << "[Desktop Entry]\nType=Application\nExec=mumble %u\n"
@@ -111,10 +113,13 @@ TEST_F(MumbleOpenerTest, WinebrowserHandsTheLinkToTheDesktopsOpenerUnchanged) {
 TEST_F(MumbleOpenerTest, AWindowsClassOpensTheLinkThroughTheShell) {
   WriteEntry();  // a Linux entry as well: the Windows class goes first
   const std::string standIn = Narrow((OwnFolder() / L"roger.exe").wstring());
-  ASSERT_TRUE(registry_.SetRegString(RegRoot::LocalMachine, kClass, "URL Protocol", ""));
-  ASSERT_TRUE(registry_.SetRegString(RegRoot::LocalMachine,
-                                     std::string(kClass) + "\\shell\\open\\command", "",
-                                     "\"" + standIn + "\" %1"));
+  ASSERT_TRUE(
+      registry_.SetRegString(RegRoot::LocalMachine, kClass, "URL Protocol", "").Succeeded());
+  ASSERT_TRUE(registry_
+                  .SetRegString(RegRoot::LocalMachine,
+                                std::string(kClass) + "\\shell\\open\\command", "",
+                                "\"" + standIn + "\" %1")
+                  .Succeeded());
   const Outcome opened = opener_.Open(kUrls[0]);
   ASSERT_TRUE(opened.Succeeded()) << opened.Reason();
   const std::string line = WaitForLine(started_);

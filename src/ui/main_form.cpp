@@ -19,8 +19,7 @@ std::string MissingClientNote(VoiceClient chosen, bool rogerWilcoFound, bool mum
   if ((mumble ? mumbleFound : rogerWilcoFound) || !(mumble ? rogerWilcoFound : mumbleFound)) {
     return "";
   }
-  return std::string(mumble ? "Mumble" : "Roger Wilco") +
-         " is not installed: links start no voice client.";
+  return std::string(mumble ? "Mumble" : "Roger Wilco") + " is not installed.";
 }
 
 size_t IndexOf(EntryBox box) { return static_cast<size_t>(box); }

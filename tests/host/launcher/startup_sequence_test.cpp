@@ -412,10 +412,8 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
   } cases[] = {
       {"", true, false, false, VoiceClient::RogerWilco, ""},
       {"Mumble", false, true, false, VoiceClient::Mumble, ""},
-      {"RogerWilco", false, true, false, VoiceClient::RogerWilco,
-       "Roger Wilco is not installed: links start no voice client."},
-      {"Mumble", true, false, false, VoiceClient::Mumble,
-       "Mumble is not installed: links start no voice client."},
+      {"RogerWilco", false, true, false, VoiceClient::RogerWilco, "Roger Wilco is not installed."},
+      {"Mumble", true, false, false, VoiceClient::Mumble, "Mumble is not installed."},
       {"mumble", false, false, true, VoiceClient::RogerWilco, ""},
   };
   for (const auto& c : cases) {

@@ -54,8 +54,7 @@ TEST_F(MainFormTest, VoiceClientChoiceAndNameStoreTheirSettings) {
   EXPECT_EQ(w.settings.Read(setting::kVoiceName), " Zoë@x ");
   EXPECT_TRUE(w.view.checked_[MainControl::MumbleOption]);
   EXPECT_FALSE(w.view.checked_[MainControl::RogerWilcoOption]);
-  EXPECT_EQ(w.view.texts[MainControl::VoiceClientNote],
-            "Mumble is not installed: links start no voice client.");
+  EXPECT_EQ(w.view.texts[MainControl::VoiceClientNote], "Mumble is not installed.");
 
   form.SelectVoiceClient(VoiceClient::RogerWilco);
   EXPECT_EQ(w.settings.Read(setting::kVoiceClient), "RogerWilco");

@@ -28,6 +28,20 @@ wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
 wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
   /v Installed /t REG_SZ /d "${INSTALLED-1}" /f >/dev/null 2>&1
 
+# VOICE_CLIENT=Mumble measures a link served with Mumble chosen: the launcher hands its URL
+# through winebrowser to the recording xdg-open stand-in, and the game's start is timed.
+if [ "${VOICE_CLIENT-}" = Mumble ]; then
+  for value in 'VoiceClient Mumble' 'RogerWilcoLaunch 1'; do
+    set -- $value
+    wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
+      /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
+  done
+  export PATH="$ROOT/tools/stand_in:$PATH" CINDERMOOR_XDG_OPEN_LOG="$WINE_BUILD/xdg-open.log"
+else
+  wine reg delete 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
+    /v VoiceClient /f >/dev/null 2>&1 || true
+fi
+
 BIN="$BUILD/x86_64/bin"
 wine "$BIN/bench.exe" "$(winepath -w "$BIN/launcher.exe")" 'C:\Games\Tribes' \
   "$(winepath -w "$BIN/empty_window.exe")" "$(winepath -w "$WINE_BUILD/bench.log")" \

@@ -7,6 +7,9 @@ namespace cindermoor::config {
 inline constexpr const char* kCommunityVoiceHost = "rw.cindermoor.example";
 // The community voice server's channel password, the same for every channel.
 inline constexpr const char* kCommunityChannelPassword = "vortamb";
+// The community's Mumble server, where the same channels live for players on Mumble.
+inline constexpr const char* kCommunityMumbleHost = "mumble.cindermoor.example";
+inline constexpr int kCommunityMumblePort = 64738;
 // The community site's name, as the main window's voice option names it.
 inline constexpr const char* kCommunitySiteName = "Cindermoor";
 // The product web site's host (home page and registration page).

@@ -18,6 +18,10 @@ class FormOperations : public WindowOperations {
   void SetLaunchBox(int value) override { main_.ShowStoredLaunchBox(value); }
   void SelectVoiceMode(VoiceMode mode) override;
   void ShowInstallState(bool installed) override;
+  void ShowVoiceClient(VoiceClient client, const std::string& name, bool rogerWilcoFound,
+                       bool mumbleFound) override {
+    main_.ShowStoredVoiceClient(client, name, rogerWilcoFound, mumbleFound);
+  }
   void Compact() override { main_.Compact(); }
   void HideMainWindow() override { main_.Hide(); }
   void ShowLocatorWindow() override { showLocator_(); }

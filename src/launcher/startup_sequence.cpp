@@ -1,5 +1,7 @@
 #include "launcher/startup_sequence.h"
 
+#include "external/mumble_opener.h"
+#include "external/mumble_url.h"
 #include "external/outside_programs.h"
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
@@ -33,10 +35,12 @@ class Startup {
       link_ = std::move(parsed.link);
     }
     stored_ = ReadStartupSettings(s_.settings);
-    const bool voiceClientInstalled = CheckVoiceClient();
+    const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
-    if (voiceClientInstalled) SetLaunchBox();
+    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
+                               mumbleFound_);
+    if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
     RefreshLinkHandler();
@@ -45,9 +49,12 @@ class Startup {
   }
 
  private:
-  // Without a voice client the launch box and voice settings are pushed out of sight.
-  bool CheckVoiceClient() {
-    if (!s_.programs.VoiceClientFolder().empty()) return true;
+  // Without either voice client the launch box and voice settings are pushed out of sight;
+  // with one of them the choice stays in reach.
+  bool CheckVoiceClients() {
+    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
+    mumbleFound_ = s_.mumble.Available();
+    if (rogerWilcoFound_ || mumbleFound_) return true;
     s_.windows.Compact();
     s_.windows.SetLaunchBox(0);
     return false;
@@ -96,11 +103,46 @@ class Startup {
       s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
       return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
     }
+    if (launchBox_ == 1 && stored_.voiceClient == VoiceClient::Mumble) return ServeWithMumble(link);
     s_.windows.ShowQuitWindow();
     const VoiceFields& own = stored_.ownVoiceServer;
     const std::string voiceArgs =
         BuildVoiceArgs(stored_.voiceMode, own.server, own.channel, own.password, link);
-    if (launchBox_ == 1) s_.programs.StartVoiceClient(voiceArgs);
+    if (launchBox_ == 1 && rogerWilcoFound_) s_.programs.StartVoiceClient(voiceArgs);
+    return StartGame(link);
+  }
+
+  // Mumble is handed its link and never waited for. A Server box it cannot use stops the
+  // link before anything starts; a link the system fails to open is told once the game runs.
+  // A voice mode that names no server (neither option) joins nothing, as with Roger Wilco.
+  StartupOutcome ServeWithMumble(const GameLink& link) {
+    std::optional<std::string> url;
+    if (mumbleFound_ && stored_.voiceMode != VoiceMode::None) {
+      MumbleJoin join;
+      if (const Outcome built = MumbleJoinFor(link, join); !built.Succeeded()) {
+        s_.dialogs.ShowMessage(built.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
+        return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+      }
+      url = MumbleUrl(join);
+    }
+    s_.windows.ShowQuitWindow();
+    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
+    const StartupOutcome outcome = StartGame(link);
+    if (!opened.Succeeded()) s_.dialogs.ShowMessage(opened.Reason(), kProgramTitle);
+    return outcome;
+  }
+
+  // Community: the channel named by the validated link's address, as Roger Wilco's.
+  Outcome MumbleJoinFor(const GameLink& link, MumbleJoin& join) const {
+    if (stored_.voiceMode == VoiceMode::OwnServer) {
+      const VoiceFields& own = stored_.ownVoiceServer;
+      return OwnServerMumbleJoin(own.server, own.channel, own.password, stored_.voiceName, join);
+    }
+    join = CommunityMumbleJoin(ChannelDigitsOf(link.serverAddress), stored_.voiceName);
+    return Outcome::Success();
+  }
+
+  StartupOutcome StartGame(const GameLink& link) {
     s_.programs.StartGame(BuildGameArgs(link));
     s_.windows.HideMainWindow();
     return StartupOutcome::ServingLink;
@@ -111,6 +153,8 @@ class Startup {
   std::optional<GameLink> link_;
   StartupSettings stored_;
   bool locatorShown_ = false;
+  bool rogerWilcoFound_ = false;
+  bool mumbleFound_ = false;
   int launchBox_ = 0;
 };
 

@@ -10,6 +10,7 @@
 namespace cindermoor {
 
 class LauncherSettings;
+class MumbleOpener;
 class OutsidePrograms;
 class ProtocolHandler;
 
@@ -19,6 +20,7 @@ struct StartupServices {
   ProtocolHandler& protocol;
   WindowOperations& windows;
   Dialogs& dialogs;
+  MumbleOpener& mumble;
 };
 
 // What is on screen when start-up is done.

@@ -25,7 +25,9 @@ StartupSettings ReadStartupSettings(LauncherSettings& settings) {
            settings.Read(setting::kPassword)},
           LaunchBoxValue(settings.Read(setting::kRogerWilcoLaunch)),
           ParseVoiceMode(settings.Read(setting::kUseTWRW)),
-          settings.Read(setting::kInstalled)};
+          settings.Read(setting::kInstalled),
+          ParseVoiceClient(settings.Read(setting::kVoiceClient)),
+          settings.Read(setting::kVoiceName)};
 }
 
 }  // namespace cindermoor

@@ -7,17 +7,18 @@
 
 #include "launcher/window_operations.h"
 #include "link/command_lines.h"
+#include "state/launcher_settings.h"
 
 namespace cindermoor {
-
-class LauncherSettings;
 
 struct StartupSettings {
   std::string gameFolder;        // TribesPath; "" when not set
   VoiceFields ownVoiceServer;    // Server, Channel, Password: the user's own voice server
   std::optional<int> launchBox;  // RogerWilcoLaunch when it holds 0 or 1; nullopt otherwise
-  VoiceMode voiceMode = VoiceMode::Community;  // UseTWRW
-  std::string installed;                       // Installed, as stored
+  VoiceMode voiceMode = VoiceMode::Community;         // UseTWRW
+  std::string installed;                              // Installed, as stored
+  VoiceClient voiceClient = VoiceClient::RogerWilco;  // VoiceClient
+  std::string voiceName;                              // VoiceName, exactly as stored
 };
 
 StartupSettings ReadStartupSettings(LauncherSettings& settings);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/command_lines.h"
+#include "state/launcher_settings.h"
 
 namespace cindermoor {
 
@@ -25,6 +26,8 @@ class WindowOperations {
   // Community or OwnServer; the start-up sequence leaves the options alone for None.
   virtual void SelectVoiceMode(VoiceMode mode) = 0;
   virtual void ShowInstallState(bool installed) = 0;
+  virtual void ShowVoiceClient(VoiceClient client, const std::string& name, bool rogerWilcoFound,
+                               bool mumbleFound) = 0;
   virtual void Compact() = 0;
   virtual void HideMainWindow() = 0;
 

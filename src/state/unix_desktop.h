@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/outcome.h"
 
@@ -34,6 +35,9 @@ class UnixDesktop {
   virtual Outcome WriteUnixFile(const std::string& path, const std::string& bytes) = 0;
   // A file that is not there counts as removed.
   virtual Outcome RemoveUnixFile(const std::string& path) = 0;
+  // The names of the files (not sub-folders) directly in a folder, in no particular order;
+  // none when the folder is not there or cannot be read.
+  virtual std::vector<std::string> UnixFolderFiles(const std::string& folder) = 0;
 };
 
 }  // namespace cindermoor

@@ -13,6 +13,15 @@ constexpr const char* kSignupQuestion = "Do you want to signup for Cindermoor(c)
 constexpr const char* kSignupTitle = "Notice!";
 constexpr const char* kErrorTitle = "Error!";
 
+// Said only when choosing the other client would help; with neither the voice part is hidden.
+std::string MissingClientNote(VoiceClient chosen, bool rogerWilcoFound, bool mumbleFound) {
+  const bool mumble = chosen == VoiceClient::Mumble;
+  if ((mumble ? mumbleFound : rogerWilcoFound) || !(mumble ? rogerWilcoFound : mumbleFound)) {
+    return "";
+  }
+  return std::string(mumble ? "Mumble" : "Roger Wilco") + " is not installed.";
+}
+
 size_t IndexOf(EntryBox box) { return static_cast<size_t>(box); }
 
 std::string ProductPage(const std::string& path) {
@@ -40,6 +49,36 @@ void MainForm::ShowStoredVoiceMode(bool ownServer) {
   view_.SetChecked(MainControl::OwnServerOption, ownServer);
   view_.SetChecked(MainControl::CommunityOption, !ownServer);
   SetBoxesEnabled(ownServer);
+}
+
+void MainForm::ShowStoredVoiceClient(VoiceClient client, const std::string& name,
+                                     bool rogerWilcoFound, bool mumbleFound) {
+  rogerWilcoFound_ = rogerWilcoFound;
+  mumbleFound_ = mumbleFound;
+  voiceName_ = name;
+  view_.SetText(MainControl::VoiceNameBox, name);
+  ShowVoiceClient(client);
+}
+
+void MainForm::ShowVoiceClient(VoiceClient client) {
+  voiceClient_ = client;
+  view_.SetChecked(MainControl::RogerWilcoOption, client == VoiceClient::RogerWilco);
+  view_.SetChecked(MainControl::MumbleOption, client == VoiceClient::Mumble);
+  voiceClientNote_ = MissingClientNote(client, rogerWilcoFound_, mumbleFound_);
+  view_.SetText(MainControl::VoiceClientNote, voiceClientNote_);
+}
+
+void MainForm::SelectVoiceClient(VoiceClient client) {
+  if (voiceClient_ == client) return;
+  ShowVoiceClient(client);
+  services_.settings.Write(setting::kVoiceClient, StoredVoiceClient(client));
+}
+
+void MainForm::SetVoiceName(const std::string& name) {
+  if (voiceName_ == name) return;
+  voiceName_ = name;
+  view_.SetText(MainControl::VoiceNameBox, name);
+  services_.settings.Write(setting::kVoiceName, name);
 }
 
 void MainForm::SetText(EntryBox box, const std::string& text) {

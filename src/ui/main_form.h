@@ -8,12 +8,12 @@
 #include <string>
 
 #include "common/outcome.h"
+#include "state/launcher_settings.h"
 #include "ui/dialogs.h"
 #include "ui/main_form_view.h"
 
 namespace cindermoor {
 
-class LauncherSettings;
 class ProtocolHandler;
 class OutsidePrograms;
 class ProgramControl;
@@ -52,12 +52,18 @@ class MainForm {
   void ShowStoredLaunchBox(int value);
   // Selects the own-server option (else the community one) and enables the boxes with it.
   void ShowStoredVoiceMode(bool ownServer);
+  // The chosen voice client, the name in voice, and which clients this system has: the note
+  // beside the choice tells when the chosen one is missing but the other is there.
+  void ShowStoredVoiceClient(VoiceClient client, const std::string& name, bool rogerWilcoFound,
+                             bool mumbleFound);
 
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);
   void SetLaunchBox(int value);
   void SelectCommunityServer();
   void SelectOwnServer();
+  void SelectVoiceClient(VoiceClient client);
+  void SetVoiceName(const std::string& name);
   void SetPictureVisible(MainControl picture, bool visible);
   // Enables or disables the server, channel and password boxes, in that order.
   void SetBoxesEnabled(bool enabled);
@@ -71,6 +77,9 @@ class MainForm {
   int LaunchBox() const { return launchBox_; }
   bool CommunityServerSelected() const { return communityServer_; }
   bool OwnServerSelected() const { return ownServer_; }
+  VoiceClient ChosenVoiceClient() const { return voiceClient_; }
+  const std::string& VoiceName() const { return voiceName_; }
+  const std::string& VoiceClientNote() const { return voiceClientNote_; }
   bool PictureVisible(MainControl picture) const;
   const std::string& GameFolder() const { return gameFolder_; }
   bool IsCompact() const { return compact_; }
@@ -91,6 +100,7 @@ class MainForm {
   void OnServerChanged();
   void OnChannelChanged();
   void OnPasswordChanged();
+  void ShowVoiceClient(VoiceClient client);
   void ShowInstallButton(bool installShown);
   // Shows a failure's reason, if any.
   void ShowIfFailed(const Outcome& outcome);
@@ -102,6 +112,11 @@ class MainForm {
   int launchBox_ = 0;
   bool communityServer_ = true;
   bool ownServer_ = false;
+  VoiceClient voiceClient_ = VoiceClient::RogerWilco;
+  std::string voiceName_;
+  bool rogerWilcoFound_ = false;
+  bool mumbleFound_ = false;
+  std::string voiceClientNote_;
   bool installButtonVisible_ = true;
   bool uninstallButtonVisible_ = true;
   std::string gameFolder_;

@@ -15,6 +15,10 @@ enum class MainControl {
   InstallButton,
   UninstallButton,
   GameFolderLabel,
+  RogerWilcoOption,
+  MumbleOption,
+  VoiceNameBox,
+  VoiceClientNote,
 };
 
 class MainFormView {

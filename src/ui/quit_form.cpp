@@ -33,6 +33,10 @@ void QuitForm::SetCaption(const std::string& caption) {
 // equal to 1 counts; text that is not a number is taken as "no", so a hand-edited setting
 // cannot keep the user from quitting.
 bool QuitForm::VoiceClientWanted() {
+  // Mumble has no command that ends it: the player leaves it running, or closes it.
+  if (ParseVoiceClient(settings_.Read(setting::kVoiceClient)) == VoiceClient::Mumble) {
+    return false;
+  }
   const auto value = NumberOf(settings_.Read(setting::kRogerWilcoLaunch));
   return value && *value == 1.0;
 }

@@ -38,4 +38,17 @@ Outcome MemoryUnixDesktop::RemoveUnixFile(const std::string& path) {
   return Outcome::Success();
 }
 
+// A folder holds the files whose paths continue it with one more name; deeper ones are in its
+// sub-folders.
+std::vector<std::string> MemoryUnixDesktop::UnixFolderFiles(const std::string& folder) {
+  const std::string prefix = folder + "/";
+  std::vector<std::string> names;
+  for (const auto& [path, bytes] : files) {
+    if (path.starts_with(prefix) && path.find('/', prefix.size()) == std::string::npos) {
+      names.push_back(path.substr(prefix.size()));
+    }
+  }
+  return names;
+}
+
 }  // namespace cindermoor

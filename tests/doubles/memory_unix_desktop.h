@@ -19,6 +19,7 @@ class MemoryUnixDesktop : public UnixDesktop {
   UnixFileRead ReadUnixFile(const std::string& path) override;
   Outcome WriteUnixFile(const std::string& path, const std::string& bytes) override;
   Outcome RemoveUnixFile(const std::string& path) override;
+  std::vector<std::string> UnixFolderFiles(const std::string& folder) override;
 
   bool underWine = false;
   std::map<std::string, std::string> environment;

@@ -71,7 +71,7 @@ int Application::Run(const std::string& link) {
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
     const StartupOutcome outcome =
-        RunStartup({settings_, programs_, protocol_, windows, dialogs_}, link);
+        RunStartup({settings_, programs_, protocol_, windows, dialogs_, mumble_}, link);
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {

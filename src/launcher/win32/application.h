@@ -5,6 +5,7 @@
 #include <string>
 
 #include "external/outside_programs.h"
+#include "external/win32/mumble_opener_win32.h"
 #include "external/win32/program_starter_win32.h"
 #include "external/win32/web_opener_win32.h"
 #include "state/launcher_settings.h"
@@ -45,6 +46,7 @@ class Application : public ProgramControl {
   WebOpenerWin32 webOpener_{[this] { return mainWindow_.Handle(); }};
   OutsidePrograms programs_{registry_, settings_, starter_, webOpener_};
   UnixDesktopWin32 unixDesktop_;
+  MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
   ProtocolHandler protocol_;
   MessageBoxes dialogs_{[this] { return mainWindow_.Handle(); }};
   MainWindow mainWindow_;

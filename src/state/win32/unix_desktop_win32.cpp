@@ -16,6 +16,7 @@ namespace {
 void FreeFromProcessHeap(void* memory) { ::HeapFree(::GetProcessHeap(), 0, memory); }
 using WineUnixPath = Unique<char*, &FreeFromProcessHeap>;
 using WineDosPath = Unique<wchar_t*, &FreeFromProcessHeap>;
+using UniqueFind = Unique<HANDLE, &::FindClose>;
 
 using UnixFileNameOf = char*(__cdecl*)(const wchar_t*);
 using DosFileNameOf = wchar_t*(__cdecl*)(const char*);
@@ -204,6 +205,24 @@ Outcome UnixDesktopWin32::RemoveUnixFile(const std::string& path) {
   if (!dos) return Outcome::Failure(Unreachable(path));
   if (::DeleteFileW(dos->c_str()) || IsMissing(::GetLastError())) return Outcome::Success();
   return Outcome::Failure(DescribeError("Could not remove " + path, ::GetLastError()));
+}
+
+std::vector<std::string> UnixDesktopWin32::UnixFolderFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  const std::optional<std::wstring> dos = DosPathOf(folder);
+  if (!dos) return names;
+  WIN32_FIND_DATAW found{};
+  const HANDLE first = ::FindFirstFileExW((*dos + L"\\*").c_str(), FindExInfoBasic, &found,
+                                          FindExSearchNameMatch, nullptr, 0);
+  // FindFirstFileExW reports failure as INVALID_HANDLE_VALUE; the owner holds nullptr for it.
+  const UniqueFind search(first == INVALID_HANDLE_VALUE ? nullptr : first);
+  if (!search) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      names.push_back(Narrow(found.cFileName));
+    }
+  } while (::FindNextFileW(search.get(), &found));
+  return names;
 }
 
 }  // namespace cindermoor::win32

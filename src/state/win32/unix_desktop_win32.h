@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "state/unix_desktop.h"
 
@@ -17,6 +18,7 @@ class UnixDesktopWin32 : public UnixDesktop {
   UnixFileRead ReadUnixFile(const std::string& path) override;
   Outcome WriteUnixFile(const std::string& path, const std::string& bytes) override;
   Outcome RemoveUnixFile(const std::string& path) override;
+  std::vector<std::string> UnixFolderFiles(const std::string& folder) override;
 
  private:
   std::optional<bool> underWine_;

@@ -26,6 +26,10 @@ enum ControlId : int {
   kInstallButtonId = IdOf(MainControl::InstallButton),
   kUninstallButtonId = IdOf(MainControl::UninstallButton),
   kGameFolderLabelId = IdOf(MainControl::GameFolderLabel),
+  kRogerWilcoOptionId = IdOf(MainControl::RogerWilcoOption),
+  kMumbleOptionId = IdOf(MainControl::MumbleOption),
+  kVoiceNameBoxId = IdOf(MainControl::VoiceNameBox),
+  kVoiceClientNoteId = IdOf(MainControl::VoiceClientNote),
   kVoiceFrameId = 200,
   kServerLabelId,
   kChannelLabelId,
@@ -35,6 +39,8 @@ enum ControlId : int {
   kChangeButtonId,
   kOkButtonId,
   kLogoId,
+  kVoiceNameLabelId,
+  kVoiceNameHintId,
 };
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -48,6 +54,8 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 bool IsEntryBox(int id) {
   return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId;
 }
+
+bool IsTextBox(int id) { return IsEntryBox(id) || id == kVoiceNameBoxId; }
 
 EntryBox BoxOf(int id) {
   return id == kServerBoxId    ? EntryBox::Server
@@ -68,7 +76,8 @@ void MainWindow::CreateFromForm() {
   CreateControls();
   // The check box's caption is hidden by design, and the game folder's is no fixed text.
   for (int id : {kServerLabelId, kChannelLabelId, kPasswordLabelId, kCommunityOptionId,
-                 kOwnServerOptionId, kLaunchQuestionId, kNoticeId}) {
+                 kOwnServerOptionId, kLaunchQuestionId, kNoticeId, kRogerWilcoOptionId,
+                 kMumbleOptionId, kVoiceNameLabelId, kVoiceNameHintId}) {
     FitTextToPlace(::GetDlgItem(window_, id));
   }
   ShowFormState();
@@ -83,6 +92,10 @@ void MainWindow::ShowFormState() {
   SetChecked(MainControl::LaunchBox, form_->LaunchBox() == 1);
   SetChecked(MainControl::CommunityOption, form_->CommunityServerSelected());
   SetChecked(MainControl::OwnServerOption, form_->OwnServerSelected());
+  SetChecked(MainControl::RogerWilcoOption, form_->ChosenVoiceClient() == VoiceClient::RogerWilco);
+  SetChecked(MainControl::MumbleOption, form_->ChosenVoiceClient() == VoiceClient::Mumble);
+  SetText(MainControl::VoiceNameBox, form_->VoiceName());
+  SetText(MainControl::VoiceClientNote, form_->VoiceClientNote());
   for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
     SetVisible(picture, form_->PictureVisible(picture));
   }
@@ -126,6 +139,15 @@ void MainWindow::CreateControls() {
       kCommunityOptionId, layout::kCommunityOption);
   add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId,
       layout::kOwnServerOption);
+  add(L"BUTTON", layout::kRogerWilcoOptionText, BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
+      kRogerWilcoOptionId, layout::kRogerWilcoOption);
+  add(L"BUTTON", layout::kMumbleOptionText, BS_RADIOBUTTON, kMumbleOptionId, layout::kMumbleOption);
+  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::kVoiceClientNote);
+  add(L"STATIC", layout::kVoiceNameLabelText, SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
+      layout::kVoiceNameLabel);
+  add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kVoiceNameBoxId, layout::kVoiceNameBox);
+  add(L"STATIC", layout::kVoiceNameHintText, SS_LEFT | SS_NOPREFIX, kVoiceNameHintId,
+      layout::kVoiceNameHint);
 }
 
 HWND MainWindow::Control(MainControl control) const { return ::GetDlgItem(window_, IdOf(control)); }
@@ -210,9 +232,14 @@ void MainWindow::OnCommand(int id, int code) {
     onClose_();
     return;
   }
-  if (IsEntryBox(id)) {
+  if (IsTextBox(id)) {
     if (code != EN_CHANGE) return;
-    form_->SetText(BoxOf(id), Narrow(WindowText(::GetDlgItem(window_, id))));
+    const std::string text = Narrow(WindowText(::GetDlgItem(window_, id)));
+    if (id == kVoiceNameBoxId) {
+      form_->SetVoiceName(text);
+    } else {
+      form_->SetText(BoxOf(id), text);
+    }
     return;
   }
   if (code != BN_CLICKED) return;
@@ -225,6 +252,12 @@ void MainWindow::OnCommand(int id, int code) {
       break;
     case kOwnServerOptionId:
       form_->SelectOwnServer();
+      break;
+    case kRogerWilcoOptionId:
+      form_->SelectVoiceClient(VoiceClient::RogerWilco);
+      break;
+    case kMumbleOptionId:
+      form_->SelectVoiceClient(VoiceClient::Mumble);
       break;
     case kLogoId:
       form_->OnLogoClicked();
@@ -246,7 +279,7 @@ void MainWindow::OnCommand(int id, int code) {
 
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
   const int id = ::GetDlgCtrlID(control);
-  if (IsEntryBox(id)) {
+  if (IsTextBox(id)) {
     ::SetTextColor(dc, ::IsWindowEnabled(control) ? kWhite : kDisabledText);
     ::SetBkColor(dc, kDarkOlive);
     return reinterpret_cast<LRESULT>(boxBrush_.get());

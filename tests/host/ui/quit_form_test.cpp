@@ -31,6 +31,7 @@ constexpr const char* kThankYou = "Thank-you!";
 struct QuitCase {
   const char* launchSetting;
   bool shutsDown;
+  const char* voiceClient = "";
 };
 
 class QuitClickTest : public testing::TestWithParam<QuitCase> {
@@ -44,6 +45,7 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
 
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
   world.settings.Write(setting::kRogerWilcoLaunch, GetParam().launchSetting);
+  world.settings.Write(setting::kVoiceClient, GetParam().voiceClient);
 
   form.OnQuitClicked();
 
@@ -65,7 +67,9 @@ INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
                          testing::Values(QuitCase{"1", true}, QuitCase{"1.0", true},
                                          QuitCase{"0", false}, QuitCase{"", false},
                                          QuitCase{"2", false}, QuitCase{"abc", false},
-                                         QuitCase{"1abc", false}, QuitCase{"0.5", false}));
+                                         QuitCase{"1abc", false}, QuitCase{"0.5", false},
+                                         QuitCase{"1", true, "RogerWilco"},
+                                         QuitCase{"1", false, "Mumble"}));
 
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
   fakes::FormsWorld world;

@@ -1,5 +1,7 @@
 """The main window as a user meets it: its look, and what its buttons and boxes store."""
 
+import os
+
 import wine_driver as wd
 from wine_driver import LauncherTest
 
@@ -48,7 +50,7 @@ class MainWindowTest(LauncherTest):
     def test_full_window_size_and_colours(self):
         launcher, window, size = self.open_main_window()
         shot = wd.Screenshot(save_as="main-window.png")
-        self.assertEqual(size, (328, 422))
+        self.assertEqual(size, (328, 513))
         self.assert_pixels(shot, OK_FRAME_CORNERS + INSTALL_FRAME_CORNERS + CHANGE_FRAME_CORNERS,
                            wd.PICTURE_YELLOW)
         # Only Install shows at start: where Un-Install's frame would be is black.
@@ -62,6 +64,15 @@ class MainWindowTest(LauncherTest):
         wd.Screenshot(save_as="main-window-compact.png")
         self.assertEqual(size, (328, 206))
         self.assertNotIn("RogerWilcoLaunch", wd.settings())
+
+    def test_with_mumble_alone_the_voice_part_shows_and_says_roger_wilco_is_missing(self):
+        self.prepare(voice_client=False, settings={"TribesPath": wd.GAME_WIN})
+        launcher = self.start(env=dict(os.environ, XDG_DATA_DIRS=wd.mumble_applications()))
+        window = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
+        shot = wd.Screenshot(save_as="main-window-mumble-only.png")
+        self.assertEqual(shot.client_rect(window)[2:], (328, 513))
+        self.assertEqual(wd.settings().get("RogerWilcoLaunch"), "1")
+        self.assertNotIn("VoiceClient", wd.settings())
 
     def test_install_then_uninstall(self):
         launcher, window, _ = self.open_main_window()

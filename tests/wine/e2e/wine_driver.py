@@ -34,6 +34,8 @@ ROOT_WIN = "C:\\" + ROOT_NAME
 LAUNCHER_WIN = ROOT_WIN + r"\Cindermoor\launcher.exe"
 VOICE_WIN = ROOT_WIN + r"\Roger Wilco"
 GAME_WIN = ROOT_WIN + r"\Games\Tribes"
+# A Linux desktop without applications, so that Mumble is found only where a test gives one.
+NO_APPLICATIONS_WIN = ROOT_WIN + r"\no-applications"
 
 
 def host_path(windows_path):
@@ -114,8 +116,10 @@ class Launcher:
     """One run of launcher.exe from inside the prefix, ended by pid when the test ends."""
 
     def __init__(self, link=None, cwd_win=None, log_win=None, through_shell=False,
-                 program_win=LAUNCHER_WIN):
-        env = dict(os.environ)
+                 program_win=LAUNCHER_WIN, env=None):
+        if env is None:
+            env = dict(os.environ, XDG_DATA_DIRS=host_path(NO_APPLICATIONS_WIN))
+        env = dict(env)
         if log_win:
             env["CINDERMOOR_STANDIN_LOG"] = log_win
         # Through the shell the link takes the road of a click: the registered class's
@@ -180,6 +184,17 @@ def install_programs():
         os.makedirs(target, exist_ok=True)
         shutil.copy2(os.path.join(Environment.bin_dir, program), target)
     os.makedirs(host_path(ROOT_WIN + r"\logs"), exist_ok=True)
+    os.makedirs(host_path(NO_APPLICATIONS_WIN), exist_ok=True)
+
+
+def mumble_applications():
+    """A data folder whose desktop entry opens mumble:// links: with it Mumble is there."""
+    folder = host_path(ROOT_WIN + r"\mumble-data")
+    os.makedirs(os.path.join(folder, "applications"), exist_ok=True)
+    with open(os.path.join(folder, "applications", "voice.desktop"), "w") as file:
+        file.write("[Desktop Entry]\nType=Application\nExec=mumble %u\n"
+                   "MimeType=x-scheme-handler/mumble;\n")
+    return folder
 
 
 def read_log(log_win):
@@ -222,8 +237,9 @@ class LauncherTest(unittest.TestCase):
             lines += ["[" + GAME_KEYS[1] + "]", '"Path"=' + reg_string(game_key)]
         reg_import(lines)
 
-    def start(self, link=None, cwd_win=None, through_shell=False, program_win=LAUNCHER_WIN):
-        launcher = Launcher(link, cwd_win, self.log_win, through_shell, program_win)
+    def start(self, link=None, cwd_win=None, through_shell=False, program_win=LAUNCHER_WIN,
+              env=None):
+        launcher = Launcher(link, cwd_win, self.log_win, through_shell, program_win, env)
         self.launchers.append(launcher)
         return launcher
 

@@ -59,6 +59,14 @@ TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {
   EXPECT_EQ(form.Text(EntryBox::Channel), "42");
 }
 
+// Edits in creation order: server, channel, password, then the name in voice.
+TEST_F(MainWindowTest, TheVoiceClientChoiceAndTheNameReachTheForm) {
+  ::SendMessageW(::FindWindowExW(window.Handle(), nullptr, L"Button", L"Mumble"), BM_CLICK, 0, 0);
+  ::SetWindowTextW(Child(L"Edit", 3), L"Zo\u00eb");
+  EXPECT_EQ(world.settings.Read(setting::kVoiceClient), "Mumble");
+  EXPECT_EQ(world.settings.Read(setting::kVoiceName), "Zo\xc3\xab");
+}
+
 TEST_F(MainWindowTest, InstallAndUninstallSwapTheirButtons) {
   HWND install = Picture(L"Install");
   HWND uninstall = Picture(L"Un-Install");

@@ -1,0 +1,35 @@
+// Who opens mumble:// links on this system: a Windows URL class, or, under Wine, a Linux
+// desktop entry that Wine's browser bridge can hand the link to.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/registry.h"
+#include "state/unix_desktop.h"
+
+namespace cindermoor {
+
+enum class MumbleRoad { None, WindowsClass, LinuxDesktop };
+
+// Whether a desktop entry's text says it opens mumble:// links (and is not hidden).
+bool DeclaresMumbleLinks(std::string_view desktopEntry);
+
+class MumbleHandlers {
+ public:
+  MumbleHandlers(Registry& registry, UnixDesktop& unixDesktop);
+
+  // Asked afresh each time: the user may install Mumble while the launcher runs.
+  MumbleRoad Find();
+
+ private:
+  bool HasWindowsClass(RegRoot root);
+  bool HasLinuxEntry();
+  std::vector<std::string> ApplicationFolders();
+
+  Registry& registry_;
+  UnixDesktop& unixDesktop_;
+};
+
+}  // namespace cindermoor

@@ -1,0 +1,24 @@
+// A Mumble opener that records the links it is given and fails when the test says so.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "external/mumble_opener.h"
+
+namespace cindermoor {
+
+class RecordingMumbleOpener : public MumbleOpener {
+ public:
+  bool Available() override { return available; }
+  Outcome Open(const std::string& url) override {
+    urls.push_back(url);
+    return refusal.empty() ? Outcome::Success() : Outcome::Failure(refusal);
+  }
+
+  bool available = true;
+  std::string refusal;  // "" opens; otherwise the reason every Open fails with
+  std::vector<std::string> urls;
+};
+
+}  // namespace cindermoor

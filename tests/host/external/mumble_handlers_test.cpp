@@ -1,0 +1,127 @@
+#include "external/mumble_handlers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "doubles/memory_registry.h"
+#include "doubles/memory_unix_desktop.h"
+
+namespace cindermoor {
+namespace {
+
+constexpr const char* kClass = "Software\\Classes\\mumble";
+constexpr const char* kCommand = "Software\\Classes\\mumble\\shell\\open\\command";
+constexpr const char* kEntry =
+    "[Desktop Entry]\nName=Mumble\nExec=mumble %u\n"
+    "MimeType=x-scheme-handler/mumble;\n";
+constexpr const char* kSystemEntry = "/usr/share/applications/mumble.desktop";
+
+struct World {
+  MemoryRegistry registry;
+  MemoryUnixDesktop unix;
+
+  void WindowsClass(RegRoot root, bool urlProtocol = true, bool command = true) {
+    if (urlProtocol) registry.PutString(root, kClass, "URL Protocol", "");
+    if (command) registry.PutString(root, kCommand, "", "\"C:\\Mumble\\mumble.exe\" \"%1\"");
+  }
+};
+
+TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
+  using W = World&;
+  const struct {
+    const char* name;
+    std::function<void(W)> setUp;
+    MumbleRoad expected;
+  } cases[] = {
+      {"nothing", [](W) {}, MumbleRoad::None},
+      {"user's class", [](W w) { w.WindowsClass(RegRoot::CurrentUser); }, MumbleRoad::WindowsClass},
+      {"machine's class", [](W w) { w.WindowsClass(RegRoot::LocalMachine); },
+       MumbleRoad::WindowsClass},
+      {"class without URL Protocol", [](W w) { w.WindowsClass(RegRoot::CurrentUser, false); },
+       MumbleRoad::None},
+      {"class without command", [](W w) { w.WindowsClass(RegRoot::LocalMachine, true, false); },
+       MumbleRoad::None},
+      {"system entry", [](W w) { w.unix.files[kSystemEntry] = kEntry; }, MumbleRoad::LinuxDesktop},
+      {"system entry, not under Wine",
+       [](W w) {
+         w.unix.underWine = false;
+         w.unix.files[kSystemEntry] = kEntry;
+       },
+       MumbleRoad::None},
+      {"class before entry",
+       [](W w) {
+         w.unix.files[kSystemEntry] = kEntry;
+         w.WindowsClass(RegRoot::CurrentUser);
+       },
+       MumbleRoad::WindowsClass},
+      {"user's entry under XDG_DATA_HOME",
+       [](W w) {
+         w.unix.environment["XDG_DATA_HOME"] = "/x/data/";
+         w.unix.files["/x/data/applications/my-voice.desktop"] = kEntry;
+       },
+       MumbleRoad::LinuxDesktop},
+      {"user's entry under the home",
+       [](W w) {
+         w.unix.environment["WINEHOMEDIR"] = "\\??\\Z:\\home\\me";
+         w.unix.files["/home/me/.local/share/applications/mumble.desktop"] = kEntry;
+       },
+       MumbleRoad::LinuxDesktop},
+      {"XDG_DATA_DIRS replaces the system's folders",
+       [](W w) {
+         w.unix.environment["XDG_DATA_DIRS"] = "relative:/opt/share";
+         w.unix.files["/opt/share/applications/m.desktop"] = kEntry;
+       },
+       MumbleRoad::LinuxDesktop},
+      {"XDG_DATA_DIRS set without /usr/share",
+       [](W w) {
+         w.unix.environment["XDG_DATA_DIRS"] = "/opt/share";
+         w.unix.files[kSystemEntry] = kEntry;
+       },
+       MumbleRoad::None},
+      {"user's hidden entry hides the system's",
+       [](W w) {
+         w.unix.environment["XDG_DATA_HOME"] = "/x";
+         w.unix.files["/x/applications/mumble.desktop"] = std::string(kEntry) + "Hidden=true\n";
+         w.unix.files[kSystemEntry] = kEntry;
+       },
+       MumbleRoad::None},
+      {"entry in a sub-folder, or not a .desktop file",
+       [](W w) {
+         w.unix.files["/usr/share/applications/kde/mumble.desktop"] = kEntry;
+         w.unix.files["/usr/share/applications/mumble.desktop~"] = kEntry;
+       },
+       MumbleRoad::None},
+      {"unreadable entry",
+       [](W w) {
+         w.unix.files[kSystemEntry] = kEntry;
+         w.unix.unreadable.insert(kSystemEntry);
+       },
+       MumbleRoad::None},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    World world;
+    world.unix.underWine = true;
+    c.setUp(world);
+    EXPECT_EQ(MumbleHandlers(world.registry, world.unix).Find(), c.expected);
+  }
+}
+
+TEST(MumbleHandlersTest, OnlyTheMainGroupsMimeTypeDeclaresTheScheme) {
+  const struct {
+    const char* text;
+    bool declares;
+  } cases[] = {
+      {kEntry, true},
+      {"[Desktop Entry]\r\nMimeType = text/plain; X-Scheme-Handler/Mumble \r\n", true},
+      {"[Desktop Entry]\nMimeType=x-scheme-handler/mumbles;x-scheme-handler/tribes\n", false},
+      {"[Desktop Entry]\nMimeType[de]=x-scheme-handler/mumble\n", false},
+      {"[Desktop Action join]\nMimeType=x-scheme-handler/mumble\n", false},
+      {"[Desktop Entry]\nHidden=true\nMimeType=x-scheme-handler/mumble\n", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DeclaresMumbleLinks(c.text), c.declares) << c.text;
+}
+
+}  // namespace
+}  // namespace cindermoor

@@ -56,6 +56,7 @@ Var AllUsers      ; 1: for all users, 0: only for the current user
 Var FolderGiven   ; 1 when /D= chose the folder: a mode change then keeps it
 Var ModeGiven     ; 1 when /AllUsers or /CurrentUser chose the mode: the mode page is skipped
 Var AllUsersRadio ; the mode page's first radio button
+Var WineInstDir   ; the uninstaller's folder as Wine names it on its nearest drive, or ""
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -705,11 +706,39 @@ Function un.LinuxApplicationsFolder
   StrCpy $0 "$0\applications"
 FunctionEnd
 
-Function un.RemoveOwnLinuxHandler
-  ; Only Wine's ntdll exports wine_get_version: on Windows there is nothing to remove.
+; $WineInstDir out: the install folder in the spelling Wine gives it on its nearest drive
+; (C:\… rather than Z:\…\drive_c\…), as the program names itself when started from there. An
+; uninstaller a Linux file manager started by the Z: spelling still finds its own handler. Taken
+; while the folder is still there, which Wine needs to map it.
+Function un.NoteWineInstDir
+  StrCpy $WineInstDir ""
+  Call un.IsWine
+  ${If} $0 != 1
+    Return
+  ${EndIf}
+  StrCpy $0 $INSTDIR
+  Call un.UnixPathOf
+  ${If} $0 != ""
+    Call un.DosPathOf
+  ${EndIf}
+  StrCpy $WineInstDir $0
+FunctionEnd
+
+; $0 out: 1 under Wine, else 0. Only Wine's ntdll exports wine_get_version.
+Function un.IsWine
   System::Call 'kernel32::GetModuleHandleW(w "ntdll.dll") p .r0'
   System::Call 'kernel32::GetProcAddress(p r0, m "wine_get_version") p .r0'
   ${If} $0 P= 0
+    StrCpy $0 0
+  ${Else}
+    StrCpy $0 1
+  ${EndIf}
+FunctionEnd
+
+Function un.RemoveOwnLinuxHandler
+  ; On Windows there is nothing to remove.
+  Call un.IsWine
+  ${If} $0 != 1
     Return
   ${EndIf}
   Call un.LinuxApplicationsFolder
@@ -730,10 +759,17 @@ Function un.RemoveOwnLinuxHandler
   StrCpy $0 "$INSTDIR\${PROGRAM_FILE}"
   Call un.ShellQuoted
   StrCpy $R2 ` $0 "$$@"$\n`
+  StrCpy $0 "$WineInstDir\${PROGRAM_FILE}"
+  Call un.ShellQuoted
+  StrCpy $R3 ` $0 "$$@"$\n`
   StrCpy $0 "$R0\${LINUX_HANDLER}.sh"
   Call un.ReadUtf8File
   System::Call 'shlwapi::StrStrW(w r0, w R1) p .r1'
   System::Call 'shlwapi::StrStrIW(w r0, w R2) p .r2'
+  ${If} $2 P= 0
+  ${AndIf} $WineInstDir != ""
+    System::Call 'shlwapi::StrStrIW(w r0, w R3) p .r2'
+  ${EndIf}
   ${If} $1 P<> 0
   ${AndIf} $2 P<> 0
     ; The entry first: the desktop never sees an entry whose script is gone.
@@ -744,6 +780,7 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.WaitUntilProgramEnds
+  Call un.NoteWineInstDir
   ; The class first: it is recognised by the program it starts, which must still be there.
   !insertmacro REMOVE_OWN_CLASS HKLM
   !insertmacro REMOVE_OWN_CLASS HKCU

@@ -281,10 +281,16 @@ class InstallerTest:
                 self.assertNotIn("Installed", settings)
 
     def test_uninstall_started_by_the_unix_spelling_of_the_folder_removes_everything(self):
+        shutil.rmtree(XDG, ignore_errors=True)
         folder = self.install()
+        self.write_settings(TribesPath=GAME_WIN)  # else it asks for the game first
+        self.start_program(folder)  # Installed is "1": start-up writes the Linux handler
+        wait_for(lambda: all(map(os.path.exists, HANDLER_FILES)), "the Linux handler")
+        self.stop_started()
         # As a Linux file manager starts it: through drive Z:, the Unix root.
         self.uninstall(folder, started_as="Z:" + wd.host_path(folder).replace("/", "\\"))
         self.assert_removed(folder)
+        self.assertEqual([os.path.exists(path) for path in HANDLER_FILES], [False, False])
 
     def test_uninstall_spares_a_class_another_program_took_over(self):
         folder = self.install()

@@ -4,6 +4,8 @@
 #include <optional>
 #include <set>
 
+#include "state/wine_paths.h"
+
 namespace cindermoor {
 
 namespace {
@@ -34,17 +36,6 @@ bool ListHolds(std::string_view list, std::string_view wanted) {
     start = end + 1;
   }
   return false;
-}
-
-std::string WithoutNtPrefix(std::string ntPath) {
-  constexpr std::string_view kNtPrefix = "\\??\\";
-  if (ntPath.starts_with(kNtPrefix)) ntPath.erase(0, kNtPrefix.size());
-  return ntPath;
-}
-
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "state/folder_path.h"
 #include "state/mime_apps_list.h"
+#include "state/wine_paths.h"
 
 namespace cindermoor {
 
@@ -27,19 +28,6 @@ constexpr const char* kAnotherCopysHandler =
     "another copy of Cindermoor Launcher, not this one.\r";
 // The value of the length setting when Install found no mimeapps.list.
 constexpr const char* kNoFile = "none";
-
-// Wine names its folders as NT paths ("\??\Z:\home\me"); Windows calls take them without the
-// "\??\".
-std::string WithoutNtPrefix(std::string ntPath) {
-  constexpr std::string_view kNtPrefix = "\\??\\";
-  if (ntPath.starts_with(kNtPrefix)) ntPath.erase(0, kNtPrefix.size());
-  return ntPath;
-}
-
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
 
 }  // namespace
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
+#include "state/wine_paths.h"
+
 namespace cindermoor {
 namespace {
 
 constexpr char kFontFile[] = "sserife.fon";
-// Wine names its data folder in NT form: "\??\Z:\usr\share\wine".
-constexpr char kNtPrefix[] = "\\??\\";
 
 // Wine maps the Unix root to drive Z: and names its own folders through it, so the same
 // mapping reaches the folders it names in Unix form.
@@ -36,9 +36,9 @@ std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
     if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(file);
   };
   // The data folder Wine was built with: its fonts are in "fonts" below it.
-  if (std::optional<std::string> data = desktop.Environment("WINEDATADIR")) {
-    if (data->rfind(kNtPrefix, 0) == 0) data->erase(0, sizeof kNtPrefix - 1);
-    if (!data->empty()) add(*data + "\\fonts\\" + kFontFile);
+  if (const std::optional<std::string> ntData = desktop.Environment("WINEDATADIR")) {
+    const std::string data = WithoutNtPrefix(*ntData);
+    if (!data.empty()) add(data + "\\fonts\\" + kFontFile);
   }
   // The loader sits in lib/wine (Debian: /usr/lib/wine/wine64) or bin (WineHQ's builds:
   // /opt/wine-stable/bin/wine64); the data folder is share/wine beside either.

@@ -2,6 +2,8 @@
 
 #include "launcher/form_operations.h"
 #include "launcher/startup_sequence.h"
+#include "text/language.h"
+#include "text/win32/windows_language.h"
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
 #include "ui/win32/file_system_win32.h"
@@ -65,6 +67,8 @@ Application::Application()
 Application::~Application() = default;
 
 int Application::Run(const std::string& link) {
+  // Before any window or message shows a text.
+  UseLanguage(ChooseLanguage(settings_.Read(setting::kLanguage), WindowsDisplayLanguage()));
   ProvideWindowFaceUnderWine(unixDesktop_);
   mainWindow_.Connect(mainForm_);
   FormOperations windows(

@@ -2,9 +2,6 @@
 // corner of the client area (the voice settings' own places already include their frame's).
 #pragma once
 
-#include <string>
-
-#include "common/config.h"
 #include "ui/twips.h"
 
 namespace cindermoor::main_layout {
@@ -58,29 +55,7 @@ inline constexpr int kRuleRight = 4800;
 inline constexpr int kUpperRuleY = 3240;
 inline constexpr int kLowerRuleY = 3720;
 
-inline constexpr const char* kCaption = ".: Cindermoor :.";
-inline constexpr const char* kFrameCaption = "Roger Wilco Settings";
+// The check box's own caption is hidden by design: the question beside it is its text.
 inline constexpr const char* kCheckCaption = "Check1";
-inline constexpr const char* kServerLabelText = "Server:";
-inline constexpr const char* kChannelLabelText = "Channel:";
-inline constexpr const char* kPasswordLabelText = "Password:";
-inline constexpr const char* kLaunchQuestionText = "Launch RogerWilco on game connection?";
-inline constexpr const char* kOwnServerOptionText = "Use your own RogerWilco server.";
-inline constexpr const char* kRogerWilcoOptionText = "Roger Wilco";
-inline constexpr const char* kMumbleOptionText = "Mumble";
-inline constexpr const char* kVoiceNameLabelText = "Name:";
-inline constexpr const char* kVoiceNameHintText =
-    "Your name in Mumble. Left empty, Mumble asks for one and the password cannot go along.";
-
-inline std::string CommunityOptionText() {
-  return std::string("Use ") + config::kCommunitySiteName + " RW server.";
-}
-
-inline std::string VoiceClientNotice() {
-  return std::string(
-             "In order to use the Roger Wilco features of Cindermoor Launcher, you must have "
-             "installed a working copy of RogerWilco.  You can download RogerWilco at ") +
-         config::kVoiceClientDownloadPage + " or any of its various mirrors.";
-}
 
 }  // namespace cindermoor::main_layout

@@ -3,16 +3,10 @@
 #include "common/setting_number.h"
 #include "external/outside_programs.h"
 #include "state/launcher_settings.h"
+#include "text/text.h"
 #include "ui/program_control.h"
 
 namespace cindermoor {
-namespace {
-
-constexpr const char* kClickHere = "Click here to quit.";
-constexpr const char* kShuttingDown = "Shutting down RogerWilco . . .";
-constexpr const char* kThankYou = "Thank-you!";
-
-}  // namespace
 
 QuitForm::QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
                    QuitFormView& view)
@@ -20,7 +14,7 @@ QuitForm::QuitForm(LauncherSettings& settings, OutsidePrograms& programs, Progra
       programs_(programs),
       program_(program),
       view_(view),
-      caption_(kClickHere) {}
+      caption_(Text("quit.click_here")) {}
 
 void QuitForm::Show() { view_.Show(); }
 
@@ -45,10 +39,10 @@ bool QuitForm::VoiceClientWanted() {
 // "Thank-you!" is not shown then.
 void QuitForm::OnQuitClicked() {
   if (VoiceClientWanted()) {
-    SetCaption(kShuttingDown);
+    SetCaption(Text("quit.shutting_down.roger_wilco"));
     programs_.StopVoiceClient();
   }
-  SetCaption(kThankYou);
+  SetCaption(Text("quit.thank_you"));
   program_.EndProgram();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/win32/main_window.h"
 
+#include "common/config.h"
+#include "text/text.h"
 #include "ui/main_window_layout.h"
 #include "ui/pictures.h"
 #include "ui/win32/picture_control.h"
@@ -69,7 +71,7 @@ MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClo
 
 void MainWindow::CreateFromForm() {
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
-  const std::wstring caption = Widen(layout::kCaption);
+  const std::wstring caption = Widen(Text("main.caption"));
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
                         layout::kClientHeight, AppIcon(::GetSystemMetrics(SM_CXICON)),
                         AppIcon(::GetSystemMetrics(SM_CXSMICON))});
@@ -119,34 +121,37 @@ void MainWindow::CreateControls() {
   picture(kInstallButtonId, Picture::InstallButton, layout::kInstallButtonPosition);
   picture(kChangeButtonId, Picture::ChangeButton, layout::kChangeButtonPosition);
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
-  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
-      layout::kNoticeLabel);
+  add(L"STATIC",
+      Text("main.notice.roger_wilco", {{"download_page", config::kVoiceClientDownloadPage}}),
+      SS_LEFT | SS_NOPREFIX, kNoticeId, layout::kNoticeLabel);
   add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
       layout::kLaunchBox);
-  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
+  add(L"STATIC", Text("main.launch_question.roger_wilco"), SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
       layout::kLaunchQuestionLabel);
-  add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
-  add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId,
+  add(L"BUTTON", Text("main.frame.roger_wilco"), BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
+  add(L"STATIC", Text("main.server_label"), SS_RIGHT | SS_NOPREFIX, kServerLabelId,
       layout::kServerLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kServerBoxId, layout::kServerBox);
-  add(L"STATIC", layout::kChannelLabelText, SS_RIGHT | SS_NOPREFIX, kChannelLabelId,
+  add(L"STATIC", Text("main.channel_label"), SS_RIGHT | SS_NOPREFIX, kChannelLabelId,
       layout::kChannelLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kChannelBoxId, layout::kChannelBox);
-  add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
+  add(L"STATIC", Text("main.password_label"), SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
       layout::kPasswordLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kPasswordBoxId, layout::kPasswordBox);
-  add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
-      kCommunityOptionId, layout::kCommunityOption);
-  add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId,
+  add(L"BUTTON",
+      Text("main.community_option.roger_wilco", {{"community", config::kCommunitySiteName}}),
+      BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kCommunityOptionId, layout::kCommunityOption);
+  add(L"BUTTON", Text("main.own_server_option.roger_wilco"), BS_RADIOBUTTON, kOwnServerOptionId,
       layout::kOwnServerOption);
-  add(L"BUTTON", layout::kRogerWilcoOptionText, BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
+  add(L"BUTTON", Text("main.client_option.roger_wilco"), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
       kRogerWilcoOptionId, layout::kRogerWilcoOption);
-  add(L"BUTTON", layout::kMumbleOptionText, BS_RADIOBUTTON, kMumbleOptionId, layout::kMumbleOption);
+  add(L"BUTTON", Text("main.client_option.mumble"), BS_RADIOBUTTON, kMumbleOptionId,
+      layout::kMumbleOption);
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::kVoiceClientNote);
-  add(L"STATIC", layout::kVoiceNameLabelText, SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
+  add(L"STATIC", Text("main.voice_name_label"), SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
       layout::kVoiceNameLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kVoiceNameBoxId, layout::kVoiceNameBox);
-  add(L"STATIC", layout::kVoiceNameHintText, SS_LEFT | SS_NOPREFIX, kVoiceNameHintId,
+  add(L"STATIC", Text("main.voice_name_hint"), SS_LEFT | SS_NOPREFIX, kVoiceNameHintId,
       layout::kVoiceNameHint);
 }
 

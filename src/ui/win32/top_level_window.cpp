@@ -67,6 +67,7 @@ HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::strin
 }
 
 void TopLevelWindow::FitTextToPlace(HWND control) {
+  GrowToFitText(control, font_.get());
   UniqueHfont fitted = FontFittingText(control, font_.get());
   if (!fitted) return;
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.get()), FALSE);

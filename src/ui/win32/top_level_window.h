@@ -59,7 +59,8 @@ class TopLevelWindow {
                 int id, const TwipRect& place);
   HWND AddChildInPixels(const wchar_t* className, const std::string& text, DWORD style,
                         DWORD exStyle, int id, const RECT& place);
-  // Gives a control whose fixed text the window font would cut off a smaller font of its own.
+  // Gives a control whose fixed text the window font would cut off the free room round it,
+  // and where that is not enough a smaller font of its own.
   void FitTextToPlace(HWND control);
   // Shows the window, centred on the screen the first time.
   void ShowCentred();

@@ -15,6 +15,9 @@ import sys
 KEY = re.compile(r"^[a-z0-9_]+(\.[a-z0-9_]+)+$")
 PLACE = re.compile(r"\{([a-z_]+)\}")
 # What the installer script holds in each place when it shows a text.
+# Windows' numbers of the character sets a language's letters may need.
+CHARSETS = {"DEFAULT": 1, "EASTEUROPE": 238, "RUSSIAN": 204, "GREEK": 161, "TURKISH": 162,
+            "BALTIC": 186}
 NSIS_PLACES = {"name": "${NAME}", "folder": "$INSTDIR", "drive": "$0", "file": "$0",
                "problem": "$0"}
 
@@ -30,9 +33,10 @@ def read_list(folder):
         if not line:
             continue
         fields = line.split()
-        if len(fields) != 3:
-            fail(f"languages.txt:{number}: expected a tag, a language id and an NSIS name")
-        languages.append((fields[0], int(fields[1], 16), fields[2]))
+        if len(fields) != 4 or fields[3] not in CHARSETS:
+            fail(f"languages.txt:{number}: expected a tag, a language id, an NSIS name and a "
+                 f"character set")
+        languages.append((fields[0], int(fields[1], 16), fields[2], CHARSETS[fields[3]]))
     if not languages or languages[0][0] != "en":
         fail("languages.txt must list English first")
     return languages
@@ -107,6 +111,7 @@ def header(languages, keys):
     lines += ["};", f"inline constexpr std::size_t kKeyCount = {len(keys)};", "",
               "struct LanguageTable {", "  std::string_view tag;",
               "  int windowsPrimaryLanguage;",
+              "  int windowsCharacterSet;",
               "  // One text per key, in kKeys' order; null where the table lacks the key.",
               "  const char* const* texts;", "};",
               f"inline constexpr std::size_t kLanguageCount = {len(languages)};",
@@ -119,7 +124,7 @@ def tables(languages, keys, texts):
     lines = ["// Made by tools/make_texts.py from src/text/languages/: do not edit.",
              '#include "text_tables.h"', "", "namespace cindermoor::text_tables {",
              "namespace {", ""]
-    for tag, _, _ in languages:
+    for tag, *_ in languages:
         name = "k" + tag.replace("-", "")
         lines.append(f"const char* const {name}[kKeyCount] = {{")
         for key in keys:
@@ -127,8 +132,8 @@ def tables(languages, keys, texts):
             lines.append(f"    {cpp_literal(text) if text is not None else 'nullptr'},")
         lines += ["};", ""]
     lines += ["}  // namespace", "", "const LanguageTable kLanguages[kLanguageCount] = {"]
-    for tag, windows, _ in languages:
-        lines.append(f'    {{"{tag}", 0x{windows:02x}, k{tag.replace("-", "")}}},')
+    for tag, windows, _, charset in languages:
+        lines.append(f'    {{"{tag}", 0x{windows:02x}, {charset}, k{tag.replace("-", "")}}},')
     lines += ["};", "", "}  // namespace cindermoor::text_tables", ""]
     return "\n".join(lines)
 
@@ -136,9 +141,9 @@ def tables(languages, keys, texts):
 def nsis(languages, keys, texts):
     lines = ["; Made by tools/make_texts.py from src/text/languages/: do not edit.",
              "; NSIS's own pages speak through its language files; the first is the default."]
-    lines += [f'!insertmacro MUI_LANGUAGE "{name}"' for _, _, name in languages]
+    lines += [f'!insertmacro MUI_LANGUAGE "{name}"' for _, _, name, _ in languages]
     lines.append("")
-    for tag, _, name in languages:
+    for tag, _, name, _ in languages:
         for key in keys:
             if key.startswith("installer."):
                 text = texts[tag].get(key)
@@ -148,7 +153,7 @@ def nsis(languages, keys, texts):
                              f"{nsis_literal(text, f'{tag}.txt: {key}')}")
     lines += ["", "; The launcher's Language setting, when it names one of these, chooses too.",
               "!macro LanguageFromSetting setting"]
-    for tag, _, name in languages:
+    for tag, _, name, _ in languages:
         lines.append(f'  StrCmp ${{setting}} "{tag}" 0 +2')
         lines.append(f"    StrCpy $LANGUAGE ${{LANG_{name.upper()}}}")
     lines += ["!macroend", ""]
@@ -162,7 +167,7 @@ def main():
     parser.add_argument("--nsis", type=pathlib.Path, help="the installer's include to write")
     args = parser.parse_args()
     languages = read_list(args.source)
-    texts = {tag: read_table(args.source / f"{tag}.txt") for tag, _, _ in languages}
+    texts = {tag: read_table(args.source / f"{tag}.txt") for tag, *_ in languages}
     keys = list(texts["en"])
     for tag, table in texts.items():
         for key in table.keys() - texts["en"].keys():

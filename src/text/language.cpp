@@ -29,6 +29,10 @@ std::size_t LanguageCount() { return text_tables::kLanguageCount; }
 
 std::string_view LanguageTag(std::size_t language) { return text_tables::kLanguages[language].tag; }
 
+int LanguageCharacterSet(std::size_t language) {
+  return text_tables::kLanguages[language].windowsCharacterSet;
+}
+
 std::optional<std::size_t> LanguageTagged(std::string_view tag) {
   for (std::size_t language = 0; language < LanguageCount(); ++language) {
     if (SameTag(tag, LanguageTag(language))) return language;

@@ -19,6 +19,9 @@ std::string_view LanguageTag(std::size_t language);
 // The language a Language setting names ("de", "pt-BR"; any letter case), if it names one.
 std::optional<std::size_t> LanguageTagged(std::string_view tag);
 
+// The Windows character set the windows' font needs for the language's letters.
+int LanguageCharacterSet(std::size_t language);
+
 // The closest language to a Windows language id: the same primary language, whatever its
 // country (Portuguese of Portugal gets Brazilian Portuguese), else English.
 std::size_t LanguageForWindows(std::uint16_t languageId);

@@ -9,8 +9,10 @@
 
 namespace cindermoor {
 
-// Windows paths of Wine's "MS Sans Serif" bitmap font, the likeliest first, without repeats.
-// Empty when Wine's environment names no place.
-std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop);
+// Windows paths of one of Wine's own font files (its "MS Sans Serif" bitmap font for Western
+// languages by default), the likeliest first, without repeats. Empty when Wine's environment
+// names no place.
+std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop,
+                                             const std::string& fontFile = "sserife.fon");
 
 }  // namespace cindermoor

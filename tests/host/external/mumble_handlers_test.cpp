@@ -92,6 +92,29 @@ TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
          w.unix.files["/usr/share/applications/mumble.desktop~"] = kEntry;
        },
        MumbleRoad::None},
+      {"entry named by its folder's cache",
+       [](W w) {
+         w.unix.files["/usr/share/applications/mimeinfo.cache"] =
+             "[MIME Cache]\nx-scheme-handler/mumble=other.desktop;mumble.desktop;\n";
+         w.unix.files[kSystemEntry] = kEntry;
+       },
+       MumbleRoad::LinuxDesktop},
+      {"a cache that names no entry for the scheme: the entries are not read",
+       [](W w) {
+         w.unix.files["/usr/share/applications/mimeinfo.cache"] =
+             "[MIME Cache]\ntext/plain=mumble.desktop;\n";
+         w.unix.files[kSystemEntry] = kEntry;
+       },
+       MumbleRoad::None},
+      {"cache of a later folder, after the user's folder without one",
+       [](W w) {
+         w.unix.environment["XDG_DATA_HOME"] = "/x";
+         w.unix.files["/x/applications/mumble.desktop"] = std::string(kEntry) + "Hidden=true\n";
+         w.unix.files["/usr/share/applications/mimeinfo.cache"] =
+             "[MIME Cache]\nx-scheme-handler/mumble=mumble.desktop;\n";
+         w.unix.files[kSystemEntry] = kEntry;
+       },
+       MumbleRoad::None},
       {"unreadable entry",
        [](W w) {
          w.unix.files[kSystemEntry] = kEntry;

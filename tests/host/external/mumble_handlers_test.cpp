@@ -25,6 +25,10 @@ struct World {
     if (urlProtocol) registry.PutString(root, kClass, "URL Protocol", "");
     if (command) registry.PutString(root, kCommand, "", "\"C:\\Mumble\\mumble.exe\" \"%1\"");
   }
+  void Cache(const std::string& line) {
+    unix.files["/usr/share/applications/mimeinfo.cache"] = "[MIME Cache]\n" + line + "\n";
+    unix.files[kSystemEntry] = kEntry;
+  }
 };
 
 TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
@@ -93,28 +97,10 @@ TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
        },
        MumbleRoad::None},
       {"entry named by its folder's cache",
-       [](W w) {
-         w.unix.files["/usr/share/applications/mimeinfo.cache"] =
-             "[MIME Cache]\nx-scheme-handler/mumble=other.desktop;mumble.desktop;\n";
-         w.unix.files[kSystemEntry] = kEntry;
-       },
+       [](W w) { w.Cache("x-scheme-handler/mumble=a.desktop;mumble.desktop;"); },
        MumbleRoad::LinuxDesktop},
-      {"a cache that names no entry for the scheme: the entries are not read",
-       [](W w) {
-         w.unix.files["/usr/share/applications/mimeinfo.cache"] =
-             "[MIME Cache]\ntext/plain=mumble.desktop;\n";
-         w.unix.files[kSystemEntry] = kEntry;
-       },
-       MumbleRoad::None},
-      {"cache of a later folder, after the user's folder without one",
-       [](W w) {
-         w.unix.environment["XDG_DATA_HOME"] = "/x";
-         w.unix.files["/x/applications/mumble.desktop"] = std::string(kEntry) + "Hidden=true\n";
-         w.unix.files["/usr/share/applications/mimeinfo.cache"] =
-             "[MIME Cache]\nx-scheme-handler/mumble=mumble.desktop;\n";
-         w.unix.files[kSystemEntry] = kEntry;
-       },
-       MumbleRoad::None},
+      {"a cache without the scheme: the entries are not read",
+       [](W w) { w.Cache("text/plain=mumble.desktop;"); }, MumbleRoad::None},
       {"unreadable entry",
        [](W w) {
          w.unix.files[kSystemEntry] = kEntry;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "doubles/recording_mumble_opener.h"
 #include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
@@ -184,6 +186,39 @@ TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
   }
 }
 
+// Under Wine, a Linux-side problem never stands between a link and its game; a plain start
+// tells it once per cause.
+TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
+  InstallGame();
+  w.settings.Write(setting::kInstalled, "1");
+  w.unixDesktop.underWine = true;
+  w.unixDesktop.environment = {{"WINELOADER", "/usr/bin/wine"},
+                               {"WINECONFIGDIR", "\\??\\Z:\\p"},
+                               {"WINEHOMEDIR", "\\??\\Z:\\h"}};
+  const std::string mimeApps = "/h/.config/mimeapps.list";
+  const std::string entry = "/h/.local/share/applications/cindermoor-launcher.desktop";
+  const struct {
+    const char* name;
+    std::set<std::string> unreadable;
+    std::set<std::string> readOnly;
+    const char* link;
+    std::size_t messages;
+  } starts[] = {
+      {"a link", {mimeApps}, {}, kLink, 0}, {"a plain start", {mimeApps}, {}, "", 1},
+      {"the next", {mimeApps}, {}, "", 0},  {"another cause", {entry}, {entry}, "", 1},
+      {"all well", {}, {}, "", 0},          {"the first cause again", {mimeApps}, {}, "", 1},
+  };
+  for (const auto& start : starts) {
+    w.unixDesktop.unreadable = start.unreadable;
+    w.unixDesktop.readOnly = start.readOnly;
+    w.dialogs.messages.clear();
+    EXPECT_EQ(Start(start.link),
+              *start.link ? StartupOutcome::ServingLink : StartupOutcome::MainWindow)
+        << start.name;
+    EXPECT_EQ(w.dialogs.messages.size(), start.messages) << start.name;
+  }
+}
+
 TEST_F(StartupTest, FillsTheVoiceFieldsFromTheSettings) {
   InstallGame();
   w.settings.Write(setting::kServer, "rw.example");
@@ -336,6 +371,7 @@ TEST_F(StartupTest, MumbleRoads) {
     std::vector<std::string> urls;
     std::vector<std::string> commands;
     const char* message;  // a part of the one message shown, or "" for none
+    const char* uncarried = "";
   } cases[] = {
       {"community",
        "1",
@@ -354,6 +390,7 @@ TEST_F(StartupTest, MumbleRoads) {
        {"tribes.exe +connect 10.0.0.1:28001"},
        ""},
       {"bad Server box", "0", "m.example:99999", true, "", {}, {}, "Link: tribes://"},
+      {"URL too long to hand over", "1", "", true, "", {}, {}, "too long", "too long"},
       {"Mumble not found",
        "0",
        "m.example",
@@ -379,6 +416,7 @@ TEST_F(StartupTest, MumbleRoads) {
     fresh.InstallGame();
     fresh.mumble.available = c.mumbleFound;
     fresh.mumble.refusal = c.refusal;
+    fresh.mumble.uncarried = c.uncarried;
     for (const auto& [key, value] : {std::pair{setting::kVoiceClient, "Mumble"},
                                      {setting::kVoiceName, "Ann B"},
                                      {setting::kUseTWRW, c.mode},

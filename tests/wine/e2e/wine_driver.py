@@ -110,6 +110,24 @@ def settings():
     return reg_values(SETTINGS_KEY) or {}
 
 
+def window_texts(title):
+    """The texts of the controls of every window with this title, as it shows them."""
+    helper = os.path.join(Environment.bin_dir, "window_texts.exe")
+    return run(["wine", helper, title]).stdout.splitlines()
+
+
+def table_text(language, key):
+    """A text as the program's table for that language has it (line breaks as shown)."""
+    table = os.path.join(os.path.dirname(__file__), "..", "..", "..", "src", "text", "languages",
+                         language + ".txt")
+    with open(table, encoding="utf-8") as file:
+        for line in file:
+            name, equals, text = line.partition("=")
+            if equals and name.strip() == key:
+                return text.strip().replace("\\r", "\r").replace("\\n", "\n")
+    raise KeyError(key)
+
+
 # ---------------------------------------------------------------- processes
 
 class Launcher:

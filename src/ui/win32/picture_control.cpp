@@ -156,8 +156,11 @@ HWND CreatePictureControl(HWND parent, int id, Picture picture, int x, int y, in
                                         ::GetModuleHandleW(nullptr), &control);
   if (!window) {
     const DWORD error = ::GetLastError();
-    throw FatalError(DescribeError(
-        Text("fatal.cannot_make_picture", {{"name", Narrow(AccessibleName(picture))}}), error));
+    const std::string what =
+        DesignOf(picture).framed
+            ? Text("fatal.cannot_make_button", {{"caption", Text(DesignOf(picture).name)}})
+            : Text("fatal.cannot_make_logo");
+    throw FatalError(DescribeError(what, error));
   }
   return window;
 }

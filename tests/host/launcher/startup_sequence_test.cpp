@@ -6,6 +6,7 @@
 #include "doubles/recording_mumble_opener.h"
 #include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
+#include "launcher/session_launchers.h"
 
 namespace cindermoor {
 namespace {
@@ -14,6 +15,16 @@ using fakes::kCommandKey;
 using fakes::kGameKey;
 
 constexpr const char* kLink = "tribes://10.0.0.1:28001/";
+
+// The launchers a start finds running in the session, and what it asks of them.
+struct FakeLaunchers : SessionLaunchers {
+  std::vector<RunningLauncher> TakeTurn() override { return running; }
+  void Announce(const std::string& linkText) override { announced.push_back(linkText); }
+  void BringToFront(size_t launcher) override { fronted.push_back(launcher); }
+  std::vector<RunningLauncher> running;
+  std::vector<std::string> announced;
+  std::vector<size_t> fronted;
+};
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
@@ -26,7 +37,8 @@ struct Desk {
   StartupOutcome Start(const std::string& link = "") {
     FormOperations windows(
         w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, mumble}, link);
+    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, mumble, launchers},
+                      link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -36,6 +48,7 @@ struct Desk {
 
   fakes::FormsWorld w;
   RecordingMumbleOpener mumble;
+  FakeLaunchers launchers;
   int locatorShows = 0;
   int quitShows = 0;
 };
@@ -96,6 +109,79 @@ TEST_F(StartupTest, GameFolderBranches) {
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
     EXPECT_EQ(fresh.w.form.GameFolder(), c.label);
     EXPECT_EQ(fresh.w.form.IsVisible(), c.locatorShows == 0);
+  }
+}
+
+TEST_F(StartupTest, LaunchersAlreadyRunning) {
+  const RunningLauncher settings{}, served{GameLink{"10.0.0.1:28001", "x", std::nullopt}},
+      other{GameLink{"10.0.0.2:28002", std::nullopt, std::nullopt}};
+  const std::string question =
+      "The game for 10.0.0.1:28001 may still be running.\r\r"
+      "Start the game for 10.0.0.3:1 as well?";
+  const struct {
+    const char* name;
+    const char* link;
+    std::vector<RunningLauncher> running;
+    bool yes;
+    StartupOutcome outcome;
+    std::vector<size_t> fronted;
+    std::string question;
+  } cases[] = {
+      {"plain, alone", "", {}, false, StartupOutcome::MainWindow, {}, ""},
+      {"plain, a link served", "", {served}, false, StartupOutcome::MainWindow, {}, ""},
+      {"plain, settings open", "", {served, settings}, false, StartupOutcome::End, {1}, ""},
+      {"link, settings open",
+       "tribes://h:1/",
+       {settings},
+       false,
+       StartupOutcome::ServingLink,
+       {},
+       ""},
+      {"same link written otherwise",
+       "tribes://10.0.0.1:28001/?P=x",
+       {other, served},
+       false,
+       StartupOutcome::End,
+       {1},
+       ""},
+      {"other password",
+       "tribes://10.0.0.1:28001/p=y",
+       {served},
+       true,
+       StartupOutcome::ServingLink,
+       {},
+       "The game for 10.0.0.1:28001 may still be running.\r\r"
+       "Start the game for 10.0.0.1:28001 as well?"},
+      {"other link, No",
+       "tribes://10.0.0.3:1/",
+       {settings, served},
+       false,
+       StartupOutcome::End,
+       {1},
+       question},
+      {"other link, Yes",
+       "tribes://10.0.0.3:1/",
+       {served, other},
+       true,
+       StartupOutcome::ServingLink,
+       {},
+       question},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk fresh;
+    fresh.InstallGame();
+    fresh.launchers.running = c.running;
+    fresh.w.dialogs.answers = {c.yes};
+    EXPECT_EQ(fresh.Start(c.link), c.outcome);
+    EXPECT_EQ(fresh.launchers.fronted, c.fronted);
+    const bool wentOn = c.fronted.empty() || !c.question.empty();
+    EXPECT_EQ(fresh.launchers.announced, std::vector<std::string>(wentOn, c.link));
+    EXPECT_EQ(fresh.w.starter.starts.size(), c.outcome == StartupOutcome::ServingLink ? 1u : 0u);
+    ASSERT_EQ(fresh.w.dialogs.questions.size(), c.question.empty() ? 0u : 1u);
+    if (!c.question.empty()) {
+      EXPECT_EQ(fresh.w.dialogs.questions[0].text, c.question);
+    }
   }
 }
 

@@ -113,11 +113,13 @@ TEST_F(StartupTest, GameFolderBranches) {
 }
 
 TEST_F(StartupTest, LaunchersAlreadyRunning) {
-  const RunningLauncher settings{}, served{GameLink{"10.0.0.1:28001", "x", std::nullopt}},
-      other{GameLink{"10.0.0.2:28002", std::nullopt, std::nullopt}};
-  const std::string question =
-      "The game for 10.0.0.1:28001 may still be running.\r\r"
-      "Start the game for 10.0.0.3:1 as well?";
+  using enum StartupOutcome;
+  const RunningLauncher settings{}, a{GameLink{"a:1", "x", std::nullopt}},
+      b{GameLink{"b:2", {}, {}}};
+  const std::string askAA =
+      "The game for a:1 may still be running.\r\rStart the game for a:1 as well?";
+  const std::string askAC =
+      "The game for a:1 may still be running.\r\rStart the game for c:3 as well?";
   const struct {
     const char* name;
     const char* link;
@@ -127,45 +129,13 @@ TEST_F(StartupTest, LaunchersAlreadyRunning) {
     std::vector<size_t> fronted;
     std::string question;
   } cases[] = {
-      {"plain, alone", "", {}, false, StartupOutcome::MainWindow, {}, ""},
-      {"plain, a link served", "", {served}, false, StartupOutcome::MainWindow, {}, ""},
-      {"plain, settings open", "", {served, settings}, false, StartupOutcome::End, {1}, ""},
-      {"link, settings open",
-       "tribes://h:1/",
-       {settings},
-       false,
-       StartupOutcome::ServingLink,
-       {},
-       ""},
-      {"same link written otherwise",
-       "tribes://10.0.0.1:28001/?P=x",
-       {other, served},
-       false,
-       StartupOutcome::End,
-       {1},
-       ""},
-      {"other password",
-       "tribes://10.0.0.1:28001/p=y",
-       {served},
-       true,
-       StartupOutcome::ServingLink,
-       {},
-       "The game for 10.0.0.1:28001 may still be running.\r\r"
-       "Start the game for 10.0.0.1:28001 as well?"},
-      {"other link, No",
-       "tribes://10.0.0.3:1/",
-       {settings, served},
-       false,
-       StartupOutcome::End,
-       {1},
-       question},
-      {"other link, Yes",
-       "tribes://10.0.0.3:1/",
-       {served, other},
-       true,
-       StartupOutcome::ServingLink,
-       {},
-       question},
+      {"plain, a link served", "", {a}, false, MainWindow, {}, ""},
+      {"plain, settings open", "", {a, settings}, false, End, {1}, ""},
+      {"link, settings open", "tribes://b:2/", {settings}, false, ServingLink, {}, ""},
+      {"same link written otherwise", "tribes://a:1/?P=x", {b, a}, false, End, {1}, ""},
+      {"other password", "tribes://a:1/p=y", {a}, true, ServingLink, {}, askAA},
+      {"other link, No", "tribes://c:3/", {settings, a}, false, End, {1}, askAC},
+      {"other link, Yes", "tribes://c:3/", {a, b}, true, ServingLink, {}, askAC},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -177,7 +147,7 @@ TEST_F(StartupTest, LaunchersAlreadyRunning) {
     EXPECT_EQ(fresh.launchers.fronted, c.fronted);
     const bool wentOn = c.fronted.empty() || !c.question.empty();
     EXPECT_EQ(fresh.launchers.announced, std::vector<std::string>(wentOn, c.link));
-    EXPECT_EQ(fresh.w.starter.starts.size(), c.outcome == StartupOutcome::ServingLink ? 1u : 0u);
+    EXPECT_EQ(fresh.w.starter.starts.size(), c.outcome == ServingLink ? 1u : 0u);
     ASSERT_EQ(fresh.w.dialogs.questions.size(), c.question.empty() ? 0u : 1u);
     if (!c.question.empty()) {
       EXPECT_EQ(fresh.w.dialogs.questions[0].text, c.question);

@@ -40,7 +40,7 @@ class SessionLaunchers {
   // turn: no other start decides until Announce, or until this program ends.
   virtual std::vector<RunningLauncher> TakeTurn() = 0;
   // Makes this launcher known to later starts as serving the link, or with "" as showing its
-  // settings, and gives the turn back.
+  // settings, and gives the turn back. A later call corrects what it told.
   virtual void Announce(const std::string& linkText) = 0;
   // Hands the right to take the foreground to a launcher of TakeTurn's list and asks it to
   // bring its window to the front.

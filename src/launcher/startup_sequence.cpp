@@ -52,7 +52,7 @@ class Startup {
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
     RefreshLinkHandler();
-    if (link_) return ServeLink(*link_);
+    if (link_) return ServeLinkOrShowSettings(*link_);
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
 
@@ -121,6 +121,14 @@ class Startup {
   void RefreshLinkHandler() {
     const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
+  }
+
+  // A link that could not be served leaves this launcher showing its settings, if anything:
+  // a later start of the same link is served, not sent here.
+  StartupOutcome ServeLinkOrShowSettings(const GameLink& link) {
+    const StartupOutcome outcome = ServeLink(link);
+    if (outcome != StartupOutcome::ServingLink) s_.launchers.Announce("");
+    return outcome;
   }
 
   // Nothing is started, and no voice channel joined, for a game that cannot start.

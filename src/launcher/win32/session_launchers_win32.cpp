@@ -96,7 +96,9 @@ void SessionLaunchersWin32::Answer(HWND asker) const {
 
 void SessionLaunchersWin32::TakeAnswer(HWND from, const COPYDATASTRUCT& answer) {
   if (from != asked_) return;
-  const std::string text(static_cast<const char*>(answer.lpData), answer.cbData);
+  // A settings window's answer is empty, and Windows may hand it over without a buffer.
+  const std::string text =
+      answer.cbData ? std::string(static_cast<const char*>(answer.lpData), answer.cbData) : "";
   RunningLauncher running;
   if (!text.empty()) {
     LinkParse parsed = ParseGameLink(text);
@@ -125,7 +127,8 @@ void SessionLaunchersWin32::GiveBackTurn() {
 LRESULT CALLBACK SessionLaunchersWin32::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                    LPARAM lParam) {
   auto* self = reinterpret_cast<SessionLaunchersWin32*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self || message != WM_COPYDATA) return ::DefWindowProcW(window, message, wParam, lParam);
+  if (!self || message != WM_COPYDATA || !lParam)
+    return ::DefWindowProcW(window, message, wParam, lParam);
   const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   const HWND from = reinterpret_cast<HWND>(wParam);
   return GuardedCall(window, [&]() -> LRESULT {

@@ -17,9 +17,14 @@
 #include "host/ui/forms_world.h"
 #include "state/win32/unix_desktop_win32.h"
 #include "text/language.h"
+#include "ui/locator_form.h"
+#include "ui/quit_form.h"
 #include "ui/twips.h"
 #include "ui/win32/default_font.h"
+#include "ui/win32/file_system_win32.h"
+#include "ui/win32/locator_window.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/quit_window.h"
 #include "ui/win32/window_instance.h"
 #include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
@@ -96,15 +101,57 @@ bool Contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
+// Measures each control's text in the font the control really draws with, and looks for two
+// controls over each other (a frame holds its controls, and Install and Un-Install take turns
+// in one place). With Wine's own face no text may be shrunk to fit.
+void ExpectControlsFit(HWND window, const std::string& where, bool mayShrink) {
+  ASSERT_NE(window, nullptr) << where;
+  const int dpi = TestDpi();
+  std::vector<HWND> controls;
+  for (HWND c = ::GetWindow(window, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    controls.push_back(c);
+  }
+  for (HWND control : controls) {
+    const std::wstring text = WindowText(control);
+    SCOPED_TRACE(where + " at " + std::to_string(dpi) + " DPI: " + Narrow(text));
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+    const SelectedObject selected(dc.get(), font);
+    const auto room = TextRoom(control, dc.get(), dpi);
+    if (text.empty() || !room) continue;
+    LOGFONTW shape{};
+    ASSERT_TRUE(::GetObjectW(font, sizeof shape, &shape));
+    if (!mayShrink) EXPECT_EQ(shape.lfHeight, -::MulDiv(8, dpi, 72)) << "shrunk";
+    RECT needed{0, 0, room->first.right, 0};
+    ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed,
+                          room->second | DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS),
+              0);
+    EXPECT_LE(needed.right, room->first.right);
+    EXPECT_LE(needed.bottom, room->first.bottom);
+    for (HWND other : controls) {
+      RECT overlap{};
+      const RECT a = PlaceOf(control);
+      const RECT b = PlaceOf(other);
+      const bool turns = ::IsWindowVisible(control) != ::IsWindowVisible(other) &&
+                         IsClass(control, L"CindermoorPicture") &&
+                         IsClass(other, L"CindermoorPicture");
+      if (other == control || turns || Contains(a, b) || Contains(b, a)) continue;
+      // The design lets a few controls touch by a pixel or two, where neither draws.
+      if (::IntersectRect(&overlap, &a, &b)) {
+        EXPECT_LE(std::min(overlap.right - overlap.left, overlap.bottom - overlap.top), 2)
+            << "over " << Narrow(WindowText(other));
+      }
+    }
+  }
+}
+
 class MainWindowLabelsTest : public ::testing::Test {
  protected:
-  // In every language, measures each control's text in the font the control really draws
-  // with, and looks for two controls over each other (a frame holds its controls, and
-  // Install and Un-Install take turns in one place).
-  void ExpectEveryTextFits() {
-    const int dpi = TestDpi();
+  // Every window in every language.
+  void ExpectEveryTextFits(bool mayShrink) {
     for (std::size_t language = 0; language < LanguageCount(); ++language) {
       UseLanguage(language);
+      const std::string tag(LanguageTag(language));
       fakes::FormsWorld world;
       MainWindow window{[] {}};
       MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
@@ -112,41 +159,16 @@ class MainWindowLabelsTest : public ::testing::Test {
                     window};
       window.Connect(form);
       form.Show();
-      ASSERT_NE(window.Handle(), nullptr);
-      std::vector<HWND> controls;
-      for (HWND c = ::GetWindow(window.Handle(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
-        controls.push_back(c);
-      }
-      for (HWND control : controls) {
-        const std::wstring text = WindowText(control);
-        SCOPED_TRACE(std::string(LanguageTag(language)) + " at " + std::to_string(dpi) +
-                     " DPI: " + Narrow(text));
-        const UniqueHdc dc(::CreateCompatibleDC(nullptr));
-        const SelectedObject selected(
-            dc.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-        const auto room = TextRoom(control, dc.get(), dpi);
-        if (text.empty() || !room) continue;
-        RECT needed{0, 0, room->first.right, 0};
-        ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed,
-                              room->second | DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS),
-                  0);
-        EXPECT_LE(needed.right, room->first.right);
-        EXPECT_LE(needed.bottom, room->first.bottom);
-        for (HWND other : controls) {
-          RECT overlap{};
-          const RECT a = PlaceOf(control);
-          const RECT b = PlaceOf(other);
-          const bool turns = ::IsWindowVisible(control) != ::IsWindowVisible(other) &&
-                             IsClass(control, L"CindermoorPicture") &&
-                             IsClass(other, L"CindermoorPicture");
-          if (other == control || turns || Contains(a, b) || Contains(b, a)) continue;
-          // The design lets a few controls touch by a pixel or two, where neither draws.
-          if (::IntersectRect(&overlap, &a, &b)) {
-            EXPECT_LE(std::min(overlap.right - overlap.left, overlap.bottom - overlap.top), 2)
-                << "over " << Narrow(WindowText(other));
-          }
-        }
-      }
+      ExpectControlsFit(window.Handle(), tag + " main window", mayShrink);
+      QuitWindow quitWindow;
+      QuitForm quitForm{world.settings, world.programs, world.program, quitWindow};
+      quitWindow.Create(quitForm);
+      ExpectControlsFit(quitWindow.Handle(), tag + " quit window", mayShrink);
+      FileSystemWin32 files;
+      LocatorWindow locatorWindow;
+      LocatorForm locatorForm{world.settings, form, files, locatorWindow};
+      locatorWindow.Create(locatorForm);
+      ExpectControlsFit(locatorWindow.Handle(), tag + " locator", mayShrink);
     }
     UseLanguage(kEnglish);
   }
@@ -155,14 +177,14 @@ class MainWindowLabelsTest : public ::testing::Test {
 TEST_F(MainWindowLabelsTest, EveryTextFitsInWineOwnFace) {
   UnixDesktopWin32 desktop;
   ProvideWindowFaceUnderWine(desktop);
-  ExpectEveryTextFits();
+  ExpectEveryTextFits(false);
 }
 
 // Where no Wine font can be found, a stand-in face is shrunk for each text it would cut.
 TEST_F(MainWindowLabelsTest, EveryTextFitsWhenNoWineFontIsFound) {
   ASSERT_FALSE(ProvideWindowFace({"Z:\\no such folder\\sserife.fon"}))
       << "this prefix has the window face already, so a stand-in is never tried";
-  ExpectEveryTextFits();
+  ExpectEveryTextFits(true);
 }
 
 }  // namespace

@@ -38,8 +38,7 @@ class Startup {
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
-    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
-                               mumbleFound_);
+    ShowVoiceClient();
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
@@ -50,14 +49,47 @@ class Startup {
 
  private:
   // Without either voice client the launch box and voice settings are pushed out of sight;
-  // with one of them the choice stays in reach.
+  // with one of them the choice stays in reach. A link looks only at the chosen client while
+  // that one is there: the other matters only to the main window, which a served link never
+  // shows.
   bool CheckVoiceClients() {
-    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
-    mumbleFound_ = s_.mumble.Available();
+    const bool chosenFound = LookForVoiceClient(stored_.voiceClient);
+    lookedForBoth_ = !link_ || !chosenFound;
+    if (lookedForBoth_) LookForVoiceClient(OtherThan(stored_.voiceClient));
     if (rogerWilcoFound_ || mumbleFound_) return true;
     s_.windows.Compact();
     s_.windows.SetLaunchBox(0);
     return false;
+  }
+
+  static VoiceClient OtherThan(VoiceClient client) {
+    return client == VoiceClient::Mumble ? VoiceClient::RogerWilco : VoiceClient::Mumble;
+  }
+
+  // Whether the client is installed.
+  bool LookForVoiceClient(VoiceClient client) {
+    if (client == VoiceClient::Mumble) {
+      mumbleFound_ = s_.mumble.Available();
+      return mumbleFound_;
+    }
+    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
+    return rogerWilcoFound_;
+  }
+
+  void ShowVoiceClient() {
+    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
+                               mumbleFound_);
+  }
+
+  // A link not served leaves the locator, and then the main window, to the user: the voice
+  // client's choice there tells what both clients are.
+  StartupOutcome LinkNotServed() {
+    if (!locatorShown_) return StartupOutcome::End;
+    if (!lookedForBoth_) {
+      LookForVoiceClient(OtherThan(stored_.voiceClient));
+      ShowVoiceClient();
+    }
+    return StartupOutcome::LocatorWindow;
   }
 
   // Accepting the folder found is the user's own choice, stored as the locator stores one.
@@ -101,7 +133,7 @@ class Startup {
   StartupOutcome ServeLink(const GameLink& link) {
     if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
       s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-      return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+      return LinkNotServed();
     }
     if (launchBox_ == 1 && stored_.voiceClient == VoiceClient::Mumble) return ServeWithMumble(link);
     s_.windows.ShowQuitWindow();
@@ -121,7 +153,7 @@ class Startup {
       MumbleJoin join;
       if (const Outcome built = MumbleJoinFor(link, join); !built.Succeeded()) {
         s_.dialogs.ShowMessage(built.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-        return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+        return LinkNotServed();
       }
       url = MumbleUrl(join);
     }
@@ -155,6 +187,7 @@ class Startup {
   bool locatorShown_ = false;
   bool rogerWilcoFound_ = false;
   bool mumbleFound_ = false;
+  bool lookedForBoth_ = false;
   int launchBox_ = 0;
 };
 

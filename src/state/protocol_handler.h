@@ -29,6 +29,7 @@ class ProtocolHandler {
   Outcome UninstallProtocol();
   // Points the command of each class that is there at this program; writes no class itself.
   Outcome RefreshHandlerCommand();
+  // As RefreshHandlerCommand, and the icon too.
   Outcome ReregisterProtocol();
   // Whether the Installed setting says a handler is in place: what the main window's buttons show.
   bool IsInstalled();
@@ -42,6 +43,7 @@ class ProtocolHandler {
   using StoreWriter = std::function<Outcome(const ClassStore&)>;
 
   Outcome WriteToEitherStore(const StoreWriter& write);
+  Outcome RepointExistingClass(const StoreWriter& repoint);
   Outcome RemoveClass(const ClassStore& store);
   bool HasClass(const ClassStore& store);
   Outcome WriteWholeClass(const ClassStore& store, const std::string& tribesPath);

@@ -10,7 +10,10 @@ namespace cindermoor {
 
 class RecordingMumbleOpener : public MumbleOpener {
  public:
-  bool Available() override { return available; }
+  bool Available() override {
+    ++lookups;
+    return available;
+  }
   Outcome Open(const std::string& url) override {
     urls.push_back(url);
     return refusal.empty() ? Outcome::Success() : Outcome::Failure(refusal);
@@ -19,6 +22,7 @@ class RecordingMumbleOpener : public MumbleOpener {
   bool available = true;
   std::string refusal;  // "" opens; otherwise the reason every Open fails with
   std::vector<std::string> urls;
+  int lookups = 0;  // calls of Available
 };
 
 }  // namespace cindermoor

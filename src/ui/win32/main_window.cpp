@@ -121,7 +121,9 @@ void MainWindow::CreateControls() {
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
   add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
       layout::kNoticeLabel);
-  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
+  // The box bears its question as its own text too, hidden by its size: screen readers name a
+  // check box by its text.
+  add(L"BUTTON", layout::kLaunchQuestionText, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
       layout::kLaunchBox);
   add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
       layout::kLaunchQuestionLabel);
@@ -284,10 +286,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     ::SetBkColor(dc, kDarkOlive);
     return reinterpret_cast<LRESULT>(boxBrush_.get());
   }
-  const LRESULT ground = YellowOnBlack(dc);
-  // The frame's caption keeps the system's button-text colour.
-  if (id == kVoiceFrameId) ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  return ground;
+  return YellowOnBlack(dc);
 }
 
 // The two olive rules across the window.

@@ -113,8 +113,8 @@ TEST_F(StartupTest, StoredLaunchValues) {
     const char* stored;
     int box;
     const char* afterwards;
-  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1.0"},
-               {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}};
+  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"},  {"1.0", 1, "1.0"},
+               {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}, {"0.6", 1, "0.6"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     Desk fresh;
@@ -210,6 +210,7 @@ TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {
   EXPECT_EQ(w.starter.starts[1].commandLine, "tribes.exe +connect 10.0.0.1:28001");
   EXPECT_EQ(w.starter.starts[1].programPath, "C:\\Dynamix\\Tribes\\tribes.exe");
   EXPECT_EQ(w.starter.starts[1].show, ShowCommand::Normal);
+  EXPECT_EQ(mumble.lookups, 0);  // Roger Wilco chosen and there: the other is not looked for
 }
 
 TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
@@ -314,6 +315,8 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
     fresh.InstallVoiceClient();
     if (c.gameFolderStored) fresh.w.settings.Write(setting::kTribesPath, "D:\\Empty");
     EXPECT_EQ(fresh.Start(kLink), c.outcome);
+    // Only the locator leads on to the main window, whose voice part tells of both clients.
+    EXPECT_EQ(fresh.mumble.lookups, c.locatorShows);
     EXPECT_TRUE(fresh.w.starter.starts.empty());
     EXPECT_EQ(fresh.quitShows, 0);
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);

@@ -47,6 +47,10 @@ TEST(WindowFontTest, WineOwnFaceStandsInWhenTheSystemLacksIt) {
   ProvideWindowFaceUnderWine(desktop);
   const UniqueHfont font = CreateDefaultFont(TestDpi());
   EXPECT_EQ(FaceOf(font.get()), L"MS Sans Serif");
+  // The title bar's buttons are letters of Marlett.
+  const UniqueHfont symbols(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                          SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett"));
+  EXPECT_EQ(FaceOf(symbols.get()), L"Marlett");
 }
 
 // How a label lays its text out: a static control breaks lines between words; an option's

@@ -7,7 +7,10 @@
 #include <string>
 
 #include "host/ui/forms_world.h"
+#include "ui/main_window_layout.h"
+#include "ui/twips.h"
 #include "ui/win32/window_instance.h"
+#include "window_pixels.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -51,6 +54,14 @@ TEST_F(MainWindowTest, ShowsWhatTheFormHeldBeforeItWasMade) {
   EXPECT_EQ(WindowText(Child(L"Edit", 0)), L"rw.example:3782");
   EXPECT_EQ(::SendMessageW(Child(L"Button", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(WindowText(window.Handle()), L".: Cindermoor :.");
+}
+
+// Drawn in the system's button-text colour, the caption would be black on the black ground.
+TEST_F(MainWindowTest, TheVoiceFramesCaptionIsYellowAsTheOtherTexts) {
+  const testing::PrintedWindow printed(window.Handle());
+  const int left = TwipsToPixels(main_layout::kVoiceFrame.left, ScreenDpi());
+  const int top = TwipsToPixels(main_layout::kVoiceFrame.top, ScreenDpi());
+  EXPECT_GT(printed.CountOf(Rgb{255, 255, 0}, left, top, left + 150, top + 16), 30);
 }
 
 TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {

@@ -87,7 +87,9 @@ class MainWindowLabelsTest : public ::testing::Test {
     for (const Label& label : labels) {
       SCOPED_TRACE(std::string(label.name) + " at " + std::to_string(dpi) + " DPI");
       const std::wstring text = Widen(label.text);
-      HWND control = ::FindWindowExW(window.Handle(), nullptr, nullptr, text.c_str());
+      // The launch box bears its question too: the label is the static control.
+      const wchar_t* className = label.layout == Layout::WrapsWords ? L"Static" : L"Button";
+      HWND control = ::FindWindowExW(window.Handle(), nullptr, className, text.c_str());
       ASSERT_NE(control, nullptr);
       const UniqueHdc dc(::CreateCompatibleDC(nullptr));
       const SelectedObject selected(

@@ -7,10 +7,9 @@
 #include <string>
 
 #include "host/ui/forms_world.h"
-#include "ui/main_window_layout.h"
-#include "ui/twips.h"
 #include "ui/win32/window_instance.h"
-#include "window_pixels.h"
+#include "win32/device_context.h"
+#include "win32/unique_handle.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -58,10 +57,16 @@ TEST_F(MainWindowTest, ShowsWhatTheFormHeldBeforeItWasMade) {
 
 // Drawn in the system's button-text colour, the caption would be black on the black ground.
 TEST_F(MainWindowTest, TheVoiceFramesCaptionIsYellowAsTheOtherTexts) {
-  const testing::PrintedWindow printed(window.Handle());
-  const int left = TwipsToPixels(main_layout::kVoiceFrame.left, ScreenDpi());
-  const int top = TwipsToPixels(main_layout::kVoiceFrame.top, ScreenDpi());
-  EXPECT_GT(printed.CountOf(Rgb{255, 255, 0}, left, top, left + 150, top + 16), 30);
+  const HWND frame = ::FindWindowExW(window.Handle(), nullptr, L"Button", L"Roger Wilco Settings");
+  const UniqueHdc printed(::CreateCompatibleDC(nullptr));
+  const UniqueHbitmap bitmap(::CreateCompatibleBitmap(WindowDc(frame).get(), 150, 16));
+  SelectedObject selected(printed.get(), bitmap.get());
+  ::SendMessageW(frame, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.get()), PRF_CLIENT);
+  int yellow = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 150; ++x) yellow += ::GetPixel(printed.get(), x, y) == RGB(255, 255, 0);
+  }
+  EXPECT_GT(yellow, 30);
 }
 
 TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {

@@ -12,11 +12,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = L"EmptyWindow";
   ::RegisterClassW(&windowClass);
-  HWND window = ::CreateWindowW(L"EmptyWindow", L"Empty", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
+  // Handing a link on, it shows a window without title bar, as the launcher's quit window.
+  const bool handler = __argc == 3;
+  HWND window =
+      ::CreateWindowW(L"EmptyWindow", L"Empty", handler ? WS_POPUP : WS_OVERLAPPEDWINDOW,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
   ::ShowWindow(window, show);
   ::UpdateWindow(window);
-  if (__argc == 3) {
+  if (handler) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};

@@ -65,9 +65,11 @@ EntryBox BoxOf(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+MainWindow::MainWindow(std::function<void()> onClose, std::function<void()> beforeMade)
+    : onClose_(std::move(onClose)), beforeMade_(std::move(beforeMade)) {}
 
 void MainWindow::CreateFromForm() {
+  beforeMade_();
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
   const std::wstring caption = Widen(layout::kCaption);
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,

@@ -42,12 +42,14 @@ bool ProvideWindowFace(const std::vector<std::string>& fontFiles) {
   return ProvideFace(kWindowFace, fontFiles);
 }
 
+void ProvideWindowFaceUnderWine(UnixDesktop& desktop) {
+  if (desktop.UnderWine()) ProvideWindowFace(WineWindowFontFiles(desktop));
+}
+
 // Wine draws the title bar's buttons as letters of its Marlett font; without it they show as
 // "0 1 r".
-void ProvideWindowFaceUnderWine(UnixDesktop& desktop) {
-  if (!desktop.UnderWine()) return;
-  ProvideWindowFace(WineWindowFontFiles(desktop));
-  ProvideFace(L"Marlett", WineFontFiles(desktop, "marlett.ttf"));
+void ProvideTitleBarSymbolsUnderWine(UnixDesktop& desktop) {
+  if (desktop.UnderWine()) ProvideFace(L"Marlett", WineFontFiles(desktop, "marlett.ttf"));
 }
 
 }  // namespace cindermoor::win32

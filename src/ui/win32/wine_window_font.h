@@ -18,9 +18,11 @@ bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles)
 // The same for the windows' face.
 bool ProvideWindowFace(const std::vector<std::string>& fontFiles);
 
-// Under Wine, provides the windows' face and the title bar's symbols from where Wine keeps its
-// fonts. It must run before anything asks for those faces: once a request has fallen back to
-// another face, Wine keeps answering it with that one.
+// Under Wine, provides the windows' face from where Wine keeps its fonts. It must run before
+// anything asks for that face: once a request has fallen back to another face, Wine keeps
+// answering it with that one.
 void ProvideWindowFaceUnderWine(UnixDesktop& desktop);
+// The same for the symbols of title bars' buttons, before the first window with a title bar.
+void ProvideTitleBarSymbolsUnderWine(UnixDesktop& desktop);
 
 }  // namespace cindermoor::win32

@@ -42,9 +42,14 @@ class Startup {
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
+    if (!link_) {
+      RefreshLinkHandler();
+      return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
+    }
+    // The game does not need the handler: it is re-pointed once the game runs.
+    const StartupOutcome served = ServeLink(*link_);
     RefreshLinkHandler();
-    if (link_) return ServeLink(*link_);
-    return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
+    return served;
   }
 
  private:

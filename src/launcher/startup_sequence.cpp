@@ -167,9 +167,11 @@ class Startup {
         return LinkNotServed();
       }
     }
+    // The game first: handing the URL over starts another program, which the game need not
+    // wait for.
     s_.windows.ShowQuitWindow();
-    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
+    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
     if (!opened.Succeeded()) s_.dialogs.ShowMessage(opened.Reason(), kProgramTitle);
     return outcome;
   }

@@ -327,7 +327,7 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
   }
 }
 
-// With Mumble chosen and the launch box ticked, a served link hands Mumble its URL before the
+// With Mumble chosen and the launch box ticked, a served link hands Mumble its URL once the
 // game starts, and starts Roger Wilco in no case.
 TEST_F(StartupTest, MumbleRoads) {
   const struct {

@@ -8,14 +8,6 @@
 namespace cindermoor {
 namespace {
 
-// Wine maps the Unix root to drive Z: and names its own folders through it, so the same
-// mapping reaches the folders it names in Unix form.
-std::string ThroughDriveZ(const std::string& unixPath) {
-  std::string windowsPath = "Z:" + unixPath;
-  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-  return windowsPath;
-}
-
 // The folder `levels` above a Unix file's own; nullopt when the path is not that deep.
 std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
   for (int level = 0; level <= levels; ++level) {
@@ -35,7 +27,7 @@ std::vector<std::string> WineFontFiles(UnixDesktop& desktop, const std::string& 
   };
   // The data folder Wine was built with: its fonts are in "fonts" below it.
   if (const std::optional<std::string> ntData = desktop.Environment("WINEDATADIR")) {
-    const std::string data = WithoutNtPrefix(*ntData);
+    const std::string data = WindowsPathOfNtPath(*ntData);
     if (!data.empty()) add(data + "\\fonts\\" + fontFile);
   }
   // The loader sits in lib/wine (Debian: /usr/lib/wine/wine64) or bin (WineHQ's builds:
@@ -43,7 +35,7 @@ std::vector<std::string> WineFontFiles(UnixDesktop& desktop, const std::string& 
   if (const std::optional<std::string> loader = desktop.Environment("WINELOADER")) {
     for (int levels : {2, 1}) {
       if (const std::optional<std::string> root = FolderAbove(*loader, levels)) {
-        add(ThroughDriveZ(*root + "/share/wine/fonts/" + fontFile));
+        add(WindowsPathOfUnixPath(*root + "/share/wine/fonts/" + fontFile));
       }
     }
   }

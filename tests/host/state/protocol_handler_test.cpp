@@ -167,12 +167,12 @@ TEST_F(ProtocolHandlerTest, UnderWineTheLinuxDesktopFollowsTheClass) {
 
 // A start refreshes, OK re-registers.
 TEST_F(ProtocolHandlerTest, StartOrOkAfterUninstallLeavesNoClass) {
-  for (auto repoint :
-       {&ProtocolHandler::RefreshHandlerCommand, &ProtocolHandler::ReregisterProtocol}) {
+  for (bool start : {true, false}) {
     ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
     ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
 
-    ASSERT_TRUE((handler_.*repoint)().Succeeded());
+    ASSERT_TRUE(
+        (start ? handler_.RefreshHandlerCommand() : handler_.ReregisterProtocol()).Succeeded());
 
     EXPECT_FALSE(ClassExistsAnywhere());
   }

@@ -13,6 +13,7 @@ class LauncherSettings;
 class MumbleOpener;
 class OutsidePrograms;
 class ProtocolHandler;
+class SessionLaunchers;
 
 struct StartupServices {
   LauncherSettings& settings;
@@ -21,6 +22,7 @@ struct StartupServices {
   WindowOperations& windows;
   Dialogs& dialogs;
   MumbleOpener& mumble;
+  SessionLaunchers& launchers;
 };
 
 // What is on screen when start-up is done.

@@ -71,7 +71,7 @@ int Application::Run(const std::string& link) {
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
     const StartupOutcome outcome =
-        RunStartup({settings_, programs_, protocol_, windows, dialogs_, mumble_}, link);
+        RunStartup({settings_, programs_, protocol_, windows, dialogs_, mumble_, launchers_}, link);
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {
@@ -108,6 +108,13 @@ void Application::ProvideTitleBarSymbols() {
   if (titleBarSymbolsProvided_) return;
   titleBarSymbolsProvided_ = true;
   ProvideTitleBarSymbolsUnderWine(unixDesktop_);
+}
+
+// The window a later start of the same link, or a second plain start, brings to the front.
+HWND Application::FrontWindow() const {
+  if (quit_) return quit_->window.Handle();
+  if (locator_ && ::IsWindowVisible(locator_->window.Handle())) return locator_->window.Handle();
+  return mainWindow_.Handle();
 }
 
 int Application::MessageLoop() {

@@ -55,7 +55,4 @@ inline constexpr int kRuleRight = 4800;
 inline constexpr int kUpperRuleY = 3240;
 inline constexpr int kLowerRuleY = 3720;
 
-// The check box's own caption is hidden by design: the question beside it is its text.
-inline constexpr const char* kCheckCaption = "Check1";
-
 }  // namespace cindermoor::main_layout

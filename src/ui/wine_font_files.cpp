@@ -8,7 +8,6 @@
 namespace cindermoor {
 namespace {
 
-
 // The folder `levels` above a Unix file's own; nullopt when the path is not that deep.
 std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
   for (int level = 0; level <= levels; ++level) {
@@ -21,7 +20,7 @@ std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
 
 }  // namespace
 
-std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop, const std::string& fontFile) {
+std::vector<std::string> WineFontFiles(UnixDesktop& desktop, const std::string& fontFile) {
   std::vector<std::string> files;
   const auto add = [&files](const std::string& file) {
     if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(file);

@@ -67,9 +67,11 @@ EntryBox BoxOf(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+MainWindow::MainWindow(std::function<void()> onClose, std::function<void()> beforeMade)
+    : onClose_(std::move(onClose)), beforeMade_(std::move(beforeMade)) {}
 
 void MainWindow::CreateFromForm() {
+  beforeMade_();
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
   const std::wstring caption = Widen(Text("main.caption"));
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
@@ -124,8 +126,10 @@ void MainWindow::CreateControls() {
   add(L"STATIC",
       Text("main.notice.roger_wilco", {{"download_page", config::kVoiceClientDownloadPage}}),
       SS_LEFT | SS_NOPREFIX, kNoticeId, layout::kNoticeLabel);
-  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
-      layout::kLaunchBox);
+  // The box bears its question as its own text too, hidden by its size: screen readers name a
+  // check box by its text.
+  add(L"BUTTON", Text("main.launch_question.roger_wilco"), BS_CHECKBOX | WS_TABSTOP | WS_GROUP,
+      kLaunchBoxId, layout::kLaunchBox);
   add(L"STATIC", Text("main.launch_question.roger_wilco"), SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
       layout::kLaunchQuestionLabel);
   add(L"BUTTON", Text("main.frame.roger_wilco"), BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
@@ -289,10 +293,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     ::SetBkColor(dc, kDarkOlive);
     return reinterpret_cast<LRESULT>(boxBrush_.get());
   }
-  const LRESULT ground = YellowOnBlack(dc);
-  // The frame's caption keeps the system's button-text colour.
-  if (id == kVoiceFrameId) ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  return ground;
+  return YellowOnBlack(dc);
 }
 
 // The two olive rules across the window.

@@ -45,23 +45,34 @@ bool SystemHasFace(const wchar_t* face, BYTE characterSet) {
   return found;
 }
 
-bool ProvideWindowFace(const std::vector<std::string>& fontFiles, BYTE characterSet) {
-  if (SystemHasFace(kWindowFace, characterSet)) return true;
+bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles,
+                 BYTE characterSet) {
+  if (SystemHasFace(face, characterSet)) return true;
   for (const std::string& file : fontFiles) {
     if (::AddFontResourceExW(Widen(file).c_str(), FR_PRIVATE, nullptr) > 0 &&
-        SystemHasFace(kWindowFace, characterSet)) {
+        SystemHasFace(face, characterSet)) {
       return true;
     }
   }
   return false;
 }
 
+bool ProvideWindowFace(const std::vector<std::string>& fontFiles, BYTE characterSet) {
+  return ProvideFace(kWindowFace, fontFiles, characterSet);
+}
+
 void ProvideWindowFaceUnderWine(UnixDesktop& desktop) {
   if (!desktop.UnderWine()) return;
   for (std::size_t language = 0; language < LanguageCount(); ++language) {
     const auto characterSet = static_cast<BYTE>(LanguageCharacterSet(language));
-    ProvideWindowFace(WineWindowFontFiles(desktop, WineFontFileFor(characterSet)), characterSet);
+    ProvideWindowFace(WineFontFiles(desktop, WineFontFileFor(characterSet)), characterSet);
   }
+}
+
+// Wine draws the title bar's buttons as letters of its Marlett font; without it they show as
+// "0 1 r".
+void ProvideTitleBarSymbolsUnderWine(UnixDesktop& desktop) {
+  if (desktop.UnderWine()) ProvideFace(L"Marlett", WineFontFiles(desktop, "marlett.ttf"));
 }
 
 }  // namespace cindermoor::win32

@@ -14,9 +14,12 @@ namespace cindermoor::win32 {
 // font of it.
 bool SystemHasFace(const wchar_t* face, BYTE characterSet = DEFAULT_CHARSET);
 
-// When the system lacks the windows' face, adds the first of these font files that holds it,
+// When the system lacks the face, adds the first of these font files that holds it,
 // for this process only: nothing is written to the system. Returns whether the face is there
 // afterwards.
+bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles,
+                 BYTE characterSet = DEFAULT_CHARSET);
+// The same for the windows' face.
 bool ProvideWindowFace(const std::vector<std::string>& fontFiles,
                        BYTE characterSet = DEFAULT_CHARSET);
 
@@ -25,5 +28,7 @@ bool ProvideWindowFace(const std::vector<std::string>& fontFiles,
 // anything asks for that face: once a request has fallen back to another face, Wine keeps
 // answering it with that one.
 void ProvideWindowFaceUnderWine(UnixDesktop& desktop);
+// The same for the symbols of title bars' buttons, before the first window with a title bar.
+void ProvideTitleBarSymbolsUnderWine(UnixDesktop& desktop);
 
 }  // namespace cindermoor::win32

@@ -55,6 +55,11 @@ TEST(WindowFontTest, WineOwnFaceStandsInWhenTheSystemLacksIt) {
   ProvideWindowFaceUnderWine(desktop);
   const UniqueHfont font = CreateDefaultFont(TestDpi());
   EXPECT_EQ(FaceOf(font.get()), L"MS Sans Serif");
+  // The title bar's buttons are letters of Marlett.
+  ProvideTitleBarSymbolsUnderWine(desktop);
+  const UniqueHfont symbols(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                          SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett"));
+  EXPECT_EQ(FaceOf(symbols.get()), L"Marlett");
 }
 
 bool IsClass(HWND control, const wchar_t* name) {

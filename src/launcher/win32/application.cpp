@@ -66,9 +66,13 @@ Application::Application()
 
 Application::~Application() = default;
 
+void ChooseProgramLanguage() {
+  SettingsStoreWin32 store;
+  LauncherSettings settings{store};
+  UseLanguage(ChooseLanguage(settings.Read(setting::kLanguage), WindowsDisplayLanguage()));
+}
+
 int Application::Run(const std::string& link) {
-  // Before any window or message shows a text.
-  UseLanguage(ChooseLanguage(settings_.Read(setting::kLanguage), WindowsDisplayLanguage()));
   ProvideWindowFaceUnderWine(unixDesktop_);
   mainWindow_.Connect(mainForm_);
   FormOperations windows(

@@ -1,13 +1,15 @@
 #include "launcher/startup_sequence.h"
 
-#include "external/mumble_opener.h"
-#include "external/mumble_url.h"
+#include <optional>
+#include <vector>
+
 #include "external/outside_programs.h"
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor {
 namespace {
@@ -35,11 +37,11 @@ class Startup {
       link_ = std::move(parsed.link);
     }
     stored_ = ReadStartupSettings(s_.settings);
+    chosen_ = s_.voiceClients.Chosen(stored_.voiceClient);
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
-    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
-                               mumbleFound_);
+    s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
@@ -49,12 +51,15 @@ class Startup {
   }
 
  private:
-  // Without either voice client the launch box and voice settings are pushed out of sight;
-  // with one of them the choice stays in reach.
+  // Without any voice client the launch box and voice settings are pushed out of sight; with
+  // one of them the choice stays in reach.
   bool CheckVoiceClients() {
-    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
-    mumbleFound_ = s_.mumble.Available();
-    if (rogerWilcoFound_ || mumbleFound_) return true;
+    bool anyFound = false;
+    for (std::size_t index = 0; index < s_.voiceClients.Count(); ++index) {
+      installed_.push_back(s_.voiceClients.At(index).Installed());
+      anyFound = anyFound || installed_.back();
+    }
+    if (anyFound) return true;
     s_.windows.Compact();
     s_.windows.SetLaunchBox(0);
     return false;
@@ -97,49 +102,31 @@ class Startup {
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
   }
 
-  // Nothing is started, and no voice channel joined, for a game that cannot start.
+  // Nothing is started, and no voice channel joined, for a game that cannot start, nor for a
+  // link the chosen client refuses. The voice client is never waited for; a failure it
+  // returns is told once the game runs.
   StartupOutcome ServeLink(const GameLink& link) {
     if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
-      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-      return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+      return Refuse(game);
     }
-    if (launchBox_ == 1 && stored_.voiceClient == VoiceClient::Mumble) return ServeWithMumble(link);
-    s_.windows.ShowQuitWindow();
-    const VoiceFields& own = stored_.ownVoiceServer;
-    const std::string voiceArgs =
-        BuildVoiceArgs(stored_.voiceMode, own.server, own.channel, own.password, link);
-    if (launchBox_ == 1 && rogerWilcoFound_) s_.programs.StartVoiceClient(voiceArgs);
-    return StartGame(link);
-  }
-
-  // Mumble is handed its link and never waited for. A Server box it cannot use stops the
-  // link before anything starts; a link the system fails to open is told once the game runs.
-  // A voice mode that names no server (neither option) joins nothing, as with Roger Wilco.
-  StartupOutcome ServeWithMumble(const GameLink& link) {
-    std::optional<std::string> url;
-    if (mumbleFound_ && stored_.voiceMode != VoiceMode::None) {
-      MumbleJoin join;
-      if (const Outcome built = MumbleJoinFor(link, join); !built.Succeeded()) {
-        s_.dialogs.ShowMessage(built.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-        return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+    VoiceClient& client = s_.voiceClients.At(chosen_);
+    std::optional<std::string> voiceStart;
+    if (launchBox_ == 1 && installed_[chosen_]) {
+      const VoiceJoin join{stored_.voiceMode, stored_.ownVoiceServer, stored_.voiceName};
+      if (const Outcome planned = client.PlanStart(link, join, voiceStart); !planned.Succeeded()) {
+        return Refuse(planned);
       }
-      url = MumbleUrl(join);
     }
     s_.windows.ShowQuitWindow();
-    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
+    const Outcome started = voiceStart ? client.Start(*voiceStart) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
-    if (!opened.Succeeded()) s_.dialogs.ShowMessage(opened.Reason(), kProgramTitle);
+    if (!started.Succeeded()) s_.dialogs.ShowMessage(started.Reason(), kProgramTitle);
     return outcome;
   }
 
-  // Community: the channel named by the validated link's address, as Roger Wilco's.
-  Outcome MumbleJoinFor(const GameLink& link, MumbleJoin& join) const {
-    if (stored_.voiceMode == VoiceMode::OwnServer) {
-      const VoiceFields& own = stored_.ownVoiceServer;
-      return OwnServerMumbleJoin(own.server, own.channel, own.password, stored_.voiceName, join);
-    }
-    join = CommunityMumbleJoin(ChannelDigitsOf(link.serverAddress), stored_.voiceName);
-    return Outcome::Success();
+  StartupOutcome Refuse(const Outcome& refusal) {
+    s_.dialogs.ShowMessage(refusal.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
+    return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
   }
 
   StartupOutcome StartGame(const GameLink& link) {
@@ -153,8 +140,8 @@ class Startup {
   std::optional<GameLink> link_;
   StartupSettings stored_;
   bool locatorShown_ = false;
-  bool rogerWilcoFound_ = false;
-  bool mumbleFound_ = false;
+  std::size_t chosen_ = 0;
+  std::vector<bool> installed_;  // by the list of clients' order
   int launchBox_ = 0;
 };
 

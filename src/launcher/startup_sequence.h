@@ -10,9 +10,9 @@
 namespace cindermoor {
 
 class LauncherSettings;
-class MumbleOpener;
 class OutsidePrograms;
 class ProtocolHandler;
+class VoiceClients;
 
 struct StartupServices {
   LauncherSettings& settings;
@@ -20,7 +20,7 @@ struct StartupServices {
   ProtocolHandler& protocol;
   WindowOperations& windows;
   Dialogs& dialogs;
-  MumbleOpener& mumble;
+  VoiceClients& voiceClients;
 };
 
 // What is on screen when start-up is done.

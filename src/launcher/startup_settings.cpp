@@ -26,7 +26,7 @@ StartupSettings ReadStartupSettings(LauncherSettings& settings) {
           LaunchBoxValue(settings.Read(setting::kRogerWilcoLaunch)),
           ParseVoiceMode(settings.Read(setting::kUseTWRW)),
           settings.Read(setting::kInstalled),
-          ParseVoiceClient(settings.Read(setting::kVoiceClient)),
+          settings.Read(setting::kVoiceClient),
           settings.Read(setting::kVoiceName)};
 }
 

@@ -16,8 +16,8 @@ inline constexpr const char* kRogerWilcoLaunch = "RogerWilcoLaunch";
 inline constexpr const char* kUseTWRW = "UseTWRW";
 inline constexpr const char* kInstalled = "Installed";
 inline constexpr const char* kPath = "Path";
-// Which voice client a served link starts ("" or "RogerWilco": Roger Wilco; "Mumble"), and
-// the player's name in Mumble ("" lets Mumble ask for one).
+// Which voice client a served link starts (a client's stored name, src/voice/; any other
+// value chooses the first client), and the player's name in voice ("" lets the client ask).
 inline constexpr const char* kVoiceClient = "VoiceClient";
 inline constexpr const char* kVoiceName = "VoiceName";
 // What Install changed in the Linux desktop's mimeapps.list, so that Un-Install can give it
@@ -26,17 +26,6 @@ inline constexpr const char* kVoiceName = "VoiceName";
 inline constexpr const char* kLinuxTribesDefault = "LinuxTribesDefault";
 inline constexpr const char* kLinuxMimeAppsLength = "LinuxMimeAppsLength";
 }  // namespace setting
-
-enum class VoiceClient { RogerWilco, Mumble };
-
-// Only the exact "Mumble" chooses Mumble: Roger Wilco stays the default for anything else.
-inline VoiceClient ParseVoiceClient(const std::string& stored) {
-  return stored == "Mumble" ? VoiceClient::Mumble : VoiceClient::RogerWilco;
-}
-
-inline const char* StoredVoiceClient(VoiceClient client) {
-  return client == VoiceClient::Mumble ? "Mumble" : "RogerWilco";
-}
 
 class LauncherSettings {
  public:

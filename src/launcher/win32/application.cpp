@@ -14,8 +14,8 @@
 namespace cindermoor::win32 {
 
 struct QuitWindowParts {
-  QuitWindowParts(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program)
-      : form(settings, programs, program, window) {
+  QuitWindowParts(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program)
+      : form(settings, voiceClients, program, window) {
     window.Create(form);
   }
   QuitWindow window;
@@ -58,7 +58,7 @@ std::string ProgramFolder() {
 Application::Application()
     : protocol_(registry_, settings_, unixDesktop_, ProgramFolder()),
       mainWindow_([this] { OnMainWindowClosed(); }),
-      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
+      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this, voiceClients_,
                                  [this] { ShowLocatorWindow(); }},
                 mainWindow_) {}
 
@@ -71,7 +71,7 @@ int Application::Run(const std::string& link) {
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
     const StartupOutcome outcome =
-        RunStartup({settings_, programs_, protocol_, windows, dialogs_, mumble_}, link);
+        RunStartup({settings_, programs_, protocol_, windows, dialogs_, voiceClients_}, link);
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {
@@ -89,7 +89,7 @@ void Application::ShowLocatorWindow() {
 }
 
 void Application::ShowQuitWindow() {
-  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, programs_, *this);
+  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this);
   quit_->form.Show();
 }
 

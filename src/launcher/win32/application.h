@@ -17,6 +17,7 @@
 #include "ui/program_control.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_boxes.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor::win32 {
 
@@ -47,6 +48,7 @@ class Application : public ProgramControl {
   OutsidePrograms programs_{registry_, settings_, starter_, webOpener_};
   UnixDesktopWin32 unixDesktop_;
   MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
+  VoiceClients voiceClients_{{programs_, mumble_}};
   ProtocolHandler protocol_;
   MessageBoxes dialogs_{[this] { return mainWindow_.Handle(); }};
   MainWindow mainWindow_;

@@ -66,11 +66,17 @@ HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::strin
   return control;
 }
 
+// A text that changes is fitted afresh: the window font again when it fits, else a smaller
+// one that takes the place of the font the earlier text needed.
 void TopLevelWindow::FitTextToPlace(HWND control) {
   UniqueHfont fitted = FontFittingText(control, font_.get());
-  if (!fitted) return;
-  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.get()), FALSE);
-  fittedFonts_.push_back(std::move(fitted));
+  const HFONT font = fitted ? fitted.get() : font_.get();
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (fitted) {
+    fittedFonts_[control] = std::move(fitted);
+  } else {
+    fittedFonts_.erase(control);
+  }
 }
 
 void TopLevelWindow::ShowCentred() {

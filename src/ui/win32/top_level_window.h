@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
-#include <vector>
 
 #include "ui/twips.h"
 #include "ui/win32/window_instance.h"
@@ -59,7 +59,8 @@ class TopLevelWindow {
                 int id, const TwipRect& place);
   HWND AddChildInPixels(const wchar_t* className, const std::string& text, DWORD style,
                         DWORD exStyle, int id, const RECT& place);
-  // Gives a control whose fixed text the window font would cut off a smaller font of its own.
+  // Gives a control whose text the window font would cut off a smaller font of its own, and
+  // one whose text now fits the window font again that font.
   void FitTextToPlace(HWND control);
   // Shows the window, centred on the screen the first time.
   void ShowCentred();
@@ -87,7 +88,7 @@ class TopLevelWindow {
   int dpi_ = 96;
   bool shownOnce_ = false;
   UniqueHfont font_;
-  std::vector<UniqueHfont> fittedFonts_;  // outlive the controls: Destroy runs first
+  std::map<HWND, UniqueHfont> fittedFonts_;  // outlive the controls: Destroy runs first
   UniqueHbrush blackBrush_;
 };
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/recording_mumble_opener.h"
 #include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
 
@@ -17,7 +16,7 @@ constexpr const char* kLink = "tribes://10.0.0.1:28001/";
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
-  Desk() { mumble.available = false; }
+  Desk() { w.mumble.available = false; }
   void InstallVoiceClient() { w.InstallVoiceClient("C:\\RogerWilco"); }
   void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
     w.settings.Write(setting::kTribesPath, folder);
@@ -26,7 +25,8 @@ struct Desk {
   StartupOutcome Start(const std::string& link = "") {
     FormOperations windows(
         w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, mumble}, link);
+    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, w.voiceClients},
+                      link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -35,7 +35,6 @@ struct Desk {
   }
 
   fakes::FormsWorld w;
-  RecordingMumbleOpener mumble;
   int locatorShows = 0;
   int quitShows = 0;
 };
@@ -377,8 +376,8 @@ TEST_F(StartupTest, MumbleRoads) {
     Desk fresh;
     fresh.InstallVoiceClient();
     fresh.InstallGame();
-    fresh.mumble.available = c.mumbleFound;
-    fresh.mumble.refusal = c.refusal;
+    fresh.w.mumble.available = c.mumbleFound;
+    fresh.w.mumble.refusal = c.refusal;
     for (const auto& [key, value] : {std::pair{setting::kVoiceClient, "Mumble"},
                                      {setting::kVoiceName, "Ann B"},
                                      {setting::kUseTWRW, c.mode},
@@ -389,7 +388,7 @@ TEST_F(StartupTest, MumbleRoads) {
     }
     const StartupOutcome outcome = fresh.Start(kLink);
     EXPECT_EQ(outcome, c.commands.empty() ? StartupOutcome::End : StartupOutcome::ServingLink);
-    EXPECT_EQ(fresh.mumble.urls, c.urls);
+    EXPECT_EQ(fresh.w.mumble.urls, c.urls);
     EXPECT_EQ(fresh.StartedCommands(), c.commands);
     EXPECT_EQ(fresh.quitShows, c.commands.empty() ? 0 : 1);
     ASSERT_EQ(fresh.w.dialogs.messages.size(), *c.message ? 1u : 0u);
@@ -407,20 +406,20 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     bool rogerWilco;
     bool mumble;
     bool compact;
-    VoiceClient chosen;
+    const char* chosen;
     const char* note;
   } cases[] = {
-      {"", true, false, false, VoiceClient::RogerWilco, ""},
-      {"Mumble", false, true, false, VoiceClient::Mumble, ""},
-      {"RogerWilco", false, true, false, VoiceClient::RogerWilco, "Roger Wilco is not installed."},
-      {"Mumble", true, false, false, VoiceClient::Mumble, "Mumble is not installed."},
-      {"mumble", false, false, true, VoiceClient::RogerWilco, ""},
+      {"", true, false, false, "RogerWilco", ""},
+      {"Mumble", false, true, false, "Mumble", ""},
+      {"RogerWilco", false, true, false, "RogerWilco", "Roger Wilco is not installed."},
+      {"Mumble", true, false, false, "Mumble", "Mumble is not installed."},
+      {"mumble", false, false, true, "RogerWilco", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.stored) + (c.rogerWilco ? " rw" : "") + (c.mumble ? " m" : ""));
     Desk fresh;
     if (c.rogerWilco) fresh.InstallVoiceClient();
-    fresh.mumble.available = c.mumble;
+    fresh.w.mumble.available = c.mumble;
     fresh.InstallGame();
     fresh.w.settings.Write(setting::kVoiceClient, c.stored);
     fresh.w.settings.Write(setting::kVoiceName, " Ann ");
@@ -429,8 +428,8 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     fresh.Start();
     EXPECT_EQ(fresh.w.form.IsCompact(), c.compact);
     EXPECT_EQ(fresh.w.form.LaunchBox(), c.compact ? 0 : 1);
-    EXPECT_EQ(fresh.w.form.ChosenVoiceClient(), c.chosen);
-    EXPECT_EQ(fresh.w.view.checked_[MainControl::MumbleOption], c.chosen == VoiceClient::Mumble);
+    EXPECT_EQ(fresh.w.form.ChosenVoiceClient(), fresh.w.Client(c.chosen));
+    EXPECT_EQ(fresh.w.view.voiceClient, fresh.w.Client(c.chosen));
     EXPECT_EQ(fresh.w.view.texts[MainControl::VoiceNameBox], " Ann ");
     EXPECT_EQ(fresh.w.view.texts[MainControl::VoiceClientNote], c.note);
   }

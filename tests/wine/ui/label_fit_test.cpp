@@ -106,7 +106,7 @@ class MainWindowLabelsTest : public ::testing::Test {
   fakes::FormsWorld world;
   MainWindow window{[] {}};
   MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
-                                 world.program, [] {}},
+                                 world.program, world.voiceClients, [] {}},
                 window};
 };
 

@@ -43,7 +43,7 @@ class MainWindowTest : public ::testing::Test {
   int closes = 0;
   MainWindow window{[this] { ++closes; }};
   MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
-                                 world.program, [] {}},
+                                 world.program, world.voiceClients, [] {}},
                 window};
 };
 

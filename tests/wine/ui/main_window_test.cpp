@@ -60,8 +60,12 @@ TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {
 }
 
 // Edits in creation order: server, channel, password, then the name in voice.
+// The Name box shows only while a client that takes a name is chosen.
 TEST_F(MainWindowTest, TheVoiceClientChoiceAndTheNameReachTheForm) {
+  EXPECT_FALSE(::IsWindowVisible(Child(L"Edit", 3)));
   ::SendMessageW(::FindWindowExW(window.Handle(), nullptr, L"Button", L"Mumble"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(::IsWindowVisible(Child(L"Edit", 3)));
+  EXPECT_NE(::FindWindowExW(window.Handle(), nullptr, L"Button", L"Mumble Settings"), nullptr);
   ::SetWindowTextW(Child(L"Edit", 3), L"Zo\u00eb");
   EXPECT_EQ(world.settings.Read(setting::kVoiceClient), "Mumble");
   EXPECT_EQ(world.settings.Read(setting::kVoiceName), "Zo\xc3\xab");

@@ -16,7 +16,7 @@ constexpr const char* kLink = "tribes://10.0.0.1:28001/";
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
-  Desk() { w.mumble.available = false; }
+  Desk() { mumble.available = false; }
   void InstallVoiceClient() { w.InstallVoiceClient("C:\\RogerWilco"); }
   void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
     w.settings.Write(setting::kTribesPath, folder);
@@ -35,6 +35,7 @@ struct Desk {
   }
 
   fakes::FormsWorld w;
+  RecordingMumbleOpener& mumble = w.mumble;
   int locatorShows = 0;
   int quitShows = 0;
 };
@@ -376,8 +377,8 @@ TEST_F(StartupTest, MumbleRoads) {
     Desk fresh;
     fresh.InstallVoiceClient();
     fresh.InstallGame();
-    fresh.w.mumble.available = c.mumbleFound;
-    fresh.w.mumble.refusal = c.refusal;
+    fresh.mumble.available = c.mumbleFound;
+    fresh.mumble.refusal = c.refusal;
     for (const auto& [key, value] : {std::pair{setting::kVoiceClient, "Mumble"},
                                      {setting::kVoiceName, "Ann B"},
                                      {setting::kUseTWRW, c.mode},
@@ -388,7 +389,7 @@ TEST_F(StartupTest, MumbleRoads) {
     }
     const StartupOutcome outcome = fresh.Start(kLink);
     EXPECT_EQ(outcome, c.commands.empty() ? StartupOutcome::End : StartupOutcome::ServingLink);
-    EXPECT_EQ(fresh.w.mumble.urls, c.urls);
+    EXPECT_EQ(fresh.mumble.urls, c.urls);
     EXPECT_EQ(fresh.StartedCommands(), c.commands);
     EXPECT_EQ(fresh.quitShows, c.commands.empty() ? 0 : 1);
     ASSERT_EQ(fresh.w.dialogs.messages.size(), *c.message ? 1u : 0u);
@@ -419,7 +420,7 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     SCOPED_TRACE(std::string(c.stored) + (c.rogerWilco ? " rw" : "") + (c.mumble ? " m" : ""));
     Desk fresh;
     if (c.rogerWilco) fresh.InstallVoiceClient();
-    fresh.w.mumble.available = c.mumble;
+    fresh.mumble.available = c.mumble;
     fresh.InstallGame();
     fresh.w.settings.Write(setting::kVoiceClient, c.stored);
     fresh.w.settings.Write(setting::kVoiceName, " Ann ");

@@ -38,9 +38,10 @@ class Mumble : public VoiceClient {
   bool Installed() override { return opener_.Available(); }
 
   // Community: the channel named by the validated link's address, as Roger Wilco's. A Server
-  // box Mumble cannot use refuses; a voice mode that names no server joins nothing.
+  // box Mumble cannot use refuses, as does a URL the system would not hand over whole; a
+  // voice mode that names no server joins nothing.
   Outcome PlanStart(const GameLink& link, const VoiceJoin& join,
-                    std::optional<std::string>& start) const override {
+                    std::optional<std::string>& start) override {
     MumbleJoin mumbleJoin;
     switch (join.mode) {
       case VoiceMode::Community:
@@ -57,7 +58,7 @@ class Mumble : public VoiceClient {
         return Outcome::Success();
     }
     start = MumbleUrl(mumbleJoin);
-    return Outcome::Success();
+    return opener_.CheckCarries(*start);
   }
 
   Outcome Start(const std::string& url) override { return opener_.Open(url); }

@@ -37,7 +37,7 @@ class RogerWilco : public VoiceClient {
 
   // A voice mode that names no server starts Roger Wilco without a channel.
   Outcome PlanStart(const GameLink& link, const VoiceJoin& join,
-                    std::optional<std::string>& start) const override {
+                    std::optional<std::string>& start) override {
     const VoiceFields& own = join.ownServer;
     start = BuildVoiceArgs(join.mode, own.server, own.channel, own.password, link);
     return Outcome::Success();

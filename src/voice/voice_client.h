@@ -62,7 +62,7 @@ class VoiceClient {
   // What a served link starts (nullopt: nothing). A refusal stops the link before anything
   // starts, its reason shown with the link.
   virtual Outcome PlanStart(const GameLink& link, const VoiceJoin& join,
-                            std::optional<std::string>& start) const = 0;
+                            std::optional<std::string>& start) = 0;
   // Starts what PlanStart gave, without waiting for it. A failure the game need not wait
   // for is returned, to be told once the game runs; one the program cannot go on after
   // throws FatalError.

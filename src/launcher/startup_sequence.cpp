@@ -1,5 +1,6 @@
 #include "launcher/startup_sequence.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -52,17 +53,23 @@ class Startup {
 
  private:
   // Without any voice client the launch box and voice settings are pushed out of sight; with
-  // one of them the choice stays in reach.
+  // one of them the choice stays in reach. A link looks only at the chosen client while that
+  // one is there: the others matter only to the main window, which a served link never shows.
   bool CheckVoiceClients() {
-    bool anyFound = false;
-    for (std::size_t index = 0; index < s_.voiceClients.Count(); ++index) {
-      installed_.push_back(s_.voiceClients.At(index).Installed());
-      anyFound = anyFound || installed_.back();
-    }
-    if (anyFound) return true;
+    installed_.assign(s_.voiceClients.Count(), false);
+    installed_[chosen_] = s_.voiceClients.At(chosen_).Installed();
+    if (!link_ || !installed_[chosen_]) LookForOtherClients();
+    if (std::find(installed_.begin(), installed_.end(), true) != installed_.end()) return true;
     s_.windows.Compact();
     s_.windows.SetLaunchBox(0);
     return false;
+  }
+
+  void LookForOtherClients() {
+    for (std::size_t index = 0; index < installed_.size(); ++index) {
+      if (index != chosen_) installed_[index] = s_.voiceClients.At(index).Installed();
+    }
+    lookedForAll_ = true;
   }
 
   // Accepting the folder found is the user's own choice, stored as the locator stores one.
@@ -124,9 +131,16 @@ class Startup {
     return outcome;
   }
 
+  // A link not served leaves the locator, and then the main window, to the user: the choice of
+  // voice clients there tells which are installed.
   StartupOutcome Refuse(const Outcome& refusal) {
     s_.dialogs.ShowMessage(refusal.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-    return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+    if (!locatorShown_) return StartupOutcome::End;
+    if (!lookedForAll_) {
+      LookForOtherClients();
+      s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
+    }
+    return StartupOutcome::LocatorWindow;
   }
 
   StartupOutcome StartGame(const GameLink& link) {
@@ -142,6 +156,7 @@ class Startup {
   bool locatorShown_ = false;
   std::size_t chosen_ = 0;
   std::vector<bool> installed_;  // by the list of clients' order
+  bool lookedForAll_ = false;
   int launchBox_ = 0;
 };
 

@@ -104,8 +104,10 @@ class Startup {
 
   // Every start points an installed handler at this copy of the program. When Windows
   // refuses, the user is told and the start goes on: the program works, links may not reach it.
+  // A link goes straight to its game: the Linux side's problems wait for a plain start.
   void RefreshLinkHandler() {
-    const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
+    const Outcome refreshed = s_.protocol.RefreshHandlerCommand(
+        link_ ? DesktopHandler::Telling::Never : DesktopHandler::Telling::OncePerCause);
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
   }
 

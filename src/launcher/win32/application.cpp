@@ -34,9 +34,9 @@ struct LocatorWindowParts {
 
 namespace {
 
-// The folder that holds the running program, as Windows reports it: "C:\Games", or "C:\"
-// for a drive root.
-std::string ProgramFolder() {
+// The running program as Windows reports it: "C:\Games" and "launcher.exe", or "C:\" for a
+// drive root.
+ProgramFile RunningProgram() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
@@ -50,13 +50,13 @@ std::string ProgramFolder() {
   const size_t separator = path.find_last_of(L'\\');
   std::wstring folder = path.substr(0, separator);
   if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
-  return Narrow(folder);
+  return {Narrow(folder), Narrow(path.substr(separator + 1))};
 }
 
 }  // namespace
 
 Application::Application()
-    : protocol_(registry_, settings_, unixDesktop_, ProgramFolder()),
+    : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
       mainWindow_([this] { OnMainWindowClosed(); }),
       mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this, voiceClients_,
                                  [this] { ShowLocatorWindow(); }},

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
 
@@ -181,6 +183,39 @@ TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
               installed ? "C:\\Games\\Cindermoor\\launcher.exe %1" : "<none>");
     EXPECT_EQ(fresh.w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"),
               installed);
+  }
+}
+
+// Under Wine, a Linux-side problem never stands between a link and its game; a plain start
+// tells it once per cause.
+TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
+  InstallGame();
+  w.settings.Write(setting::kInstalled, "1");
+  w.unixDesktop.underWine = true;
+  w.unixDesktop.environment = {{"WINELOADER", "/usr/bin/wine"},
+                               {"WINECONFIGDIR", "\\??\\Z:\\p"},
+                               {"WINEHOMEDIR", "\\??\\Z:\\h"}};
+  const std::string mimeApps = "/h/.config/mimeapps.list";
+  const std::string entry = "/h/.local/share/applications/cindermoor-launcher.desktop";
+  const struct {
+    const char* name;
+    std::set<std::string> unreadable;
+    std::set<std::string> readOnly;
+    const char* link;
+    std::size_t messages;
+  } starts[] = {
+      {"a link", {mimeApps}, {}, kLink, 0}, {"a plain start", {mimeApps}, {}, "", 1},
+      {"the next", {mimeApps}, {}, "", 0},  {"another cause", {entry}, {entry}, "", 1},
+      {"all well", {}, {}, "", 0},          {"the first cause again", {mimeApps}, {}, "", 1},
+  };
+  for (const auto& start : starts) {
+    w.unixDesktop.unreadable = start.unreadable;
+    w.unixDesktop.readOnly = start.readOnly;
+    w.dialogs.messages.clear();
+    EXPECT_EQ(Start(start.link),
+              *start.link ? StartupOutcome::ServingLink : StartupOutcome::MainWindow)
+        << start.name;
+    EXPECT_EQ(w.dialogs.messages.size(), start.messages) << start.name;
   }
 }
 

@@ -34,7 +34,7 @@ struct FormsWorld {
   RecordingMumbleOpener mumble;
   VoiceClients voiceClients{{programs, mumble}};
   MemoryUnixDesktop unixDesktop;
-  ProtocolHandler protocol{registry, settings, unixDesktop, kProgramFolder};
+  ProtocolHandler protocol{registry, settings, unixDesktop, {kProgramFolder, "launcher.exe"}};
   ScriptedDialogs dialogs;
   RecordingProgramControl program;
   RecordingView view;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "external/outside_programs.h"
+#include "launcher/session_launchers.h"
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
@@ -23,6 +24,12 @@ std::string FoundFolderQuestion(const std::string& folder) {
          "\r\rIs this the correct path?";
 }
 
+// Server addresses only: a password never shows on screen.
+std::string OtherServerQuestion(const std::string& served, const std::string& arriving) {
+  return "The game for " + served + " may still be running.\r\rStart the game for " + arriving +
+         " as well?";
+}
+
 class Startup {
  public:
   Startup(StartupServices services, const std::string& linkText)
@@ -37,6 +44,7 @@ class Startup {
       }
       link_ = std::move(parsed.link);
     }
+    if (!TakeTurn()) return StartupOutcome::End;
     stored_ = ReadStartupSettings(s_.settings);
     chosen_ = s_.voiceClients.Chosen(stored_.voiceClient);
     const bool voiceClientFound = CheckVoiceClients();
@@ -47,11 +55,29 @@ class Startup {
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
     RefreshLinkHandler();
-    if (link_) return ServeLink(*link_);
+    if (link_) return ServeLinkOrShowSettings(*link_);
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
 
  private:
+  // A link already served, or a settings window already open, comes to the front instead of
+  // a second one. Another server's link is served beside the first only when the player says
+  // so: its game may still be running.
+  bool TakeTurn() {
+    const std::vector<RunningLauncher> running = s_.launchers.TakeTurn();
+    const StartDecision decision = DecideStart(link_, running);
+    if (decision.action != StartAction::FrontAndEnd) s_.launchers.Announce(linkText_);
+    if (decision.action == StartAction::GoOn) return true;
+    if (decision.action == StartAction::AskFirst &&
+        s_.dialogs.AskYesNo(OtherServerQuestion(running[decision.launcher].served->serverAddress,
+                                                link_->serverAddress),
+                            kProgramTitle, false)) {
+      return true;
+    }
+    s_.launchers.BringToFront(decision.launcher);
+    return false;
+  }
+
   // Without any voice client the launch box and voice settings are pushed out of sight; with
   // one of them the choice stays in reach. A link looks only at the chosen client while that
   // one is there: the others matter only to the main window, which a served link never shows.
@@ -109,6 +135,14 @@ class Startup {
     const Outcome refreshed = s_.protocol.RefreshHandlerCommand(
         link_ ? DesktopHandler::Telling::Never : DesktopHandler::Telling::OncePerCause);
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
+  }
+
+  // A link that could not be served leaves this launcher showing its settings, if anything:
+  // a later start of the same link is served, not sent here.
+  StartupOutcome ServeLinkOrShowSettings(const GameLink& link) {
+    const StartupOutcome outcome = ServeLink(link);
+    if (outcome != StartupOutcome::ServingLink) s_.launchers.Announce("");
+    return outcome;
   }
 
   // Nothing is started, and no voice channel joined, for a game that cannot start, nor for a

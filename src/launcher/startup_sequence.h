@@ -12,6 +12,7 @@ namespace cindermoor {
 class LauncherSettings;
 class OutsidePrograms;
 class ProtocolHandler;
+class SessionLaunchers;
 class VoiceClients;
 
 struct StartupServices {
@@ -21,6 +22,7 @@ struct StartupServices {
   WindowOperations& windows;
   Dialogs& dialogs;
   VoiceClients& voiceClients;
+  SessionLaunchers& launchers;
 };
 
 // What is on screen when start-up is done.

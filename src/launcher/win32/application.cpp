@@ -70,8 +70,8 @@ int Application::Run(const std::string& link) {
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
-    const StartupOutcome outcome =
-        RunStartup({settings_, programs_, protocol_, windows, dialogs_, voiceClients_}, link);
+    const StartupOutcome outcome = RunStartup(
+        {settings_, programs_, protocol_, windows, dialogs_, voiceClients_, launchers_}, link);
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {
@@ -100,6 +100,13 @@ void Application::OnMainWindowClosed() {
     return;
   }
   EndProgram();
+}
+
+// The window a later start of the same link, or a second plain start, brings to the front.
+HWND Application::FrontWindow() const {
+  if (quit_) return quit_->window.Handle();
+  if (locator_ && ::IsWindowVisible(locator_->window.Handle())) return locator_->window.Handle();
+  return mainWindow_.Handle();
 }
 
 int Application::MessageLoop() {

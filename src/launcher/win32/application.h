@@ -8,6 +8,7 @@
 #include "external/win32/mumble_opener_win32.h"
 #include "external/win32/program_starter_win32.h"
 #include "external/win32/web_opener_win32.h"
+#include "launcher/win32/session_launchers_win32.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "state/win32/registry_win32.h"
@@ -38,6 +39,7 @@ class Application : public ProgramControl {
   void ShowLocatorWindow();
   void ShowQuitWindow();
   void OnMainWindowClosed();
+  HWND FrontWindow() const;
   static int MessageLoop();
 
   RegistryWin32 registry_;
@@ -53,6 +55,7 @@ class Application : public ProgramControl {
   MessageBoxes dialogs_{[this] { return mainWindow_.Handle(); }};
   MainWindow mainWindow_;
   MainForm mainForm_;
+  SessionLaunchersWin32 launchers_{[this] { return FrontWindow(); }};
   // Created on first use, then only hidden and shown.
   std::unique_ptr<QuitWindowParts> quit_;
   std::unique_ptr<LocatorWindowParts> locator_;

@@ -54,9 +54,14 @@ class Startup {
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
+    if (!link_) {
+      RefreshLinkHandler();
+      return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
+    }
+    // The game does not need the handler: it is re-pointed once the game runs.
+    const StartupOutcome served = ServeLinkOrShowSettings(*link_);
     RefreshLinkHandler();
-    if (link_) return ServeLinkOrShowSettings(*link_);
-    return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
+    return served;
   }
 
  private:
@@ -161,8 +166,10 @@ class Startup {
       }
     }
     s_.windows.ShowQuitWindow();
-    const Outcome started = voiceStart ? client.Start(*voiceStart) : Outcome::Success();
+    const bool afterGame = client.StartsAfterGame();
+    Outcome started = voiceStart && !afterGame ? client.Start(*voiceStart) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
+    if (voiceStart && afterGame) started = client.Start(*voiceStart);
     if (!started.Succeeded()) s_.dialogs.ShowMessage(started.Reason(), kProgramTitle);
     return outcome;
   }

@@ -61,6 +61,8 @@ class Mumble : public VoiceClient {
     return opener_.CheckCarries(*start);
   }
 
+  bool StartsAfterGame() const override { return true; }
+
   Outcome Start(const std::string& url) override { return opener_.Open(url); }
 
   void Quit() override {}

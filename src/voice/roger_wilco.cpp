@@ -43,6 +43,8 @@ class RogerWilco : public VoiceClient {
     return Outcome::Success();
   }
 
+  bool StartsAfterGame() const override { return false; }
+
   Outcome Start(const std::string& voiceArgs) override {
     programs_.StartVoiceClient(voiceArgs);
     return Outcome::Success();

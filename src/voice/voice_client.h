@@ -63,6 +63,9 @@ class VoiceClient {
   // starts, its reason shown with the link.
   virtual Outcome PlanStart(const GameLink& link, const VoiceJoin& join,
                             std::optional<std::string>& start) = 0;
+  // Whether what it starts comes just after the game rather than before: the game need not
+  // wait for a client handed a link that starts another program.
+  virtual bool StartsAfterGame() const = 0;
   // Starts what PlanStart gave, without waiting for it. A failure the game need not wait
   // for is returned, to be told once the game runs; one the program cannot go on after
   // throws FatalError.

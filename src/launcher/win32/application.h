@@ -39,6 +39,7 @@ class Application : public ProgramControl {
   void ShowLocatorWindow();
   void ShowQuitWindow();
   void OnMainWindowClosed();
+  void ProvideTitleBarSymbols();
   HWND FrontWindow() const;
   static int MessageLoop();
 
@@ -52,13 +53,17 @@ class Application : public ProgramControl {
   MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
   VoiceClients voiceClients_{{programs_, mumble_}};
   ProtocolHandler protocol_;
-  MessageBoxes dialogs_{[this] { return mainWindow_.Handle(); }};
+  MessageBoxes dialogs_{[this] {
+    ProvideTitleBarSymbols();
+    return mainWindow_.Handle();
+  }};
   MainWindow mainWindow_;
   MainForm mainForm_;
   SessionLaunchersWin32 launchers_{[this] { return FrontWindow(); }};
   // Created on first use, then only hidden and shown.
   std::unique_ptr<QuitWindowParts> quit_;
   std::unique_ptr<LocatorWindowParts> locator_;
+  bool titleBarSymbolsProvided_ = false;
 };
 
 }  // namespace cindermoor::win32

@@ -86,9 +86,11 @@ EntryBox BoxOf(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+MainWindow::MainWindow(std::function<void()> onClose, std::function<void()> beforeMade)
+    : onClose_(std::move(onClose)), beforeMade_(std::move(beforeMade)) {}
 
 void MainWindow::CreateFromForm() {
+  beforeMade_();
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
   const std::wstring caption = Widen(layout::kCaption);
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
@@ -143,8 +145,9 @@ void MainWindow::CreateControls() {
   picture(kChangeButtonId, Picture::ChangeButton, layout::kChangeButtonPosition);
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kNoticeId, layout::kNoticeLabel);
-  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
-      layout::kLaunchBox);
+  // The box bears its question as its own text too, hidden by its size: screen readers name a
+  // check box by its text.
+  add(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId, layout::kLaunchBox);
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kLaunchQuestionId, layout::kLaunchQuestionLabel);
   add(L"BUTTON", "", BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
   add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId,
@@ -227,6 +230,8 @@ void MainWindow::ShowVoiceClient(size_t chosen, const VoiceTexts& texts) {
     ::SetWindowTextW(control, Widen(texts.*shown.text).c_str());
     FitTextToPlace(control);
   }
+  // The launch box's own text, hidden by its size and so not fitted: its name for screen readers.
+  ::SetWindowTextW(::GetDlgItem(window_, kLaunchBoxId), Widen(texts.launchQuestion).c_str());
   const bool takesName = !texts.nameHint.empty();
   for (int id : kVoiceNameControls) {
     ::ShowWindow(::GetDlgItem(window_, id), takesName ? SW_SHOWNA : SW_HIDE);
@@ -325,10 +330,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     ::SetBkColor(dc, kDarkOlive);
     return reinterpret_cast<LRESULT>(boxBrush_.get());
   }
-  const LRESULT ground = YellowOnBlack(dc);
-  // The frame's caption keeps the system's button-text colour.
-  if (id == kVoiceFrameId) ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  return ground;
+  return YellowOnBlack(dc);
 }
 
 // The two olive rules across the window.

@@ -2,7 +2,7 @@
 // corner of the client area (the voice settings' own places already include their frame's).
 #pragma once
 
-#include "ui/twips.h"
+#include "window_kit/twips.h"
 
 namespace cindermoor::main_layout {
 

@@ -5,11 +5,11 @@
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
 #include "ui/win32/file_system_win32.h"
-#include "ui/win32/guarded_call.h"
 #include "ui/win32/locator_window.h"
 #include "ui/win32/quit_window.h"
-#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
+#include "window_kit/win32/guarded_call.h"
+#include "window_kit/win32/wine_window_font.h"
 
 namespace cindermoor::win32 {
 

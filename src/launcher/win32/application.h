@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "external/outside_programs.h"
 #include "external/win32/mumble_opener_win32.h"
 #include "external/win32/program_starter_win32.h"
@@ -13,7 +14,6 @@
 #include "state/protocol_handler.h"
 #include "state/win32/registry_win32.h"
 #include "state/win32/settings_store_win32.h"
-#include "state/win32/unix_desktop_win32.h"
 #include "ui/main_form.h"
 #include "ui/program_control.h"
 #include "ui/win32/main_window.h"

@@ -9,8 +9,8 @@
 
 #include "ui/main_form.h"
 #include "ui/main_form_view.h"
-#include "ui/win32/top_level_window.h"
 #include "win32/unique_handle.h"
+#include "window_kit/win32/top_level_window.h"
 
 namespace cindermoor::win32 {
 

@@ -9,16 +9,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "host/ui/forms_world.h"
-#include "state/win32/unix_desktop_win32.h"
 #include "ui/main_window_layout.h"
-#include "ui/twips.h"
-#include "ui/win32/default_font.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/window_instance.h"
-#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
+#include "window_kit/twips.h"
+#include "window_kit/win32/default_font.h"
+#include "window_kit/win32/window_instance.h"
+#include "window_kit/win32/wine_window_font.h"
 
 namespace cindermoor::win32 {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "host/ui/forms_world.h"
-#include "ui/win32/window_instance.h"
 #include "win32/device_context.h"
 #include "win32/unique_handle.h"
+#include "window_kit/win32/window_instance.h"
 
 namespace cindermoor::win32 {
 namespace {

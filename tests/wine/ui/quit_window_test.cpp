@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/ui/forms_world.h"
-#include "ui/win32/window_instance.h"
+#include "window_kit/win32/window_instance.h"
 #include "window_pixels.h"
 
 namespace cindermoor::win32 {

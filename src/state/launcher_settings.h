@@ -1,4 +1,5 @@
-// The launcher's own settings: one application and section, and the keys it uses.
+// The launcher's own settings: one application and section of the store (the keys' names are in
+// common/setting_names.h).
 #pragma once
 
 #include <cmath>

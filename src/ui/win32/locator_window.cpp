@@ -1,8 +1,8 @@
 #include "ui/win32/locator_window.h"
 
-#include "ui/pictures.h"
-#include "ui/win32/picture_control.h"
 #include "win32/text.h"
+#include "window_kit/pictures.h"
+#include "window_kit/win32/picture_control.h"
 
 namespace cindermoor::win32 {
 namespace {

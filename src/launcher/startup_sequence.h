@@ -10,10 +10,10 @@
 namespace cindermoor {
 
 class LauncherSettings;
-class MumbleOpener;
 class OutsidePrograms;
 class ProtocolHandler;
 class SessionLaunchers;
+class VoiceClients;
 
 struct StartupServices {
   LauncherSettings& settings;
@@ -21,7 +21,7 @@ struct StartupServices {
   ProtocolHandler& protocol;
   WindowOperations& windows;
   Dialogs& dialogs;
-  MumbleOpener& mumble;
+  VoiceClients& voiceClients;
   SessionLaunchers& launchers;
 };
 

@@ -1,16 +1,16 @@
 #include "ui/quit_form.h"
 
-#include "external/outside_programs.h"
 #include "state/launcher_settings.h"
 #include "text/text.h"
 #include "ui/program_control.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor {
 
-QuitForm::QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
+QuitForm::QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
                    QuitFormView& view)
     : settings_(settings),
-      programs_(programs),
+      voiceClients_(voiceClients),
       program_(program),
       view_(view),
       caption_(Text("quit.click_here")) {}
@@ -26,10 +26,6 @@ void QuitForm::SetCaption(const std::string& caption) {
 // started is the one shut down. A value start-up would not take is "no", so a hand-edited
 // setting cannot keep the user from quitting.
 bool QuitForm::VoiceClientWanted() {
-  // Mumble has no command that ends it: the player leaves it running, or closes it.
-  if (ParseVoiceClient(settings_.Read(setting::kVoiceClient)) == VoiceClient::Mumble) {
-    return false;
-  }
   return ParseLaunchBox(settings_.Read(setting::kRogerWilcoLaunch)) == 1;
 }
 
@@ -37,8 +33,11 @@ bool QuitForm::VoiceClientWanted() {
 // "Thank-you!" is not shown then.
 void QuitForm::OnQuitClicked() {
   if (VoiceClientWanted()) {
-    SetCaption(Text("quit.shutting_down.roger_wilco"));
-    programs_.StopVoiceClient();
+    VoiceClient& client =
+        voiceClients_.At(voiceClients_.Chosen(settings_.Read(setting::kVoiceClient)));
+    const std::string& shuttingDown = client.Texts().shuttingDown;
+    if (!shuttingDown.empty()) SetCaption(shuttingDown);
+    client.Quit();
   }
   SetCaption(Text("quit.thank_you"));
   program_.EndProgram();

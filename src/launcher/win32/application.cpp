@@ -7,17 +7,17 @@
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
 #include "ui/win32/file_system_win32.h"
-#include "ui/win32/guarded_call.h"
 #include "ui/win32/locator_window.h"
 #include "ui/win32/quit_window.h"
-#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
+#include "window_kit/win32/guarded_call.h"
+#include "window_kit/win32/wine_window_font.h"
 
 namespace cindermoor::win32 {
 
 struct QuitWindowParts {
-  QuitWindowParts(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program)
-      : form(settings, programs, program, window) {
+  QuitWindowParts(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program)
+      : form(settings, voiceClients, program, window) {
     window.Create(form);
   }
   QuitWindow window;
@@ -60,7 +60,7 @@ ProgramFile RunningProgram() {
 Application::Application()
     : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
       mainWindow_([this] { OnMainWindowClosed(); }, [this] { ProvideTitleBarSymbols(); }),
-      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
+      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this, voiceClients_,
                                  [this] { ShowLocatorWindow(); }},
                 mainWindow_) {}
 
@@ -78,8 +78,8 @@ int Application::Run(const std::string& link) {
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
-    const StartupOutcome outcome =
-        RunStartup({settings_, programs_, protocol_, windows, dialogs_, mumble_, launchers_}, link);
+    const StartupOutcome outcome = RunStartup(
+        {settings_, programs_, protocol_, windows, dialogs_, voiceClients_, launchers_}, link);
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {
@@ -97,7 +97,7 @@ void Application::ShowLocatorWindow() {
 }
 
 void Application::ShowQuitWindow() {
-  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, programs_, *this);
+  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this);
   quit_->form.Show();
 }
 

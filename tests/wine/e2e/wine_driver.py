@@ -110,12 +110,6 @@ def settings():
     return reg_values(SETTINGS_KEY) or {}
 
 
-def window_texts(title):
-    """The texts of the controls of every window with this title, as it shows them."""
-    helper = os.path.join(Environment.bin_dir, "window_texts.exe")
-    return run(["wine", helper, title]).stdout.splitlines()
-
-
 def table_text(language, key):
     """A text as the program's table for that language has it (line breaks as shown)."""
     table = os.path.join(os.path.dirname(__file__), "..", "..", "..", "src", "text", "languages",
@@ -213,6 +207,17 @@ def mumble_applications():
         file.write("[Desktop Entry]\nType=Application\nExec=mumble %u\n"
                    "MimeType=x-scheme-handler/mumble;\n")
     return folder
+
+
+def window_controls(title):
+    """What the controls of the window with this title say and where they stand:
+    {id: (visible, (left, top, right, bottom), text)}, places in its client pixels."""
+    result = run(["wine", os.path.join(Environment.bin_dir, "window_texts.exe"), title])
+    controls = {}
+    for line in filter(None, result.stdout.split("\n")):
+        control, visible, place, text = line.split("\t", 3)
+        controls[int(control)] = (visible == "1", tuple(map(int, place.split(","))), text)
+    return controls
 
 
 def read_log(log_win):

@@ -14,21 +14,21 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "host/ui/forms_world.h"
-#include "state/win32/unix_desktop_win32.h"
 #include "text/language.h"
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
-#include "ui/twips.h"
-#include "ui/win32/default_font.h"
 #include "ui/win32/file_system_win32.h"
 #include "ui/win32/locator_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/quit_window.h"
-#include "ui/win32/window_instance.h"
-#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
+#include "window_kit/twips.h"
+#include "window_kit/win32/default_font.h"
+#include "window_kit/win32/window_instance.h"
+#include "window_kit/win32/wine_window_font.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -152,7 +152,7 @@ void ExpectControlsFit(HWND window, const std::string& where, bool mayShrink) {
 
 class MainWindowLabelsTest : public ::testing::Test {
  protected:
-  // Every window in every language.
+  // Every window in every language, the main window with each voice client chosen.
   void ExpectEveryTextFits(bool mayShrink) {
     for (std::size_t language = 0; language < LanguageCount(); ++language) {
       UseLanguage(language);
@@ -160,13 +160,18 @@ class MainWindowLabelsTest : public ::testing::Test {
       fakes::FormsWorld world;
       MainWindow window{[] {}};
       MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
-                                     world.program, [] {}},
+                                     world.program, world.voiceClients, [] {}},
                     window};
       window.Connect(form);
       form.Show();
-      ExpectControlsFit(window.Handle(), tag + " main window", mayShrink);
+      for (size_t client = 0; client < world.voiceClients.Count(); ++client) {
+        form.SelectVoiceClient(client);
+        ExpectControlsFit(window.Handle(),
+                          tag + " main window, " + world.voiceClients.At(client).Texts().option,
+                          mayShrink);
+      }
       QuitWindow quitWindow;
-      QuitForm quitForm{world.settings, world.programs, world.program, quitWindow};
+      QuitForm quitForm{world.settings, world.voiceClients, world.program, quitWindow};
       quitWindow.Create(quitForm);
       ExpectControlsFit(quitWindow.Handle(), tag + " quit window", mayShrink);
       FileSystemWin32 files;

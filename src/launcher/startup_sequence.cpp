@@ -6,6 +6,7 @@
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
+#include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 
@@ -33,8 +34,10 @@ class Startup {
         return StartupOutcome::End;
       }
       link_ = std::move(parsed.link);
+      KeepLinkSecrets();
     }
     stored_ = ReadStartupSettings(s_.settings);
+    s_.log.KeepSecret(stored_.ownVoiceServer.password);
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
@@ -43,12 +46,30 @@ class Startup {
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
+    LogWhatWasRead();
     RefreshLinkHandler();
     if (link_) return ServeLink(*link_);
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
 
  private:
+  void KeepLinkSecrets() {
+    s_.log.KeepSecret(link_->password.value_or(""));
+    s_.log.KeepSecret(link_->recordPassword.value_or(""));
+    s_.log.Write("Link accepted: server " + link_->serverAddress);
+  }
+
+  void LogWhatWasRead() {
+    const char* modes[] = {"community server", "own server", "none"};
+    s_.log.Write("Game folder: " + s_.settings.Read(setting::kTribesPath) + "; voice client " +
+                 StoredVoiceClient(stored_.voiceClient) + ", mode " +
+                 modes[static_cast<int>(stored_.voiceMode)] + ", launched with games " +
+                 (launchBox_ == 1 ? "yes" : "no") + "; Roger Wilco installed " +
+                 (rogerWilcoFound_ ? "yes" : "no") + ", Mumble installed " +
+                 (mumbleFound_ ? "yes" : "no") + "; link handler installed " +
+                 (stored_.installed == "1" ? "yes" : "no"));
+  }
+
   // Without either voice client the launch box and voice settings are pushed out of sight;
   // with one of them the choice stays in reach.
   bool CheckVoiceClients() {
@@ -94,6 +115,8 @@ class Startup {
   // refuses, the user is told and the start goes on: the program works, links may not reach it.
   void RefreshLinkHandler() {
     const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
+    s_.log.Write("Link handler refresh (Windows and, under Wine, the Linux desktop): " +
+                 (refreshed.Succeeded() ? "done" : "failed: " + refreshed.Reason()));
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
   }
 

@@ -9,6 +9,7 @@
 
 namespace cindermoor {
 
+class EventLog;
 class LauncherSettings;
 class MumbleOpener;
 class OutsidePrograms;
@@ -21,6 +22,7 @@ struct StartupServices {
   WindowOperations& windows;
   Dialogs& dialogs;
   MumbleOpener& mumble;
+  EventLog& log;
 };
 
 // What is on screen when start-up is done.

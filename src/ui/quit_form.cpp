@@ -2,6 +2,7 @@
 
 #include "common/setting_number.h"
 #include "external/outside_programs.h"
+#include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "ui/program_control.h"
 
@@ -15,11 +16,12 @@ constexpr const char* kThankYou = "Thank-you!";
 }  // namespace
 
 QuitForm::QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
-                   QuitFormView& view)
+                   QuitFormView& view, EventLog& log)
     : settings_(settings),
       programs_(programs),
       program_(program),
       view_(view),
+      log_(log),
       caption_(kClickHere) {}
 
 void QuitForm::Show() { view_.Show(); }
@@ -44,6 +46,7 @@ bool QuitForm::VoiceClientWanted() {
 // A failing shutdown start propagates: the caller reports it and ends the run, so
 // "Thank-you!" is not shown then.
 void QuitForm::OnQuitClicked() {
+  log_.Write("Quit clicked");
   if (VoiceClientWanted()) {
     SetCaption(kShuttingDown);
     programs_.StopVoiceClient();

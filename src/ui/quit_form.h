@@ -6,6 +6,7 @@
 
 namespace cindermoor {
 
+class EventLog;
 class LauncherSettings;
 class OutsidePrograms;
 class ProgramControl;
@@ -21,7 +22,7 @@ class QuitFormView {
 class QuitForm {
  public:
   QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
-           QuitFormView& view);
+           QuitFormView& view, EventLog& log);
 
   void Show();
   // A click anywhere on the text line, or a request to close the window.
@@ -37,6 +38,7 @@ class QuitForm {
   OutsidePrograms& programs_;
   ProgramControl& program_;
   QuitFormView& view_;
+  EventLog& log_;
   std::string caption_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/win32/locator_window.h"
 
 #include "ui/pictures.h"
+#include "ui/win32/message_boxes.h"
 #include "ui/win32/picture_control.h"
 #include "win32/text.h"
 
@@ -128,7 +129,7 @@ void LocatorWindow::SetFiles(const std::vector<std::string>& files) {
 }
 
 void LocatorWindow::ShowMessage(const std::string& text) {
-  ::MessageBoxW(window_, Widen(text).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+  ::MessageBoxW(window_, Widen(WithLogPlace(text)).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void LocatorWindow::Show() { ShowCentred(); }

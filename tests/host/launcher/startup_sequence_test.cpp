@@ -26,7 +26,8 @@ struct Desk {
   StartupOutcome Start(const std::string& link = "") {
     FormOperations windows(
         w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, mumble}, link);
+    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, mumble, w.log},
+                      link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;

@@ -40,7 +40,7 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
 
   fakes::FormsWorld world;
   RecordingQuitView view;
-  QuitForm form{world.settings, world.programs, world.program, view};
+  QuitForm form{world.settings, world.programs, world.program, view, world.log};
 };
 
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
   fakes::FormsWorld world;
   RecordingQuitView view;
-  QuitForm form(world.settings, world.programs, world.program, view);
+  QuitForm form(world.settings, world.programs, world.program, view, world.log);
 
   form.Show();
 
@@ -89,7 +89,7 @@ TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
   world.InstallVoiceClient("C:\\RogerWilco");
   world.settings.Write(setting::kRogerWilcoLaunch, "0");
   RecordingQuitView view;
-  QuitForm form(world.settings, world.programs, world.program, view);
+  QuitForm form(world.settings, world.programs, world.program, view, world.log);
   form.Show();
 
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
@@ -106,7 +106,7 @@ TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
   RefusingStarter starter;
   OutsidePrograms programs(world.registry, world.settings, starter, world.web);
   RecordingQuitView view;
-  QuitForm form(world.settings, programs, world.program, view);
+  QuitForm form(world.settings, programs, world.program, view, world.log);
 
   EXPECT_THROW(form.OnQuitClicked(), FatalError);
 

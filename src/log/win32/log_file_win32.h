@@ -1,0 +1,27 @@
+// The log's file: %LOCALAPPDATA%\Cindermoor\Launcher\launcher.log, the older one beside it.
+#pragma once
+
+#include <string>
+
+#include "log/log_file.h"
+
+namespace cindermoor::win32 {
+
+// The log's full path; "" when Windows names no local application data folder.
+std::string LogFilePlace();
+
+class LogFileWin32 : public LogFile {
+ public:
+  LogFileWin32() : place_(LogFilePlace()) {}
+
+  LocalTime Now() override;
+  unsigned long ProcessId() override;
+  std::uint64_t Size() override;
+  void Rotate() override;
+  void Append(std::string_view text) override;
+
+ private:
+  std::string place_;
+};
+
+}  // namespace cindermoor::win32

@@ -21,6 +21,20 @@ std::string FoundFolderQuestion(const std::string& folder) {
          "\r\rIs this the correct path?";
 }
 
+std::string YesNo(bool yes) { return yes ? "yes" : "no"; }
+
+std::string VoiceModeName(VoiceMode mode) {
+  switch (mode) {
+    case VoiceMode::Community:
+      return "community server";
+    case VoiceMode::OwnServer:
+      return "own server";
+    case VoiceMode::None:
+      break;
+  }
+  return "none";
+}
+
 class Startup {
  public:
   Startup(StartupServices services, const std::string& linkText)
@@ -60,14 +74,12 @@ class Startup {
   }
 
   void LogWhatWasRead() {
-    const char* modes[] = {"community server", "own server", "none"};
     s_.log.Write("Game folder: " + s_.settings.Read(setting::kTribesPath) + "; voice client " +
                  StoredVoiceClient(stored_.voiceClient) + ", mode " +
-                 modes[static_cast<int>(stored_.voiceMode)] + ", launched with games " +
-                 (launchBox_ == 1 ? "yes" : "no") + "; Roger Wilco installed " +
-                 (rogerWilcoFound_ ? "yes" : "no") + ", Mumble installed " +
-                 (mumbleFound_ ? "yes" : "no") + "; link handler installed " +
-                 (stored_.installed == "1" ? "yes" : "no"));
+                 VoiceModeName(stored_.voiceMode) + ", launched with games " +
+                 YesNo(launchBox_ == 1) + "; Roger Wilco installed " + YesNo(rogerWilcoFound_) +
+                 ", Mumble installed " + YesNo(mumbleFound_) + "; link handler installed " +
+                 YesNo(stored_.installed == "1"));
   }
 
   // Without either voice client the launch box and voice settings are pushed out of sight;

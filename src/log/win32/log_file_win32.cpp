@@ -30,7 +30,8 @@ std::wstring LogFolder() {
   return folder;
 }
 
-// Made on the first write, not at start: a start that writes nothing touches nothing.
+// Made on each write, not at start: a start that writes nothing touches nothing, and a folder
+// removed while the program runs comes back.
 void MakeLogFolder() {
   std::wstring path = LocalAppDataFolder();
   for (const wchar_t* part : kFolders) {
@@ -46,6 +47,8 @@ std::string LogFilePlace() {
   return folder.empty() ? std::string() : Narrow(folder + kFileName);
 }
 
+LogFileWin32::LogFileWin32() : folder_(LogFolder()) {}
+
 LocalTime LogFileWin32::Now() {
   SYSTEMTIME now;
   ::GetLocalTime(&now);
@@ -56,26 +59,24 @@ unsigned long LogFileWin32::ProcessId() { return ::GetCurrentProcessId(); }
 
 std::uint64_t LogFileWin32::Size() {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (place_.empty() ||
-      !::GetFileAttributesExW(Widen(place_).c_str(), GetFileExInfoStandard, &data)) {
+  if (folder_.empty() ||
+      !::GetFileAttributesExW((folder_ + kFileName).c_str(), GetFileExInfoStandard, &data)) {
     return 0;
   }
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 void LogFileWin32::Rotate() {
-  const std::wstring folder = LogFolder();
-  if (folder.empty()) return;
-  ::MoveFileExW((folder + kFileName).c_str(), (folder + kOlderFileName).c_str(),
+  if (folder_.empty()) return;
+  ::MoveFileExW((folder_ + kFileName).c_str(), (folder_ + kOlderFileName).c_str(),
                 MOVEFILE_REPLACE_EXISTING);
 }
 
 // Appending, and sharing writes, lets two launchers running at once add whole lines each.
 void LogFileWin32::Append(std::string_view text) {
-  const std::wstring folder = LogFolder();
-  if (folder.empty()) return;
+  if (folder_.empty()) return;
   MakeLogFolder();
-  const HANDLE opened = ::CreateFileW((folder + kFileName).c_str(), FILE_APPEND_DATA,
+  const HANDLE opened = ::CreateFileW((folder_ + kFileName).c_str(), FILE_APPEND_DATA,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (opened == INVALID_HANDLE_VALUE) return;

@@ -12,7 +12,7 @@ std::string LogFilePlace();
 
 class LogFileWin32 : public LogFile {
  public:
-  LogFileWin32() : place_(LogFilePlace()) {}
+  LogFileWin32();
 
   LocalTime Now() override;
   unsigned long ProcessId() override;
@@ -21,7 +21,7 @@ class LogFileWin32 : public LogFile {
   void Append(std::string_view text) override;
 
  private:
-  std::string place_;
+  std::wstring folder_;  // "" when there is nowhere to write
 };
 
 }  // namespace cindermoor::win32

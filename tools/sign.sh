@@ -12,8 +12,14 @@ signed="$file.signed"
 timestamp=()
 [[ -n "${SIGN_TIMESTAMP_URL:-}" ]] && timestamp=(-ts "$SIGN_TIMESTAMP_URL")
 
-# The password is read from its file, never put on a command line that others can see.
-if ! output="$(osslsigncode sign -pkcs12 "$SIGN_PFX" -readpass "$SIGN_PASSWORD_FILE" -h sha256 \
+# The password is read from a file, never put on a command line that others can see.
+# osslsigncode takes the whole file as the password, so it gets a private copy of the first
+# line alone, read as openssl's own "file:" passwords are (up to the line feed).
+password="$(mktemp)"
+trap 'rm -f "$password"' EXIT
+IFS= read -r first_line <"$SIGN_PASSWORD_FILE" || true
+printf '%s' "$first_line" >"$password"
+if ! output="$(osslsigncode sign -pkcs12 "$SIGN_PFX" -readpass "$password" -h sha256 \
     -n "Cindermoor Launcher" "${timestamp[@]}" -in "$file" -out "$signed" 2>&1)"; then
   rm -f "$signed"
   echo "sign.sh: cannot sign $(basename "$file") with $SIGN_PFX: is the password in" \

@@ -33,6 +33,7 @@ class LoggedMumbleOpener : public MumbleOpener {
  public:
   LoggedMumbleOpener(MumbleOpener& opener, EventLog& log) : opener_(opener), log_(log) {}
   bool Available() override { return opener_.Available(); }
+  Outcome CheckCarries(const std::string& url) override { return opener_.CheckCarries(url); }
   Outcome Open(const std::string& url) override;
 
  private:

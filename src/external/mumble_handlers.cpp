@@ -40,6 +40,27 @@ bool ListHolds(std::string_view list, std::string_view wanted) {
 
 }  // namespace
 
+// The cache's one group maps each MIME type to the entries that declare it.
+bool CacheNamesMumbleEntry(std::string_view mimeInfoCache, std::string_view entryName) {
+  bool inCacheGroup = false;
+  for (std::size_t start = 0; start < mimeInfoCache.size();) {
+    const std::size_t end = std::min(mimeInfoCache.find('\n', start), mimeInfoCache.size());
+    const std::string_view line = Trimmed(mimeInfoCache.substr(start, end - start));
+    start = end + 1;
+    if (line.starts_with('[')) {
+      inCacheGroup = line == "[MIME Cache]";
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (!inCacheGroup || equals == std::string_view::npos) continue;
+    if (SameLetters(Trimmed(line.substr(0, equals)), kMimeType) &&
+        ListHolds(line.substr(equals + 1), entryName)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Only the main group counts, and only its unlocalised keys; MIME types ignore letter case.
 bool DeclaresMumbleLinks(std::string_view desktopEntry) {
   bool inMainGroup = false;
@@ -80,13 +101,25 @@ bool MumbleHandlers::HasWindowsClass(RegRoot root) {
          !registry_.GetRegString(root, kCommandKey, "", "").empty();
 }
 
+std::string MumbleHandlers::WindowsClassCommand() {
+  for (const RegRoot root : {RegRoot::CurrentUser, RegRoot::LocalMachine}) {
+    if (HasWindowsClass(root)) return registry_.GetRegString(root, kCommandKey, "", "");
+  }
+  return {};
+}
+
 // An entry in an earlier folder hides one of the same name in a later folder, as the desktop's
-// own tools read them.
+// own tools read them. A folder's mimeinfo.cache names the entries that declare the scheme, so
+// only those are read; the entries of a folder without one are all read.
 bool MumbleHandlers::HasLinuxEntry() {
   std::set<std::string> seen;
   for (const std::string& folder : ApplicationFolders()) {
-    for (const std::string& name : unixDesktop_.UnixFolderFiles(folder)) {
+    const std::vector<std::string> names = unixDesktop_.UnixFolderFiles(folder);
+    const UnixFileRead cache = unixDesktop_.ReadUnixFile(folder + "/mimeinfo.cache");
+    const bool cached = cache.state == UnixFileRead::State::Read;
+    for (const std::string& name : names) {
       if (!name.ends_with(".desktop") || !seen.insert(name).second) continue;
+      if (cached && !CacheNamesMumbleEntry(cache.text, name)) continue;
       const UnixFileRead entry = unixDesktop_.ReadUnixFile(folder + "/" + name);
       if (entry.state == UnixFileRead::State::Read && DeclaresMumbleLinks(entry.text)) return true;
     }

@@ -1,5 +1,6 @@
 #include "external/mumble_url.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "common/config.h"
@@ -205,6 +206,33 @@ std::string MumbleUrl(const MumbleJoin& join) {
     url += PercentEncoded(join.channelPath[i]);
   }
   return url + kVersionQuery;
+}
+
+// The user part ends at the authority's last "@"; name and password, being encoded, hold
+// neither ":" nor "@" themselves.
+std::string UrlForMessages(std::string_view url) {
+  const std::size_t scheme = url.find("://");
+  if (scheme == std::string_view::npos) return std::string(url);
+  const std::size_t authority = scheme + 3;
+  const std::size_t authorityEnd = std::min(url.find('/', authority), url.size());
+  const std::size_t at = url.substr(0, authorityEnd).rfind('@');
+  if (at == std::string_view::npos || at < authority) return std::string(url);
+  const std::size_t colon = url.substr(0, at).find(':', authority);
+  if (colon == std::string_view::npos) return std::string(url);
+  return std::string(url.substr(0, colon + 1)) + "****" + std::string(url.substr(at));
+}
+
+// Windows keeps a command line to 32,767 characters, the closing null among them; longer ones
+// are refused or arrive cut.
+Outcome CheckCommandLineCarries(std::size_t commandLineLength) {
+  constexpr std::size_t kLongestCommandLine = 32766;
+  if (commandLineLength <= kLongestCommandLine) return Outcome::Success();
+  return Outcome::Failure(
+      "The Mumble link is too long: handing it over takes a command line of " +
+      std::to_string(commandLineLength) + " characters, and Windows carries at most " +
+      std::to_string(kLongestCommandLine) +
+      ", so Mumble would get it cut. Shorten the Channel, Name or Password in the settings "
+      "window, or choose Roger Wilco as the voice client.");
 }
 
 }  // namespace cindermoor

@@ -2,6 +2,7 @@
 // its place, and the reading of the Server box it needs.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,5 +45,12 @@ Outcome OwnServerMumbleJoin(std::string_view serverBox, std::string_view channel
 
 // mumble://[name[:password]@]host[:port]/channel[/sub...]?version=1.2.0
 std::string MumbleUrl(const MumbleJoin& join);
+
+// The URL as a message may show it: a password in it stands as "****".
+std::string UrlForMessages(std::string_view url);
+
+// Whether a command line of this many characters, made to hand over the URL, reaches the program
+// whole; when not, a message saying why and what to do instead.
+Outcome CheckCommandLineCarries(std::size_t commandLineLength);
 
 }  // namespace cindermoor

@@ -147,18 +147,23 @@ class Startup {
     return StartGame(link);
   }
 
-  // Mumble is handed its link and never waited for. A Server box it cannot use stops the
-  // link before anything starts; a link the system fails to open is told once the game runs.
-  // A voice mode that names no server (neither option) joins nothing, as with Roger Wilco.
+  // Mumble is handed its link and never waited for. A Server box it cannot use, or a URL the
+  // system would not hand over whole, stops the link before anything starts; a link the system
+  // fails to open is told once the game runs. A voice mode that names no server (neither option)
+  // joins nothing, as with Roger Wilco.
   StartupOutcome ServeWithMumble(const GameLink& link) {
     std::optional<std::string> url;
     if (mumbleFound_ && stored_.voiceMode != VoiceMode::None) {
       MumbleJoin join;
-      if (const Outcome built = MumbleJoinFor(link, join); !built.Succeeded()) {
-        s_.dialogs.ShowMessage(built.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
+      Outcome usable = MumbleJoinFor(link, join);
+      if (usable.Succeeded()) {
+        url = MumbleUrl(join);
+        usable = s_.mumble.CheckCarries(*url);
+      }
+      if (!usable.Succeeded()) {
+        s_.dialogs.ShowMessage(usable.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
         return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
       }
-      url = MumbleUrl(join);
     }
     s_.windows.ShowQuitWindow();
     const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();

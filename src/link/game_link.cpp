@@ -4,6 +4,8 @@
 // like a switch. Beyond that, a link must be a tribes:// link with no quote left in it: a
 // quote means the shell or Wine re-escaped it on the way, and its parts are not where they
 // seem. The rest of the link is never copied anywhere and passes as it is.
+// web/join.html checks the addresses it turns into links by these same rules: the two must
+// agree, so change both together.
 #include "link/game_link.h"
 
 #include <algorithm>

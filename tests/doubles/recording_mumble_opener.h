@@ -11,13 +11,17 @@ namespace cindermoor {
 class RecordingMumbleOpener : public MumbleOpener {
  public:
   bool Available() override { return available; }
+  Outcome CheckCarries(const std::string&) override {
+    return uncarried.empty() ? Outcome::Success() : Outcome::Failure(uncarried);
+  }
   Outcome Open(const std::string& url) override {
     urls.push_back(url);
     return refusal.empty() ? Outcome::Success() : Outcome::Failure(refusal);
   }
 
   bool available = true;
-  std::string refusal;  // "" opens; otherwise the reason every Open fails with
+  std::string refusal;    // "" opens; otherwise the reason every Open fails with
+  std::string uncarried;  // "" carries every URL; otherwise the reason every check fails with
   std::vector<std::string> urls;
 };
 

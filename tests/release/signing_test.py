@@ -24,11 +24,12 @@ ZIPS, SETUPS = ("x64.zip", "x86.zip"), ("x64-setup.exe", "x86-setup.exe")
 
 def make_certificate(password):
     """A self-signed code-signing certificate in a PKCS#12 file; returns (pfx, password file,
-    the certificate as CA file)."""
+    the certificate as CA file). The password file holds a note on its second line: only the
+    first line is the password."""
     key, certificate = os.path.join(PLACE, "key.pem"), os.path.join(PLACE, "ca.pem")
     password_file, pfx = os.path.join(PLACE, "password"), os.path.join(PLACE, "signer.pfx")
     with open(password_file, "w", encoding="ascii") as file:
-        file.write(password + "\n")
+        file.write(password + "\nkept by the release manager\n")
     run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key,
          "-out", certificate, "-days", "2", "-subj", "/CN=Cindermoor Launcher test signer",
          "-addext", "extendedKeyUsage=codeSigning"], timeout=60)

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "external/mumble_url.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -13,6 +14,10 @@ namespace {
 constexpr const char* kNoHandler =
     "Mumble cannot be started: nothing on this system opens mumble:// links. Install Mumble, "
     "or choose Roger Wilco as the voice client.";
+constexpr const char* kNoLinuxRoad =
+    "Mumble cannot be started: this Wine does not tell how to start a Linux program, so the "
+    "mumble:// link cannot reach the Linux desktop's Mumble unchanged. Install Mumble for "
+    "Windows in this Wine prefix, or choose Roger Wilco as the voice client.";
 
 // One argument on a command line as CommandLineToArgvW and the C runtime read it back. A quote
 // gets a backslash, and the backslashes just before a quote (or before the closing quote) are
@@ -37,7 +42,7 @@ std::wstring CommandLineArgument(const std::wstring& argument) {
 }
 
 std::string CannotOpen(const std::string& url, DWORD error) {
-  return DescribeError("Mumble cannot be started with " + url, error);
+  return DescribeError("Mumble cannot be started with " + UrlForMessages(url), error);
 }
 
 // No shell dialog of its own: the caller tells the user once. The shell returns once the
@@ -54,45 +59,68 @@ Outcome OpenThroughShell(const std::string& url) {
   return Outcome::Success();
 }
 
-// Wine's winebrowser gives a link it has no Windows class for to the desktop's opener
-// (xdg-open), which starts the Linux Mumble.
-Outcome OpenThroughWineBrowser(const std::string& url) {
-  std::wstring folder(MAX_PATH, L'\0');
-  const UINT length = ::GetSystemDirectoryW(folder.data(), MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return Outcome::Failure(CannotOpen(url, ::GetLastError()));
-  folder.resize(length);
-  const std::wstring program = folder + L"\\winebrowser.exe";
-  std::wstring commandLine = CommandLineArgument(program) + L" " + CommandLineArgument(Widen(url));
-  STARTUPINFOW startupInfo{};
-  startupInfo.cb = sizeof(startupInfo);
-  PROCESS_INFORMATION processInfo{};
-  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startupInfo, &processInfo)) {
-    return Outcome::Failure(CannotOpen(url, ::GetLastError()));
-  }
-  // Not watched: closing the handles lets it run on by itself.
-  UniqueHandle process(processInfo.hProcess);
-  UniqueHandle thread(processInfo.hThread);
-  return Outcome::Success();
-}
-
 }  // namespace
 
-MumbleOpenerWin32::MumbleOpenerWin32(Registry& registry, UnixDesktop& unixDesktop)
-    : handlers_(registry, unixDesktop) {}
+MumbleOpenerWin32::MumbleOpenerWin32(Registry& registry, UnixDesktopWin32& unixDesktop)
+    : unixDesktop_(unixDesktop), handlers_(registry, unixDesktop) {}
 
 bool MumbleOpenerWin32::Available() { return handlers_.Find() != MumbleRoad::None; }
+
+// The shell puts the URL in the class's command in place of its "%1" (or after it), so the
+// command's length and the URL's bound the line the handler gets.
+Outcome MumbleOpenerWin32::CheckCarries(const std::string& url) {
+  switch (handlers_.Find()) {
+    case MumbleRoad::WindowsClass:
+      return CheckCommandLineCarries(handlers_.WindowsClassCommand().size() + 1 + url.size());
+    case MumbleRoad::LinuxDesktop:
+      if (const std::optional<Start> start = LinuxOpenerStart(url)) {
+        return CheckCommandLineCarries(start->commandLine.size());
+      }
+      return Outcome::Failure(kNoLinuxRoad);
+    case MumbleRoad::None:
+      break;
+  }
+  return Outcome::Success();
+}
 
 Outcome MumbleOpenerWin32::Open(const std::string& url) {
   switch (handlers_.Find()) {
     case MumbleRoad::WindowsClass:
       return OpenThroughShell(url);
     case MumbleRoad::LinuxDesktop:
-      return OpenThroughWineBrowser(url);
+      return OpenThroughLinuxOpener(url);
     case MumbleRoad::None:
       break;
   }
   return Outcome::Failure(kNoHandler);
+}
+
+// Wine starts a Linux program named by its Windows path as it is, with the arguments the
+// command line holds. env finds xdg-open on the Linux PATH that Wine hands on. winebrowser is
+// not used: it rebuilds the URL, dropping a bracketed IPv6 host that has a port and "." and
+// ".." channel segments.
+std::optional<MumbleOpenerWin32::Start> MumbleOpenerWin32::LinuxOpenerStart(
+    const std::string& url) {
+  const std::optional<std::wstring> program = unixDesktop_.WindowsPath("/usr/bin/env");
+  if (!program) return std::nullopt;
+  return Start{*program,
+               CommandLineArgument(*program) + L" xdg-open " + CommandLineArgument(Widen(url))};
+}
+
+Outcome MumbleOpenerWin32::OpenThroughLinuxOpener(const std::string& url) {
+  std::optional<Start> start = LinuxOpenerStart(url);
+  if (!start) return Outcome::Failure(kNoLinuxRoad);
+  STARTUPINFOW startupInfo{};
+  startupInfo.cb = sizeof(startupInfo);
+  PROCESS_INFORMATION processInfo{};
+  if (!::CreateProcessW(start->program.c_str(), start->commandLine.data(), nullptr, nullptr, FALSE,
+                        0, nullptr, nullptr, &startupInfo, &processInfo)) {
+    return Outcome::Failure(CannotOpen(url, ::GetLastError()));
+  }
+  // Not watched: closing the handles lets it run on by itself.
+  UniqueHandle process(processInfo.hProcess);
+  UniqueHandle thread(processInfo.hThread);
+  return Outcome::Success();
 }
 
 }  // namespace cindermoor::win32

@@ -133,6 +133,10 @@ std::optional<std::string> UnixDesktopWin32::UnixPath(const std::string& windows
   return std::string(unixPath.get());
 }
 
+std::optional<std::wstring> UnixDesktopWin32::WindowsPath(const std::string& unixPath) {
+  return DosPathOf(unixPath);
+}
+
 UnixFileRead UnixDesktopWin32::ReadUnixFile(const std::string& path) {
   using State = UnixFileRead::State;
   const std::optional<std::wstring> dos = DosPathOf(path);

@@ -20,6 +20,9 @@ class UnixDesktopWin32 : public UnixDesktop {
   Outcome RemoveUnixFile(const std::string& path) override;
   std::vector<std::string> UnixFolderFiles(const std::string& folder) override;
 
+  // How a Windows program names a Unix path; nullopt when Wine does not tell.
+  std::optional<std::wstring> WindowsPath(const std::string& unixPath);
+
  private:
   std::optional<bool> underWine_;
 };

@@ -25,6 +25,10 @@ struct World {
     if (urlProtocol) registry.PutString(root, kClass, "URL Protocol", "");
     if (command) registry.PutString(root, kCommand, "", "\"C:\\Mumble\\mumble.exe\" \"%1\"");
   }
+  void Cache(const std::string& line) {
+    unix.files["/usr/share/applications/mimeinfo.cache"] = "[MIME Cache]\n" + line + "\n";
+    unix.files[kSystemEntry] = kEntry;
+  }
 };
 
 TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
@@ -92,6 +96,11 @@ TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
          w.unix.files["/usr/share/applications/mumble.desktop~"] = kEntry;
        },
        MumbleRoad::None},
+      {"entry named by its folder's cache",
+       [](W w) { w.Cache("x-scheme-handler/mumble=a.desktop;mumble.desktop;"); },
+       MumbleRoad::LinuxDesktop},
+      {"a cache without the scheme: the entries are not read",
+       [](W w) { w.Cache("text/plain=mumble.desktop;"); }, MumbleRoad::None},
       {"unreadable entry",
        [](W w) {
          w.unix.files[kSystemEntry] = kEntry;

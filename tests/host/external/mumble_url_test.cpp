@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace cindermoor {
 namespace {
 
@@ -103,6 +105,18 @@ TEST(MumbleUrlTest, ARefusalQuotesTheBoxOrSaysItIsEmpty) {
   MumbleServer server;
   EXPECT_NE(ParseMumbleServer("h:99999", server).Reason().find("\"h:99999\""), std::string::npos);
   EXPECT_NE(ParseMumbleServer(" ", server).Reason().find("is empty"), std::string::npos);
+}
+
+// Only the password between the name's ":" and the "@" goes; a host's colons stay.
+TEST(MumbleUrlTest, MessagesShowNoPasswordAndNoCutLink) {
+  const std::pair<const char*, const char*> shown[] = {
+      {"mumble://t:p%3Aw@[::1]:2/a?version=1.2.0", "mumble://t:****@[::1]:2/a?version=1.2.0"},
+      {"mumble://t@[::1]:2/a%40b:c?version=1.2.0", nullptr},
+      {"mumble://[::1]:2/a?x=b:c@d", nullptr},
+  };
+  for (const auto& [url, masked] : shown) EXPECT_EQ(UrlForMessages(url), masked ? masked : url);
+  EXPECT_TRUE(CheckCommandLineCarries(32766).Succeeded());
+  EXPECT_NE(CheckCommandLineCarries(32767).Reason().find("too long"), std::string::npos);
 }
 
 }  // namespace

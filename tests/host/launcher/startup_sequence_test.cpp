@@ -337,6 +337,7 @@ TEST_F(StartupTest, MumbleRoads) {
     std::vector<std::string> urls;
     std::vector<std::string> commands;
     const char* message;  // a part of the one message shown, or "" for none
+    const char* uncarried = "";
   } cases[] = {
       {"community",
        "1",
@@ -355,6 +356,7 @@ TEST_F(StartupTest, MumbleRoads) {
        {"tribes.exe +connect 10.0.0.1:28001"},
        ""},
       {"bad Server box", "0", "m.example:99999", true, "", {}, {}, "Link: tribes://"},
+      {"URL too long to hand over", "1", "", true, "", {}, {}, "too long", "too long"},
       {"Mumble not found",
        "0",
        "m.example",
@@ -380,6 +382,7 @@ TEST_F(StartupTest, MumbleRoads) {
     fresh.InstallGame();
     fresh.mumble.available = c.mumbleFound;
     fresh.mumble.refusal = c.refusal;
+    fresh.mumble.uncarried = c.uncarried;
     for (const auto& [key, value] : {std::pair{setting::kVoiceClient, "Mumble"},
                                      {setting::kVoiceName, "Ann B"},
                                      {setting::kUseTWRW, c.mode},

@@ -27,7 +27,8 @@ DESKTOP_VARIABLES = ("XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESS
                      "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID")
 
 
-class LinuxDesktopTest(LauncherTest):
+class DesktopHandlerTest(LauncherTest):
+    """Each test on a desktop of its own, where the user had chosen another tribes:// handler."""
 
     @classmethod
     def setUpClass(cls):
@@ -75,6 +76,9 @@ class LinuxDesktopTest(LauncherTest):
         # xdg-open waits for the launcher; it ends with it, or is ended here.
         self.addCleanup(lambda: process.poll() is None and process.kill())
         return process
+
+
+class LinuxDesktopTest(DesktopHandlerTest):
 
     def test_install_makes_both_openers_bring_links_to_the_launcher(self):
         self.install()

@@ -1,5 +1,5 @@
 """Debian's Mumble and Mumble server, with a link served by the launcher under Wine without a
-Windows mumble class: winebrowser hands the Mumble link to the Linux desktop's opener, and the
+Windows mumble class: the Mumble link goes to the Linux desktop's opener, and the
 named player arrives in the channel the own-server settings name."""
 
 import os

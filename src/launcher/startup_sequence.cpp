@@ -74,8 +74,9 @@ class Startup {
   }
 
   void LogWhatWasRead() {
-    s_.log.Write("Game folder: " + s_.settings.Read(setting::kTribesPath) + "; voice client " +
-                 StoredVoiceClient(stored_.voiceClient) + ", mode " +
+    const std::string& folder = stored_.gameFolder;
+    s_.log.Write("Game folder: " + (folder.empty() ? "none, the locator shown" : folder) +
+                 "; voice client " + StoredVoiceClient(stored_.voiceClient) + ", mode " +
                  VoiceModeName(stored_.voiceMode) + ", launched with games " +
                  YesNo(launchBox_ == 1) + "; Roger Wilco installed " + YesNo(rogerWilcoFound_) +
                  ", Mumble installed " + YesNo(mumbleFound_) + "; link handler installed " +
@@ -103,6 +104,7 @@ class Startup {
     if (!found.empty() && s_.dialogs.AskYesNo(FoundFolderQuestion(found), "Error!", true)) {
       s_.settings.Write(setting::kTribesPath, found);
       s_.windows.ShowGameFolder(found);
+      stored_.gameFolder = found;
       return;
     }
     s_.windows.HideMainWindow();

@@ -56,7 +56,6 @@ Var AllUsers      ; 1: for all users, 0: only for the current user
 Var FolderGiven   ; 1 when /D= chose the folder: a mode change then keeps it
 Var ModeGiven     ; 1 when /AllUsers or /CurrentUser chose the mode: the mode page is skipped
 Var AllUsersRadio ; the mode page's first radio button
-Var WineInstDir   ; the uninstaller's folder as Wine names it on its nearest drive, or ""
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -678,9 +677,70 @@ Function un.ReadUtf8File
   System::Free $2
 FunctionEnd
 
+; $0: a folder as Wine names it in its environment, an NT path ("\??\Z:\home\me", or in a
+; prefix without a drive that reaches it "\??\unix\home\me") in; $0 out: the same as Windows
+; calls take it ("Z:\home\me", "\\?\unix\home\me"). Cut to "unix\home\me" it would be relative.
+Function un.WindowsPathOfNtPath
+  StrCpy $1 $0 4
+  ${If} $1 != "\??\"
+    Return
+  ${EndIf}
+  StrCpy $1 $0 1 5
+  ${If} $1 == ":"
+    StrCpy $0 $0 "" 4
+  ${Else}
+    StrCpy $0 $0 "" 3
+    StrCpy $0 "\\?$0"
+  ${EndIf}
+FunctionEnd
+
+; $0: the script's text in; $0 out: the program its exec line starts, as the program wrote it
+; (exec '<loader>' '<program>' "$@": each word in single quotes, a quote in it as '\''), or ""
+; when it has no such line.
+Function un.ScriptedProgram
+  ClearErrors
+  ${un.WordFind} $0 "$\nexec " "E+1}" $0
+  ${IfNot} ${Errors}
+    ${un.WordFind} $0 ` "$$@"$\n` "E+1{" $0
+  ${EndIf}
+  ${If} ${Errors}
+    StrCpy $0 ""
+    Return
+  ${EndIf}
+  ; The last shell word of what is left.
+  StrCpy $1 ""  ; the word so far
+  StrCpy $2 0   ; where the next character is
+  StrCpy $3 0   ; 1 inside single quotes
+  ${Do}
+    StrCpy $4 $0 1 $2
+    ${If} $4 == ""
+      ${Break}
+    ${EndIf}
+    IntOp $2 $2 + 1
+    ${If} $3 == 1
+      ${If} $4 == "'"
+        StrCpy $3 0
+      ${Else}
+        StrCpy $1 "$1$4"
+      ${EndIf}
+    ${ElseIf} $4 == "'"
+      StrCpy $3 1
+    ${ElseIf} $4 == "\"
+      StrCpy $4 $0 1 $2
+      IntOp $2 $2 + 1
+      StrCpy $1 "$1$4"
+    ${ElseIf} $4 == " "
+      StrCpy $1 ""
+    ${Else}
+      StrCpy $1 "$1$4"
+    ${EndIf}
+  ${Loop}
+  StrCpy $0 $1
+FunctionEnd
+
 ; $0 out: the Windows path of <data>\applications, where the program writes both files;
 ; "" when it cannot be reached. <data> is $XDG_DATA_HOME when that is an absolute path, else
-; .local/share in the Unix home, which Wine names as "\??\Z:\home\me".
+; .local/share in the Unix home, which Wine names as an NT path.
 Function un.LinuxApplicationsFolder
   ReadEnvStr $0 XDG_DATA_HOME
   StrCpy $1 $0 1
@@ -688,7 +748,7 @@ Function un.LinuxApplicationsFolder
     Call un.DosPathOf
   ${Else}
     ReadEnvStr $0 WINEHOMEDIR
-    StrCpy $0 $0 "" 4
+    Call un.WindowsPathOfNtPath
     ${If} $0 != ""
       StrCpy $0 "$0\.local\share"
     ${EndIf}
@@ -704,24 +764,6 @@ Function un.LinuxApplicationsFolder
     StrCpy $0 $0 -1
   ${Loop}
   StrCpy $0 "$0\applications"
-FunctionEnd
-
-; $WineInstDir out: the install folder in the spelling Wine gives it on its nearest drive
-; (C:\… rather than Z:\…\drive_c\…), as the program names itself when started from there. An
-; uninstaller a Linux file manager started by the Z: spelling still finds its own handler. Taken
-; while the folder is still there, which Wine needs to map it.
-Function un.NoteWineInstDir
-  StrCpy $WineInstDir ""
-  Call un.IsWine
-  ${If} $0 != 1
-    Return
-  ${EndIf}
-  StrCpy $0 $INSTDIR
-  Call un.UnixPathOf
-  ${If} $0 != ""
-    Call un.DosPathOf
-  ${EndIf}
-  StrCpy $WineInstDir $0
 FunctionEnd
 
 ; $0 out: 1 under Wine, else 0. Only Wine's ntdll exports wine_get_version.
@@ -746,32 +788,27 @@ Function un.RemoveOwnLinuxHandler
     Return
   ${EndIf}
   StrCpy $R0 $0
-  ; The two lines of the script that name the prefix (as a Unix path) and the launcher, as
-  ; the program writes them. Windows paths match in any case, Unix paths exactly.
+  ; The script must start this prefix (its line names it as a Unix path, exactly) and this
+  ; installation's launcher. That one may have been started by another spelling of its folder
+  ; than this uninstaller (C:\… and Z:\…\drive_c\… under Wine), so the files are compared.
   ReadEnvStr $0 WINECONFIGDIR
-  StrCpy $0 $0 "" 4
+  Call un.WindowsPathOfNtPath
   Call un.UnixPathOf
   ${If} $0 == ""
     Return
   ${EndIf}
   Call un.ShellQuoted
   StrCpy $R1 "$\nWINEPREFIX=$0$\n"
-  StrCpy $0 "$INSTDIR\${PROGRAM_FILE}"
-  Call un.ShellQuoted
-  StrCpy $R2 ` $0 "$$@"$\n`
-  StrCpy $0 "$WineInstDir\${PROGRAM_FILE}"
-  Call un.ShellQuoted
-  StrCpy $R3 ` $0 "$$@"$\n`
   StrCpy $0 "$R0\${LINUX_HANDLER}.sh"
   Call un.ReadUtf8File
   System::Call 'shlwapi::StrStrW(w r0, w R1) p .r1'
-  System::Call 'shlwapi::StrStrIW(w r0, w R2) p .r2'
-  ${If} $2 P= 0
-  ${AndIf} $WineInstDir != ""
-    System::Call 'shlwapi::StrStrIW(w r0, w R3) p .r2'
+  ${If} $1 P= 0
+    Return
   ${EndIf}
-  ${If} $1 P<> 0
-  ${AndIf} $2 P<> 0
+  Call un.ScriptedProgram
+  StrCpy $1 "$INSTDIR\${PROGRAM_FILE}"
+  Call un.SameFile
+  ${If} $0 == 1
     ; The entry first: the desktop never sees an entry whose script is gone.
     Delete "$R0\${LINUX_HANDLER}.desktop"
     Delete "$R0\${LINUX_HANDLER}.sh"
@@ -780,10 +817,11 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.WaitUntilProgramEnds
-  Call un.NoteWineInstDir
-  ; The class first: it is recognised by the program it starts, which must still be there.
+  ; The class and the Linux desktop's handler first: each is recognised by the program it
+  ; starts, which must still be there.
   !insertmacro REMOVE_OWN_CLASS HKLM
   !insertmacro REMOVE_OWN_CLASS HKCU
+  Call un.RemoveOwnLinuxHandler
 
   Delete "$INSTDIR\${PROGRAM_FILE}"
   ; This is a copy of uninstall.exe, started by it just before it ended; its file stays locked
@@ -802,7 +840,6 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
   DeleteRegKey SHCTX "${APPS_KEY}"
-  Call un.RemoveOwnLinuxHandler
 
   ; The program is gone, so its handler is no longer installed for this user; the rest of
   ; the settings (game folder, voice server) stay unless the user wants them gone.

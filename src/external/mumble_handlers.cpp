@@ -135,7 +135,7 @@ std::vector<std::string> MumbleHandlers::ApplicationFolders() {
   if (dataHome && dataHome->starts_with('/')) {
     dataFolders.push_back(*dataHome);
   } else if (const std::optional<std::string> home = unixDesktop_.Environment("WINEHOMEDIR")) {
-    if (const auto unixHome = unixDesktop_.UnixPath(WithoutNtPrefix(*home))) {
+    if (const auto unixHome = unixDesktop_.UnixPath(WindowsPathOfNtPath(*home))) {
       dataFolders.push_back(WithoutTrailingSlash(*unixHome) + "/.local/share");
     }
   }

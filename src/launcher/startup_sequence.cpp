@@ -3,6 +3,7 @@
 #include "external/mumble_opener.h"
 #include "external/mumble_url.h"
 #include "external/outside_programs.h"
+#include "launcher/session_launchers.h"
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
@@ -19,6 +20,12 @@ constexpr const char* kProgramTitle = "Cindermoor Launcher";
 std::string FoundFolderQuestion(const std::string& folder) {
   return "Unable to detect Tribes Executable File. \rFound: " + folder +
          "\r\rIs this the correct path?";
+}
+
+// Server addresses only: a password never shows on screen.
+std::string OtherServerQuestion(const std::string& served, const std::string& arriving) {
+  return "The game for " + served + " may still be running.\r\rStart the game for " + arriving +
+         " as well?";
 }
 
 std::string YesNo(bool yes) { return yes ? "yes" : "no"; }
@@ -50,6 +57,7 @@ class Startup {
       link_ = std::move(parsed.link);
       KeepLinkSecrets();
     }
+    if (!TakeTurn()) return StartupOutcome::End;
     stored_ = ReadStartupSettings(s_.settings);
     s_.log.KeepSecret(stored_.ownVoiceServer.password);
     const bool voiceClientFound = CheckVoiceClients();
@@ -62,7 +70,7 @@ class Startup {
     ShowInstallState();
     LogWhatWasRead();
     RefreshLinkHandler();
-    if (link_) return ServeLink(*link_);
+    if (link_) return ServeLinkOrShowSettings(*link_);
     return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
   }
 
@@ -81,6 +89,25 @@ class Startup {
                  YesNo(launchBox_ == 1) + "; Roger Wilco installed " + YesNo(rogerWilcoFound_) +
                  ", Mumble installed " + YesNo(mumbleFound_) + "; link handler installed " +
                  YesNo(stored_.installed == "1"));
+  }
+
+  // A link already served, or a settings window already open, comes to the front instead of
+  // a second one. Another server's link is served beside the first only when the player says
+  // so: its game may still be running.
+  bool TakeTurn() {
+    const std::vector<RunningLauncher> running = s_.launchers.TakeTurn();
+    const StartDecision decision = DecideStart(link_, running);
+    if (decision.action != StartAction::FrontAndEnd) s_.launchers.Announce(linkText_);
+    if (decision.action == StartAction::GoOn) return true;
+    if (decision.action == StartAction::AskFirst &&
+        s_.dialogs.AskYesNo(OtherServerQuestion(running[decision.launcher].served->serverAddress,
+                                                link_->serverAddress),
+                            kProgramTitle, false)) {
+      return true;
+    }
+    s_.launchers.BringToFront(decision.launcher);
+    s_.log.Write("Another running launcher brought to the front instead");
+    return false;
   }
 
   // Without either voice client the launch box and voice settings are pushed out of sight;
@@ -127,11 +154,21 @@ class Startup {
 
   // Every start points an installed handler at this copy of the program. When Windows
   // refuses, the user is told and the start goes on: the program works, links may not reach it.
+  // A link goes straight to its game: the Linux side's problems wait for a plain start.
   void RefreshLinkHandler() {
-    const Outcome refreshed = s_.protocol.RefreshHandlerCommand();
+    const Outcome refreshed = s_.protocol.RefreshHandlerCommand(
+        link_ ? DesktopHandler::Telling::Never : DesktopHandler::Telling::OncePerCause);
     s_.log.Write("Link handler refresh (Windows and, under Wine, the Linux desktop): " +
                  (refreshed.Succeeded() ? "done" : "failed: " + refreshed.Reason()));
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
+  }
+
+  // A link that could not be served leaves this launcher showing its settings, if anything:
+  // a later start of the same link is served, not sent here.
+  StartupOutcome ServeLinkOrShowSettings(const GameLink& link) {
+    const StartupOutcome outcome = ServeLink(link);
+    if (outcome != StartupOutcome::ServingLink) s_.launchers.Announce("");
+    return outcome;
   }
 
   // Nothing is started, and no voice channel joined, for a game that cannot start.

@@ -14,6 +14,7 @@ class LauncherSettings;
 class MumbleOpener;
 class OutsidePrograms;
 class ProtocolHandler;
+class SessionLaunchers;
 
 struct StartupServices {
   LauncherSettings& settings;
@@ -22,6 +23,7 @@ struct StartupServices {
   WindowOperations& windows;
   Dialogs& dialogs;
   MumbleOpener& mumble;
+  SessionLaunchers& launchers;
   EventLog& log;
 };
 

@@ -16,6 +16,8 @@ struct GameLink {
   std::optional<std::string> password;
   // After the first "pr=" past that slash, to the end of the link.
   std::optional<std::string> recordPassword;
+
+  bool operator==(const GameLink&) const = default;
 };
 
 // A link that may be served, or why not in words for a message box.

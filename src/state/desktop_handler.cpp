@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "state/folder_path.h"
 #include "state/mime_apps_list.h"
 #include "state/wine_paths.h"
 
@@ -32,11 +31,17 @@ constexpr const char* kNoFile = "none";
 }  // namespace
 
 DesktopHandler::DesktopHandler(UnixDesktop& desktop, LauncherSettings& settings,
-                               std::string programFolder)
-    : desktop_(desktop), settings_(settings), programFolder_(std::move(programFolder)) {}
+                               std::string program)
+    : desktop_(desktop), settings_(settings), program_(std::move(program)) {}
 
 Outcome DesktopHandler::Install() {
   if (!desktop_.UnderWine()) return Outcome::Success();
+  Outcome outcome = SetUp();
+  RememberTold(outcome);
+  return outcome;
+}
+
+Outcome DesktopHandler::SetUp() {
   std::string whyNot;
   const std::optional<Places> places = FindPlaces(whyNot);
   if (!places) return Outcome::Failure(kLinksWillNotOpen + whyNot);
@@ -77,10 +82,27 @@ Outcome DesktopHandler::Uninstall() {
 }
 
 // Runs at every start, links included: when all is current it only reads three small files.
-Outcome DesktopHandler::Refresh() {
+// A link is served at once, so nothing about the Linux side stands before the game; a plain
+// start tells a problem once, and again only when its cause changes or it came back.
+Outcome DesktopHandler::Refresh(Telling telling) {
   if (!desktop_.UnderWine()) return Outcome::Success();
   if (settings_.Read(setting::kInstalled) != "1") return Outcome::Success();
-  return Install();
+  Outcome outcome = SetUp();
+  if (!outcome.Succeeded() && (telling == Telling::Never ||
+                               settings_.Read(setting::kLinuxProblemTold) == outcome.Reason())) {
+    return Outcome::Success();
+  }
+  RememberTold(outcome);
+  return outcome;
+}
+
+// What was told is kept until the problem is gone.
+void DesktopHandler::RememberTold(const Outcome& told) {
+  if (!told.Succeeded()) {
+    settings_.Write(setting::kLinuxProblemTold, told.Reason());
+  } else if (!settings_.Read(setting::kLinuxProblemTold).empty()) {
+    settings_.Remove(setting::kLinuxProblemTold);
+  }
 }
 
 std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& whyNot) {
@@ -97,7 +119,7 @@ std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& wh
     return std::nullopt;
   }
   const std::string applications = WithoutTrailingSlash(*data) + "/applications/";
-  return Places{{*loader, *prefix, JoinFolder(programFolder_, "launcher.exe")},
+  return Places{{*loader, *prefix, program_},
                 applications + kDesktopId,
                 applications + kScriptName,
                 WithoutTrailingSlash(*config) + "/mimeapps.list",
@@ -123,7 +145,7 @@ std::vector<std::string> DesktopHandler::ApplicationFolders(const std::string& o
 std::optional<std::string> DesktopHandler::UnixFolderNamedBy(const std::string& variable) {
   const std::optional<std::string> ntPath = desktop_.Environment(variable);
   if (!ntPath) return std::nullopt;
-  return desktop_.UnixPath(WithoutNtPrefix(*ntPath));
+  return desktop_.UnixPath(WindowsPathOfNtPath(*ntPath));
 }
 
 // The XDG variables count only when they hold an absolute path; otherwise the folder is the

@@ -14,19 +14,23 @@ namespace cindermoor {
 
 class DesktopHandler {
  public:
-  // programFolder: the folder of the running program as Windows names it.
-  DesktopHandler(UnixDesktop& desktop, LauncherSettings& settings, std::string programFolder);
+  // Whether a refresh may tell the user of a problem on the Linux side.
+  enum class Telling { OncePerCause, Never };
+
+  // program: the running program as Windows names it ("C:\Games\launcher.exe").
+  DesktopHandler(UnixDesktop& desktop, LauncherSettings& settings, std::string program);
 
   // Each does nothing when the program does not run under Wine.
-  // Writes the desktop entry and its script, and makes the entry the tribes default.
+  // Writes the desktop entry and its script, and makes the entry the tribes default. A
+  // failure is always told, and counts as told for Refresh.
   Outcome Install();
   // Removes our files and our default, leaving everything else as it was: the default Install
   // replaced comes back while its entry is there. Leaves them all while the script starts
   // another copy or prefix, and says so.
   Outcome Uninstall();
   // While the handler is installed, rewrites whatever is missing or stale; writes nothing
-  // when all is current.
-  Outcome Refresh();
+  // when all is current. Fails only for a problem telling allows and not told before.
+  Outcome Refresh(Telling telling = Telling::OncePerCause);
 
  private:
   struct Places {
@@ -37,6 +41,8 @@ class DesktopHandler {
     std::vector<std::string> applicationFolders;  // where desktop entries are looked for
   };
 
+  Outcome SetUp();
+  void RememberTold(const Outcome& told);
   std::optional<Places> FindPlaces(std::string& whyNot);
   std::optional<std::string> UnixFolderNamedBy(const std::string& variable);
   std::optional<std::string> XdgFolder(const std::string& variable, const std::string& underHome);
@@ -49,7 +55,7 @@ class DesktopHandler {
 
   UnixDesktop& desktop_;
   LauncherSettings& settings_;
-  std::string programFolder_;
+  std::string program_;
 };
 
 }  // namespace cindermoor

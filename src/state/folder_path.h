@@ -11,4 +11,12 @@ inline std::string JoinFolder(const std::string& folder, const std::string& file
   return folder + "\\" + fileName;
 }
 
+// The running program as Windows reports it: its folder ("C:\Games", or "C:\" for a drive
+// root) and its own file name, which a user may have changed from "launcher.exe".
+struct ProgramFile {
+  std::string folder;
+  std::string name;
+  std::string Path() const { return JoinFolder(folder, name); }
+};
+
 }  // namespace cindermoor

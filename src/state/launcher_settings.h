@@ -25,6 +25,8 @@ inline constexpr const char* kVoiceName = "VoiceName";
 // appended its [Default Applications] group ("none": there was no file).
 inline constexpr const char* kLinuxTribesDefault = "LinuxTribesDefault";
 inline constexpr const char* kLinuxMimeAppsLength = "LinuxMimeAppsLength";
+// The Linux-side problem a start last told the user of, so that it is told once.
+inline constexpr const char* kLinuxProblemTold = "LinuxProblemTold";
 }  // namespace setting
 
 enum class VoiceClient { RogerWilco, Mumble };

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "state/folder_path.h"
-
 namespace cindermoor {
 
 namespace {
@@ -61,8 +59,7 @@ std::string IconEntry(const std::string& tribesPath) { return tribesPath + "\\tr
 
 }  // namespace
 
-std::string HandlerCommand(const std::string& programFolder) {
-  const std::string program = JoinFolder(programFolder, "launcher.exe");
+std::string HandlerCommand(const std::string& program) {
   // The shell splits an unquoted command at its first blank, so a path such as
   // "C:\Program Files\..." would start "C:\Program". "%1" stays bare: the shell puts the link
   // in its place as it is.
@@ -71,11 +68,11 @@ std::string HandlerCommand(const std::string& programFolder) {
 }
 
 ProtocolHandler::ProtocolHandler(Registry& registry, LauncherSettings& settings,
-                                 UnixDesktop& unixDesktop, std::string programFolder)
+                                 UnixDesktop& unixDesktop, ProgramFile program)
     : registry_(registry),
       settings_(settings),
-      programFolder_(std::move(programFolder)),
-      desktop_(unixDesktop, settings, programFolder_) {}
+      program_(std::move(program)),
+      desktop_(unixDesktop, settings, program_.Path()) {}
 
 Outcome ProtocolHandler::InstallProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
@@ -84,7 +81,7 @@ Outcome ProtocolHandler::InstallProtocol() {
   // Marking it installed when no class exists would offer Un-Install for a handler that is
   // not there; for the same reason the Linux desktop is set up only after the class.
   if (!written.Succeeded()) return written;
-  settings_.Write(setting::kPath, programFolder_);
+  settings_.Write(setting::kPath, program_.folder);
   settings_.Write(setting::kInstalled, "1");
   settings_.Write(setting::kUseTWRW, "1");
   return desktop_.Install();
@@ -113,7 +110,7 @@ Outcome ProtocolHandler::RemoveClass(const ClassStore& store) {
 // Only a class that is there is re-pointed: after Un-Install, a start must not bring back a
 // half class (a command without "URL Protocol" or icon) that the user removed. A machine-wide
 // class refused to this user is re-pointed in the user's own store, as Install would.
-Outcome ProtocolHandler::RefreshHandlerCommand() {
+Outcome ProtocolHandler::RefreshHandlerCommand(DesktopHandler::Telling telling) {
   const auto repoint = [&](const ClassStore& store) {
     return InTurn([&] { return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey); },
                   [&] { return WriteCommand(store); });
@@ -125,7 +122,7 @@ Outcome ProtocolHandler::RefreshHandlerCommand() {
   } else if (HasClass(user)) {
     if (Outcome own = repoint(user); !own.Succeeded()) windows = UserClassNotUpdated(own);
   }
-  return BothSides(std::move(windows), desktop_.Refresh());
+  return BothSides(std::move(windows), desktop_.Refresh(telling));
 }
 
 Outcome ProtocolHandler::ReregisterProtocol() {
@@ -175,7 +172,7 @@ Outcome ProtocolHandler::WriteIcon(const ClassStore& store, const std::string& t
 
 Outcome ProtocolHandler::WriteCommand(const ClassStore& store) {
   return registry_.SetRegString(store.root, store.classKey + kCommandKey, "",
-                                HandlerCommand(programFolder_));
+                                HandlerCommand(program_.Path()));
 }
 
 }  // namespace cindermoor

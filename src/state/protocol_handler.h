@@ -6,21 +6,22 @@
 
 #include "common/outcome.h"
 #include "state/desktop_handler.h"
+#include "state/folder_path.h"
 #include "state/launcher_settings.h"
 #include "state/registry.h"
 #include "state/unix_desktop.h"
 
 namespace cindermoor {
 
-// The command the shell runs for a link: the program's "launcher.exe" and the link as "%1".
-std::string HandlerCommand(const std::string& programFolder);
+// The command the shell runs for a link: the program (its full path) and the link as "%1".
+std::string HandlerCommand(const std::string& program);
 
 class ProtocolHandler {
  public:
-  // programFolder: the folder of the running program as the platform reports it. Under Wine,
-  // unixDesktop's side is kept in step with the Windows class.
+  // program: the running program as the platform reports it. Under Wine, unixDesktop's side
+  // is kept in step with the Windows class.
   ProtocolHandler(Registry& registry, LauncherSettings& settings, UnixDesktop& unixDesktop,
-                  std::string programFolder);
+                  ProgramFile program);
 
   // Each fails when neither the machine-wide nor the per-user class store took it, or when,
   // under Wine, the Linux desktop could not be kept in step; the reason names all of it.
@@ -28,7 +29,9 @@ class ProtocolHandler {
   // Fails, keeping the Installed setting, when a class is left that Windows would not remove.
   Outcome UninstallProtocol();
   // Points the command of each class that is there at this program; writes no class itself.
-  Outcome RefreshHandlerCommand();
+  // telling: whether a Linux-side problem may be told (once per cause) or never.
+  Outcome RefreshHandlerCommand(
+      DesktopHandler::Telling telling = DesktopHandler::Telling::OncePerCause);
   Outcome ReregisterProtocol();
   // Whether the Installed setting says a handler is in place: what the main window's buttons show.
   bool IsInstalled();
@@ -50,7 +53,7 @@ class ProtocolHandler {
 
   Registry& registry_;
   LauncherSettings& settings_;
-  std::string programFolder_;
+  ProgramFile program_;
   DesktopHandler desktop_;
 };
 

@@ -30,8 +30,9 @@ class UnixDesktop {
 
   // Paths below are Unix paths.
   virtual UnixFileRead ReadUnixFile(const std::string& path) = 0;
-  // Creates missing folders, writes a new file beside the old one and renames it over, so the
-  // old file stays whole whatever happens on the way.
+  // Creates missing folders and writes the whole file, so that the old content stays whole
+  // whatever happens on the way and the file stays the kind of file it was: a symlink (even
+  // one whose file is not there yet) stays a link, permissions and hard links stay.
   virtual Outcome WriteUnixFile(const std::string& path, const std::string& bytes) = 0;
   // A file that is not there counts as removed.
   virtual Outcome RemoveUnixFile(const std::string& path) = 0;

@@ -10,14 +10,6 @@ namespace {
 
 constexpr char kFontFile[] = "sserife.fon";
 
-// Wine maps the Unix root to drive Z: and names its own folders through it, so the same
-// mapping reaches the folders it names in Unix form.
-std::string ThroughDriveZ(const std::string& unixPath) {
-  std::string windowsPath = "Z:" + unixPath;
-  std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-  return windowsPath;
-}
-
 // The folder `levels` above a Unix file's own; nullopt when the path is not that deep.
 std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
   for (int level = 0; level <= levels; ++level) {
@@ -37,7 +29,7 @@ std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
   };
   // The data folder Wine was built with: its fonts are in "fonts" below it.
   if (const std::optional<std::string> ntData = desktop.Environment("WINEDATADIR")) {
-    const std::string data = WithoutNtPrefix(*ntData);
+    const std::string data = WindowsPathOfNtPath(*ntData);
     if (!data.empty()) add(data + "\\fonts\\" + kFontFile);
   }
   // The loader sits in lib/wine (Debian: /usr/lib/wine/wine64) or bin (WineHQ's builds:
@@ -45,7 +37,7 @@ std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
   if (const std::optional<std::string> loader = desktop.Environment("WINELOADER")) {
     for (int levels : {2, 1}) {
       if (const std::optional<std::string> root = FolderAbove(*loader, levels)) {
-        add(ThroughDriveZ(*root + "/share/wine/fonts/" + kFontFile));
+        add(WindowsPathOfUnixPath(*root + "/share/wine/fonts/" + kFontFile));
       }
     }
   }

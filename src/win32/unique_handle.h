@@ -45,6 +45,7 @@ using UniqueHbrush = Unique<HBRUSH, &::DeleteObject>;
 using UniqueHpen = Unique<HPEN, &::DeleteObject>;
 using UniqueHbitmap = Unique<HBITMAP, &::DeleteObject>;
 using UniqueHdc = Unique<HDC, &::DeleteDC>;
+using UniqueHwnd = Unique<HWND, &::DestroyWindow>;
 
 // Puts a GDI object into a device context and puts the old one back when it goes.
 class SelectedObject {

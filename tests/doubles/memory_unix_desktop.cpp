@@ -8,10 +8,17 @@ std::optional<std::string> MemoryUnixDesktop::Environment(const std::string& nam
   return found->second;
 }
 
-// Z: maps to the Unix root, as Wine's default prefix does; other drives reach nothing.
+// Z: maps to the Unix root, as Wine's default prefix does, and so does Wine's "\\?\unix"
+// in any prefix; other drives reach nothing.
 std::optional<std::string> MemoryUnixDesktop::UnixPath(const std::string& windowsPath) {
-  if (windowsPath.size() < 3 || windowsPath.compare(0, 3, "Z:\\") != 0) return std::nullopt;
-  std::string unixPath = windowsPath.substr(2);
+  std::string unixPath;
+  if (windowsPath.starts_with("Z:\\")) {
+    unixPath = windowsPath.substr(2);
+  } else if (windowsPath.starts_with("\\\\?\\unix\\")) {
+    unixPath = windowsPath.substr(8);
+  } else {
+    return std::nullopt;
+  }
   for (char& c : unixPath) {
     if (c == '\\') c = '/';
   }

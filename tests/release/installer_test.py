@@ -281,16 +281,20 @@ class InstallerTest:
                 self.assertNotIn("Installed", settings)
 
     def test_uninstall_started_by_the_unix_spelling_of_the_folder_removes_everything(self):
-        shutil.rmtree(XDG, ignore_errors=True)
-        folder = self.install()
-        self.write_settings(TribesPath=GAME_WIN)  # else it asks for the game first
-        self.start_program(folder)  # Installed is "1": start-up writes the Linux handler
-        wait_for(lambda: all(map(os.path.exists, HANDLER_FILES)), "the Linux handler")
-        self.stop_started()
-        # As a Linux file manager starts it: through drive Z:, the Unix root.
-        self.uninstall(folder, started_as="Z:" + wd.host_path(folder).replace("/", "\\"))
-        self.assert_removed(folder)
-        self.assertEqual([os.path.exists(path) for path in HANDLER_FILES], [False, False])
+        # As a Linux file manager starts either program: through drive Z:, the Unix root.
+        folder = self.default_folder()
+        z_spelling = "Z:" + wd.host_path(folder).replace("/", "\\")
+        for program_as, uninstaller_as in ((folder, z_spelling), (z_spelling, folder)):
+            with self.subTest(program=program_as, uninstaller=uninstaller_as):
+                shutil.rmtree(XDG, ignore_errors=True)
+                self.install(folder)
+                self.write_settings(TribesPath=GAME_WIN)  # else it asks for the game first
+                self.start_program(program_as)  # Installed is "1": start-up writes the handler
+                wait_for(lambda: all(map(os.path.exists, HANDLER_FILES)), "the Linux handler")
+                self.stop_started()
+                self.uninstall(folder, started_as=uninstaller_as)
+                self.assert_removed(folder)
+                self.assertEqual([os.path.exists(path) for path in HANDLER_FILES], [False, False])
 
     def test_uninstall_spares_a_class_another_program_took_over(self):
         folder = self.install()
@@ -303,12 +307,17 @@ class InstallerTest:
 
     def test_uninstall_removes_the_linux_desktop_handler_only_while_it_starts_this_copy(self):
         folder = ODD_FOLDER + r"\Tom's"  # the script quotes blanks, quotes and other scripts
-        cases = [("this copy", None, None),
-                 ("another copy", folder + r"\launcher.exe", r"C:\Other\launcher.exe"),
-                 ("another prefix", self.prefix.path, "/elsewhere/prefix")]
-        for case, ours, other in cases:
+        drive_z = os.path.join(self.prefix.path, "dosdevices", "z:")
+        cases = [("this copy", None, None, True),
+                 ("another copy", folder + r"\launcher.exe", r"C:\Other\launcher.exe", True),
+                 ("another prefix", self.prefix.path, "/elsewhere/prefix", True),
+                 ("a prefix without a Z: drive", None, None, False)]
+        for case, ours, other, z_drive in cases:
             with self.subTest(case=case):
                 shutil.rmtree(XDG, ignore_errors=True)
+                if not z_drive:  # Wine then names Unix folders "\??\unix\..."
+                    os.rename(drive_z, drive_z + ".away")
+                    self.addCleanup(os.rename, drive_z + ".away", drive_z)
                 self.install(folder)
                 self.write_settings(TribesPath=GAME_WIN)  # else it asks for the game first
                 self.start_program(folder)  # Installed is "1": start-up writes the handler

@@ -36,9 +36,9 @@ struct LocatorWindowParts {
 
 namespace {
 
-// The folder that holds the running program, as Windows reports it: "C:\Games", or "C:\"
-// for a drive root.
-std::string ProgramFolder() {
+// The running program as Windows reports it: "C:\Games" and "launcher.exe", or "C:\" for a
+// drive root.
+ProgramFile RunningProgram() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
@@ -52,13 +52,13 @@ std::string ProgramFolder() {
   const size_t separator = path.find_last_of(L'\\');
   std::wstring folder = path.substr(0, separator);
   if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
-  return Narrow(folder);
+  return {Narrow(folder), Narrow(path.substr(separator + 1))};
 }
 
 }  // namespace
 
 Application::Application()
-    : protocol_(registry_, settings_, unixDesktop_, ProgramFolder()),
+    : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
       mainWindow_([this] { OnMainWindowClosed(); }),
       mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
                                  [this] { ShowLocatorWindow(); }},
@@ -81,8 +81,9 @@ int Application::RunWindows(const std::string& link) {
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
-    const StartupOutcome outcome =
-        RunStartup({settings_, programs_, protocol_, windows, dialogs_, loggedMumble_, log_}, link);
+    const StartupOutcome outcome = RunStartup(
+        {settings_, programs_, protocol_, windows, dialogs_, loggedMumble_, launchers_, log_},
+        link);
     log_.Flush();
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
@@ -114,6 +115,13 @@ void Application::OnMainWindowClosed() {
     return;
   }
   EndProgram();
+}
+
+// The window a later start of the same link, or a second plain start, brings to the front.
+HWND Application::FrontWindow() const {
+  if (quit_) return quit_->window.Handle();
+  if (locator_ && ::IsWindowVisible(locator_->window.Handle())) return locator_->window.Handle();
+  return mainWindow_.Handle();
 }
 
 int Application::MessageLoop() {

@@ -9,6 +9,7 @@
 #include "external/win32/mumble_opener_win32.h"
 #include "external/win32/program_starter_win32.h"
 #include "external/win32/web_opener_win32.h"
+#include "launcher/win32/session_launchers_win32.h"
 #include "log/event_log.h"
 #include "log/win32/log_file_win32.h"
 #include "state/launcher_settings.h"
@@ -42,6 +43,7 @@ class Application : public ProgramControl {
   void ShowQuitWindow();
   void OnMainWindowClosed();
   int RunWindows(const std::string& link);
+  HWND FrontWindow() const;
   static int MessageLoop();
 
   // First, so that it outlives everything that writes to it and is written out last.
@@ -63,6 +65,7 @@ class Application : public ProgramControl {
   LoggedDialogs dialogs_{messageBoxes_, log_};
   MainWindow mainWindow_;
   MainForm mainForm_;
+  SessionLaunchersWin32 launchers_{[this] { return FrontWindow(); }};
   // Created on first use, then only hidden and shown.
   std::unique_ptr<QuitWindowParts> quit_;
   std::unique_ptr<LocatorWindowParts> locator_;

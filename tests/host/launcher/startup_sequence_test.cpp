@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "doubles/recording_mumble_opener.h"
 #include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
+#include "launcher/session_launchers.h"
 
 namespace cindermoor {
 namespace {
@@ -14,6 +17,16 @@ using fakes::kCommandKey;
 using fakes::kGameKey;
 
 constexpr const char* kLink = "tribes://10.0.0.1:28001/";
+
+// The launchers a start finds running in the session, and what it asks of them.
+struct FakeLaunchers : SessionLaunchers {
+  std::vector<RunningLauncher> TakeTurn() override { return running; }
+  void Announce(const std::string& linkText) override { announced.push_back(linkText); }
+  void BringToFront(size_t launcher) override { fronted.push_back(launcher); }
+  std::vector<RunningLauncher> running;
+  std::vector<std::string> announced;
+  std::vector<size_t> fronted;
+};
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
@@ -26,8 +39,8 @@ struct Desk {
   StartupOutcome Start(const std::string& link = "") {
     FormOperations windows(
         w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return RunStartup({w.settings, w.programs, w.protocol, windows, w.dialogs, mumble, w.log},
-                      link);
+    return RunStartup(
+        {w.settings, w.programs, w.protocol, windows, w.dialogs, mumble, launchers, w.log}, link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -37,6 +50,7 @@ struct Desk {
 
   fakes::FormsWorld w;
   RecordingMumbleOpener mumble;
+  FakeLaunchers launchers;
   int locatorShows = 0;
   int quitShows = 0;
 };
@@ -97,6 +111,49 @@ TEST_F(StartupTest, GameFolderBranches) {
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
     EXPECT_EQ(fresh.w.form.GameFolder(), c.label);
     EXPECT_EQ(fresh.w.form.IsVisible(), c.locatorShows == 0);
+  }
+}
+
+TEST_F(StartupTest, LaunchersAlreadyRunning) {
+  using enum StartupOutcome;
+  const RunningLauncher settings{}, a{GameLink{"a:1", "x", std::nullopt}},
+      b{GameLink{"b:2", {}, {}}};
+  const std::string askAA =
+      "The game for a:1 may still be running.\r\rStart the game for a:1 as well?";
+  const std::string askAC =
+      "The game for a:1 may still be running.\r\rStart the game for c:3 as well?";
+  const struct {
+    const char* name;
+    const char* link;
+    std::vector<RunningLauncher> running;
+    bool yes;
+    StartupOutcome outcome;
+    std::vector<size_t> fronted;
+    std::string question;
+  } cases[] = {
+      {"plain, a link served", "", {a}, false, MainWindow, {}, ""},
+      {"plain, settings open", "", {a, settings}, false, End, {1}, ""},
+      {"link, settings open", "tribes://b:2/", {settings}, false, ServingLink, {}, ""},
+      {"same link written otherwise", "tribes://a:1/?P=x", {b, a}, false, End, {1}, ""},
+      {"other password", "tribes://a:1/p=y", {a}, true, ServingLink, {}, askAA},
+      {"other link, No", "tribes://c:3/", {settings, a}, false, End, {1}, askAC},
+      {"other link, Yes", "tribes://c:3/", {a, b}, true, ServingLink, {}, askAC},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Desk fresh;
+    fresh.InstallGame();
+    fresh.launchers.running = c.running;
+    fresh.w.dialogs.answers = {c.yes};
+    EXPECT_EQ(fresh.Start(c.link), c.outcome);
+    EXPECT_EQ(fresh.launchers.fronted, c.fronted);
+    const bool wentOn = c.fronted.empty() || !c.question.empty();
+    EXPECT_EQ(fresh.launchers.announced, std::vector<std::string>(wentOn, c.link));
+    EXPECT_EQ(fresh.w.starter.starts.size(), c.outcome == ServingLink ? 1u : 0u);
+    ASSERT_EQ(fresh.w.dialogs.questions.size(), c.question.empty() ? 0u : 1u);
+    if (!c.question.empty()) {
+      EXPECT_EQ(fresh.w.dialogs.questions[0].text, c.question);
+    }
   }
 }
 
@@ -182,6 +239,39 @@ TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
               installed ? "C:\\Games\\Cindermoor\\launcher.exe %1" : "<none>");
     EXPECT_EQ(fresh.w.registry.KeyExists(RegRoot::LocalMachine, "Software\\CLASSES\\tribes"),
               installed);
+  }
+}
+
+// Under Wine, a Linux-side problem never stands between a link and its game; a plain start
+// tells it once per cause.
+TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
+  InstallGame();
+  w.settings.Write(setting::kInstalled, "1");
+  w.unixDesktop.underWine = true;
+  w.unixDesktop.environment = {{"WINELOADER", "/usr/bin/wine"},
+                               {"WINECONFIGDIR", "\\??\\Z:\\p"},
+                               {"WINEHOMEDIR", "\\??\\Z:\\h"}};
+  const std::string mimeApps = "/h/.config/mimeapps.list";
+  const std::string entry = "/h/.local/share/applications/cindermoor-launcher.desktop";
+  const struct {
+    const char* name;
+    std::set<std::string> unreadable;
+    std::set<std::string> readOnly;
+    const char* link;
+    std::size_t messages;
+  } starts[] = {
+      {"a link", {mimeApps}, {}, kLink, 0}, {"a plain start", {mimeApps}, {}, "", 1},
+      {"the next", {mimeApps}, {}, "", 0},  {"another cause", {entry}, {entry}, "", 1},
+      {"all well", {}, {}, "", 0},          {"the first cause again", {mimeApps}, {}, "", 1},
+  };
+  for (const auto& start : starts) {
+    w.unixDesktop.unreadable = start.unreadable;
+    w.unixDesktop.readOnly = start.readOnly;
+    w.dialogs.messages.clear();
+    EXPECT_EQ(Start(start.link),
+              *start.link ? StartupOutcome::ServingLink : StartupOutcome::MainWindow)
+        << start.name;
+    EXPECT_EQ(w.dialogs.messages.size(), start.messages) << start.name;
   }
 }
 
@@ -318,6 +408,7 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
     EXPECT_TRUE(fresh.w.starter.starts.empty());
     EXPECT_EQ(fresh.quitShows, 0);
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
+    EXPECT_EQ(fresh.launchers.announced, (std::vector<std::string>{kLink, ""}));
     ASSERT_EQ(fresh.w.dialogs.messages.size(), 1u);
     if (c.gameFolderStored) {
       EXPECT_NE(fresh.w.dialogs.messages[0].text.find("D:\\Empty\\tribes.exe"), std::string::npos);

@@ -41,7 +41,7 @@ class DesktopHandlerTest : public ::testing::Test {
   MemoryUnixDesktop desktop_;
   MemorySettingsStore store_;
   LauncherSettings settings_{store_};
-  DesktopHandler handler_{desktop_, settings_, "C:\\Games\\Cindermoor"};
+  DesktopHandler handler_{desktop_, settings_, "C:\\Games\\Cindermoor\\launcher.exe"};
 };
 
 TEST_F(DesktopHandlerTest, InstallWritesEntryScriptAndDefaultForThisPrefix) {
@@ -59,16 +59,22 @@ TEST_F(DesktopHandlerTest, AbsoluteXdgFoldersOverrideTheHome) {
     const char* configHome;
     std::string entry;
     std::string mimeApps;
+    const char* wineFolders = "\\??\\Z:\\home\\me";  // how Wine names the home and prefix
   } cases[] = {
       {"/x/data/", "/x/config", "/x/data/applications/cindermoor-launcher.desktop",
        "/x/config/mimeapps.list"},
       {"relative/data", "", kEntry, kMimeApps},
+      {"", "", kEntry, kMimeApps, "\\??\\unix\\home\\me"},  // a prefix without a Z: drive
   };
   for (const auto& c : cases) {
     desktop_.files.clear();
     desktop_.environment["XDG_DATA_HOME"] = c.dataHome;
     desktop_.environment["XDG_CONFIG_HOME"] = c.configHome;
+    desktop_.environment["WINEHOMEDIR"] = c.wineFolders;
+    desktop_.environment["WINECONFIGDIR"] = c.wineFolders + std::string("\\.wine");
     ASSERT_TRUE(handler_.Install().Succeeded()) << c.dataHome;
+    const std::string script = c.entry.substr(0, c.entry.rfind('.')) + ".sh";
+    EXPECT_NE(desktop_.files[script].find("WINEPREFIX='/home/me/.wine'\n"), std::string::npos);
     EXPECT_TRUE(desktop_.files.count(c.entry)) << c.dataHome;
     EXPECT_TRUE(desktop_.files.count(c.mimeApps)) << c.dataHome;
   }
@@ -137,7 +143,7 @@ TEST_F(DesktopHandlerTest, FailuresSayWhatAndLeaveTheUsersFileAlone) {
   for (const auto& c : cases) {
     MemoryUnixDesktop desktop = desktop_;
     c.breakIt(desktop);
-    DesktopHandler handler(desktop, settings_, "C:\\Games");
+    DesktopHandler handler(desktop, settings_, "C:\\Games\\launcher.exe");
 
     const Outcome outcome = handler.Install();
 

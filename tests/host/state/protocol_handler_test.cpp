@@ -22,8 +22,9 @@ const char* const kCommand = "\\shell\\open\\command";
 
 class ProtocolHandlerTest : public ::testing::Test {
  protected:
-  ProtocolHandler HandlerIn(const std::string& programFolder) {
-    return ProtocolHandler(registry_, settings_, desktop_, programFolder);
+  ProtocolHandler HandlerIn(const std::string& programFolder,
+                            const std::string& programFile = "launcher.exe") {
+    return ProtocolHandler(registry_, settings_, desktop_, {programFolder, programFile});
   }
   Lines MachineClass() const {
     return registry_.DescribeTree(RegRoot::LocalMachine, kMachineClass);
@@ -41,7 +42,7 @@ class ProtocolHandlerTest : public ::testing::Test {
   MemorySettingsStore store_;
   LauncherSettings settings_{store_};
   MemoryUnixDesktop desktop_;
-  ProtocolHandler handler_{registry_, settings_, desktop_, "C:\\Games"};
+  ProtocolHandler handler_{registry_, settings_, desktop_, {"C:\\Games", "launcher.exe"}};
 };
 
 TEST_F(ProtocolHandlerTest, InstallWritesTheWholeClassAndTheMarkers) {
@@ -85,17 +86,19 @@ TEST_F(ProtocolHandlerTest, CommandFollowsTheProgramFolder) {
   struct Case {
     std::string programFolder;
     std::string command;
+    std::string programFile = "launcher.exe";
   };
   const Case cases[] = {
       {"C:\\", "C:\\launcher.exe %1"},
       {"C:\\Games", "C:\\Games\\launcher.exe %1"},
       {"C:\\Program Files\\Cindermoor", "\"C:\\Program Files\\Cindermoor\\launcher.exe\" %1"},
       {"D:\\My Games\\", "\"D:\\My Games\\launcher.exe\" %1"},
+      {"C:\\Games", "C:\\Games\\Launcher-2.00.exe %1", "Launcher-2.00.exe"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.programFolder);
-    EXPECT_EQ(HandlerCommand(c.programFolder), c.command);
-    ProtocolHandler handler = HandlerIn(c.programFolder);
+    EXPECT_EQ(HandlerCommand(JoinFolder(c.programFolder, c.programFile)), c.command);
+    ProtocolHandler handler = HandlerIn(c.programFolder, c.programFile);
     ASSERT_TRUE(handler.InstallProtocol().Succeeded());
     EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), c.command);
     EXPECT_EQ(settings_.Read(setting::kPath), c.programFolder);
@@ -249,10 +252,11 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryRegistry registry;
-    ProtocolHandler handler(registry, settings_, desktop_, "C:\\Games");
+    ProtocolHandler handler(registry, settings_, desktop_, {"C:\\Games", "launcher.exe"});
     // An administrator's class, which a standard user cannot change.
-    ASSERT_TRUE(
-        ProtocolHandler(registry, settings_, desktop_, "C:\\Old").InstallProtocol().Succeeded());
+    ASSERT_TRUE(ProtocolHandler(registry, settings_, desktop_, {"C:\\Old", "launcher.exe"})
+                    .InstallProtocol()
+                    .Succeeded());
     registry.SetRefusesWrites(RegRoot::LocalMachine, true);
     EXPECT_TRUE(c.operation(handler).Succeeded());
     EXPECT_EQ(registry.GetRegString(RegRoot::CurrentUser,
@@ -272,13 +276,13 @@ TEST_F(ProtocolHandlerTest, AnExistingUserClassIsKeptCurrent) {
   for (const bool machineClass : {true, false}) {
     SCOPED_TRACE(machineClass ? "machine-wide class too" : "user class only");
     MemoryRegistry registry;
-    ProtocolHandler oldProgram(registry, settings_, desktop_, "C:\\Old");
+    ProtocolHandler oldProgram(registry, settings_, desktop_, {"C:\\Old", "launcher.exe"});
     if (machineClass) ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
     registry.SetRefusesWrites(RegRoot::LocalMachine, true);
     ASSERT_TRUE(oldProgram.InstallProtocol().Succeeded());
     registry.SetRefusesWrites(RegRoot::LocalMachine, false);
 
-    ProtocolHandler handler(registry, settings_, desktop_, "C:\\Games");
+    ProtocolHandler handler(registry, settings_, desktop_, {"C:\\Games", "launcher.exe"});
     EXPECT_TRUE(handler.RefreshHandlerCommand().Succeeded());
     EXPECT_EQ(
         registry.GetRegString(RegRoot::CurrentUser, std::string(kUserClass) + kCommand, "", ""),

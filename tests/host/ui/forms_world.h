@@ -34,7 +34,7 @@ struct FormsWorld {
   RecordingWebOpener web;
   OutsidePrograms programs{registry, settings, starter, web};
   MemoryUnixDesktop unixDesktop;
-  ProtocolHandler protocol{registry, settings, unixDesktop, kProgramFolder};
+  ProtocolHandler protocol{registry, settings, unixDesktop, {kProgramFolder, "launcher.exe"}};
   ScriptedDialogs dialogs;
   RecordingProgramControl program;
   RecordingView view;

@@ -8,7 +8,7 @@ import time
 
 import linux_desktop_test as desktop
 import wine_driver as wd
-from link_test import GRACE
+from link_test import GRACE, QUIT_LABEL
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", ".."))
 PAGE = "file://" + os.path.join(ROOT, "web", "join.html") + "#"
@@ -96,6 +96,10 @@ class JoinPageTest(desktop.DesktopHandlerTest):
         tab = chromium.open("10.0.0.1:28001")
         game = ("tribes.exe", wd.GAME_WIN, "1", "+connect 10.0.0.1:28001")
         self.assertEqual(self.log_lines(1), [game])  # opened once as it loaded
+        # While that launcher serves the link, Join would only bring it to the front.
+        x, y, *_ = wd.geometry(wd.wait_window(wd.MESSAGE_TITLE, what="the quit window"))
+        wd.click(x + QUIT_LABEL[0], y + QUIT_LABEL[1])
+        wd.wait_window_gone(wd.MESSAGE_TITLE)
         chromium.press_enter(tab)  # on Join, which has the focus
         self.assertEqual(self.log_lines(2), [game] * 2)
 

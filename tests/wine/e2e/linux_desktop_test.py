@@ -16,7 +16,8 @@ from wine_driver import LauncherTest
 DESKTOP_ID = "cindermoor-launcher.desktop"
 # Blanks, a single quote and a non-ASCII letter: everything the script's quoting must carry.
 FOLDER_WIN = wd.ROOT_WIN + "\\Cindermoor f\u00fcr 'Tribes'"
-PROGRAM_WIN = FOLDER_WIN + "\\launcher.exe"
+# Not "launcher.exe": the desktop's script starts the program by its own file name.
+PROGRAM_WIN = FOLDER_WIN + "\\Cindermoor Launcher.exe"
 LINK = "tribes://10.0.0.1:28001/p=secret"
 USERS_MIMEAPPS = ("# the user's own\n[Default Applications]\ntext/html=firefox.desktop\n\n"
                   "[Added Associations]\nx-scheme-handler/tribes=other.desktop;\n")
@@ -103,6 +104,16 @@ class LinuxDesktopTest(DesktopHandlerTest):
                 # The next quit window opens at the same place; xdotool's synchronous move
                 # to where the pointer already is would wait for a motion that never comes.
                 wd.run(["xdotool", "mousemove", "0", "0"])
+
+    def test_a_link_is_served_at_once_with_a_private_mimeapps_list(self):
+        os.chmod(self.mimeapps, 0o600)  # as dotfile managers keep it
+        self.install()
+        self.assertEqual(os.stat(self.mimeapps).st_mode & 0o777, 0o600)
+        self.assertEqual(desktops_default(), DESKTOP_ID)
+        self.open_link(["xdg-open"], LINK)
+        self.assertEqual(self.log_lines(1), [GAME_CONNECT])
+        window = wd.wait_window(wd.MESSAGE_TITLE, what="the quit window")
+        self.assertEqual(wd.geometry(window)[2:], QUIT_SIZE)
 
     def test_hostile_links_through_the_desktop_start_nothing(self):
         self.install()

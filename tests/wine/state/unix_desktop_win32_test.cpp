@@ -110,17 +110,23 @@ TEST_F(UnixDesktopWin32Test, RemovingTwiceSucceedsTwice) {
 }
 
 // The user's file as they keep it, written on real files: through a symlink, kept private,
-// read-only, or on a disk that is full. After the write the file is the same kind of file with
-// the same permissions, and nothing of ours is left beside it.
+// hard-linked, beside a file of the user's, read-only, or on a disk that is full. After the
+// write the file is the same kind of file with the same permissions and links, and nothing of
+// ours is left beside it.
 TEST_F(UnixDesktopWin32Test, WriteKeepsTheFileAsTheUserKeepsIt) {
   const struct {
     const char* name;
     const char* prepare;
-    const char* left;  // the file's text after the write
+    const char* left;                 // the file's text after the write
+    const char* kindAfter = nullptr;  // made as the files should be after it; else as before
   } cases[] = {
       {"a link into the user's dotfiles",
        "mkdir dots && printf old >dots/list && chmod 644 dots/list && ln -s dots/list list", "new"},
-      {"private to its owner", "printf old >list && chmod 600 list", "old"},
+      {"a link whose file is not there yet", "mkdir dots && ln -s dots/list list", "new",
+       "mkdir dots && : >dots/list && ln -s dots/list list"},
+      {"private to its owner", "printf old >list && chmod 600 list", "new"},
+      {"one of two hard links", "printf old >list && ln list other", "new"},
+      {"beside the user's own list.new", "printf old >list && printf mine >list.new", "new"},
       {"read-only", "printf old >list && chmod 444 list", "old"},
       // Last: a small disk of its own needs the right to mount one.
       {"a full disk",
@@ -130,12 +136,19 @@ TEST_F(UnixDesktopWin32Test, WriteKeepsTheFileAsTheUserKeepsIt) {
   };
   const std::string folder = root_ + "/kept";
   const std::string list = folder + "/list";
-  const std::string kind = "stat -c %F list; stat -L -c %a list; ls -A";
+  const std::string reset = "umount kept 2>/dev/null; rm -rf kept && mkdir kept";
+  const std::string kind = "stat -c %F list; stat -L -c '%a %h' list; ls -A . dots 2>/dev/null";
   for (const auto& c : cases) {
-    OnLinux(root_, "umount kept 2>/dev/null; rm -rf kept && mkdir kept");
+    std::string expected;
+    if (c.kindAfter) {
+      OnLinux(root_, reset);
+      OnLinux(folder, c.kindAfter);
+      expected = OnLinux(folder, kind);
+    }
+    OnLinux(root_, reset);
     const std::string prepared = OnLinux(folder, c.prepare);
     if (prepared.find("mount") != std::string::npos) GTEST_SKIP() << prepared;
-    const std::string before = OnLinux(folder, kind);
+    if (!c.kindAfter) expected = OnLinux(folder, kind);
 
     const Outcome written = desktop_.WriteUnixFile(list, "new");
 
@@ -145,7 +158,7 @@ TEST_F(UnixDesktopWin32Test, WriteKeepsTheFileAsTheUserKeepsIt) {
           << c.name << ": " << written.Reason();
     }
     EXPECT_EQ(desktop_.ReadUnixFile(list).text, c.left) << c.name;
-    EXPECT_EQ(OnLinux(folder, kind), before) << c.name;
+    EXPECT_EQ(OnLinux(folder, kind), expected) << c.name;
   }
   OnLinux(root_, "umount kept; rm -rf kept");
 }

@@ -1,0 +1,48 @@
+// The launchers of one user's session find each other: a named mutex lets one start at a time
+// decide, and each launcher that went on keeps a message-only window that answers later starts.
+// Both die with their process, so a launcher that crashed blocks nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "launcher/session_launchers.h"
+#include "win32/unique_handle.h"
+
+namespace cindermoor::win32 {
+
+class SessionLaunchersWin32 : public SessionLaunchers {
+ public:
+  // `frontWindow` gives the window this launcher brings to the front when a later start asks.
+  explicit SessionLaunchersWin32(std::function<HWND()> frontWindow)
+      : frontWindow_(std::move(frontWindow)) {}
+  ~SessionLaunchersWin32() override;
+
+  std::vector<RunningLauncher> TakeTurn() override;
+  void Announce(const std::string& linkText) override;
+  void BringToFront(size_t launcher) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool CreateWindowToBeFound();
+  void Ask(HWND other);
+  void Answer(HWND asker) const;
+  void TakeAnswer(HWND from, const COPYDATASTRUCT& answer);
+  void ComeToFront() const;
+  void GiveBackTurn();
+
+  std::function<HWND()> frontWindow_;
+  UniqueHandle turnMutex_;
+  bool holdsTurn_ = false;
+  UniqueHwnd window_;
+  std::optional<std::string> announced_;  // what later starts are told; none while deciding
+  HWND asked_ = nullptr;                  // the launcher whose answer is awaited
+  std::vector<HWND> others_;              // in the order of TakeTurn's list
+  std::vector<RunningLauncher> answers_;
+};
+
+}  // namespace cindermoor::win32

@@ -63,15 +63,19 @@ class Startup {
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
-    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
-                               mumbleFound_);
+    ShowVoiceClient();
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
     LogWhatWasRead();
+    if (!link_) {
+      RefreshLinkHandler();
+      return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
+    }
+    // The game does not need the handler: it is re-pointed once the game runs.
+    const StartupOutcome served = ServeLinkOrShowSettings(*link_);
     RefreshLinkHandler();
-    if (link_) return ServeLinkOrShowSettings(*link_);
-    return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
+    return served;
   }
 
  private:
@@ -81,14 +85,23 @@ class Startup {
     s_.log.Write("Link accepted: server " + link_->serverAddress);
   }
 
+  // The client not chosen is named only when it was looked for.
   void LogWhatWasRead() {
     const std::string& folder = stored_.gameFolder;
-    s_.log.Write("Game folder: " + (folder.empty() ? "none, the locator shown" : folder) +
-                 "; voice client " + StoredVoiceClient(stored_.voiceClient) + ", mode " +
-                 VoiceModeName(stored_.voiceMode) + ", launched with games " +
-                 YesNo(launchBox_ == 1) + "; Roger Wilco installed " + YesNo(rogerWilcoFound_) +
-                 ", Mumble installed " + YesNo(mumbleFound_) + "; link handler installed " +
-                 YesNo(stored_.installed == "1"));
+    const VoiceClient chosen = stored_.voiceClient;
+    std::string event = "Game folder: " + (folder.empty() ? "none, the locator shown" : folder) +
+                        "; voice client " + StoredVoiceClient(chosen) + " (installed " +
+                        YesNo(Found(chosen)) + "), mode " + VoiceModeName(stored_.voiceMode) +
+                        ", launched with games " + YesNo(launchBox_ == 1);
+    if (lookedForBoth_) {
+      event += std::string("; ") + StoredVoiceClient(OtherThan(chosen)) + " installed " +
+               YesNo(Found(OtherThan(chosen)));
+    }
+    s_.log.Write(event + "; link handler installed " + YesNo(stored_.installed == "1"));
+  }
+
+  bool Found(VoiceClient client) const {
+    return client == VoiceClient::Mumble ? mumbleFound_ : rogerWilcoFound_;
   }
 
   // A link already served, or a settings window already open, comes to the front instead of
@@ -111,14 +124,47 @@ class Startup {
   }
 
   // Without either voice client the launch box and voice settings are pushed out of sight;
-  // with one of them the choice stays in reach.
+  // with one of them the choice stays in reach. A link looks only at the chosen client while
+  // that one is there: the other matters only to the main window, which a served link never
+  // shows.
   bool CheckVoiceClients() {
-    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
-    mumbleFound_ = s_.mumble.Available();
+    const bool chosenFound = LookForVoiceClient(stored_.voiceClient);
+    lookedForBoth_ = !link_ || !chosenFound;
+    if (lookedForBoth_) LookForVoiceClient(OtherThan(stored_.voiceClient));
     if (rogerWilcoFound_ || mumbleFound_) return true;
     s_.windows.Compact();
     s_.windows.SetLaunchBox(0);
     return false;
+  }
+
+  static VoiceClient OtherThan(VoiceClient client) {
+    return client == VoiceClient::Mumble ? VoiceClient::RogerWilco : VoiceClient::Mumble;
+  }
+
+  // Whether the client is installed.
+  bool LookForVoiceClient(VoiceClient client) {
+    if (client == VoiceClient::Mumble) {
+      mumbleFound_ = s_.mumble.Available();
+      return mumbleFound_;
+    }
+    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
+    return rogerWilcoFound_;
+  }
+
+  void ShowVoiceClient() {
+    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
+                               mumbleFound_);
+  }
+
+  // A link not served leaves the locator, and then the main window, to the user: the voice
+  // client's choice there tells what both clients are.
+  StartupOutcome LinkNotServed() {
+    if (!locatorShown_) return StartupOutcome::End;
+    if (!lookedForBoth_) {
+      LookForVoiceClient(OtherThan(stored_.voiceClient));
+      ShowVoiceClient();
+    }
+    return StartupOutcome::LocatorWindow;
   }
 
   // Accepting the folder found is the user's own choice, stored as the locator stores one.
@@ -175,7 +221,7 @@ class Startup {
   StartupOutcome ServeLink(const GameLink& link) {
     if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
       s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-      return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+      return LinkNotServed();
     }
     if (launchBox_ == 1 && stored_.voiceClient == VoiceClient::Mumble) return ServeWithMumble(link);
     s_.windows.ShowQuitWindow();
@@ -201,12 +247,14 @@ class Startup {
       }
       if (!usable.Succeeded()) {
         s_.dialogs.ShowMessage(usable.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-        return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::End;
+        return LinkNotServed();
       }
     }
+    // The game first: handing the URL over starts another program, which the game need not
+    // wait for.
     s_.windows.ShowQuitWindow();
-    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
+    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
     if (!opened.Succeeded()) s_.dialogs.ShowMessage(opened.Reason(), kProgramTitle);
     return outcome;
   }
@@ -234,6 +282,7 @@ class Startup {
   bool locatorShown_ = false;
   bool rogerWilcoFound_ = false;
   bool mumbleFound_ = false;
+  bool lookedForBoth_ = false;
   int launchBox_ = 0;
 };
 

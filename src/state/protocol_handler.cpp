@@ -107,27 +107,29 @@ Outcome ProtocolHandler::RemoveClass(const ClassStore& store) {
   return registry_.DeleteRegTree(store.root, store.classKey);
 }
 
-// Only a class that is there is re-pointed: after Un-Install, a start must not bring back a
-// half class (a command without "URL Protocol" or icon) that the user removed. A machine-wide
-// class refused to this user is re-pointed in the user's own store, as Install would.
+// Only a class that is there is re-pointed: after Un-Install, neither a start nor OK may bring
+// back a half class (a command without "URL Protocol" or icon) that the user removed. A
+// machine-wide class refused to this user is re-pointed in the user's own store, as Install
+// would.
+Outcome ProtocolHandler::RepointExistingClass(const StoreWriter& repoint) {
+  const ClassStore user{RegRoot::CurrentUser, kUserClass};
+  if (HasClass({RegRoot::LocalMachine, kMachineClass})) return WriteToEitherStore(repoint);
+  if (!HasClass(user)) return Outcome::Success();
+  Outcome own = repoint(user);
+  return own.Succeeded() ? own : UserClassNotUpdated(own);
+}
+
 Outcome ProtocolHandler::RefreshHandlerCommand(DesktopHandler::Telling telling) {
-  const auto repoint = [&](const ClassStore& store) {
+  Outcome windows = RepointExistingClass([&](const ClassStore& store) {
     return InTurn([&] { return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey); },
                   [&] { return WriteCommand(store); });
-  };
-  const ClassStore user{RegRoot::CurrentUser, kUserClass};
-  Outcome windows = Outcome::Success();
-  if (HasClass({RegRoot::LocalMachine, kMachineClass})) {
-    windows = WriteToEitherStore(repoint);
-  } else if (HasClass(user)) {
-    if (Outcome own = repoint(user); !own.Succeeded()) windows = UserClassNotUpdated(own);
-  }
+  });
   return BothSides(std::move(windows), desktop_.Refresh(telling));
 }
 
 Outcome ProtocolHandler::ReregisterProtocol() {
   const std::string tribesPath = settings_.Read(setting::kTribesPath);
-  Outcome windows = WriteToEitherStore([&](const ClassStore& store) {
+  Outcome windows = RepointExistingClass([&](const ClassStore& store) {
     return InTurn([&] { return WriteIcon(store, tribesPath); },
                   [&] { return WriteCommand(store); });
   });

@@ -32,6 +32,7 @@ class ProtocolHandler {
   // telling: whether a Linux-side problem may be told (once per cause) or never.
   Outcome RefreshHandlerCommand(
       DesktopHandler::Telling telling = DesktopHandler::Telling::OncePerCause);
+  // As RefreshHandlerCommand, and the icon too.
   Outcome ReregisterProtocol();
   // Whether the Installed setting says a handler is in place: what the main window's buttons show.
   bool IsInstalled();
@@ -45,6 +46,7 @@ class ProtocolHandler {
   using StoreWriter = std::function<Outcome(const ClassStore&)>;
 
   Outcome WriteToEitherStore(const StoreWriter& write);
+  Outcome RepointExistingClass(const StoreWriter& repoint);
   Outcome RemoveClass(const ClassStore& store);
   bool HasClass(const ClassStore& store);
   Outcome WriteWholeClass(const ClassStore& store, const std::string& tribesPath);

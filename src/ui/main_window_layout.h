@@ -60,7 +60,6 @@ inline constexpr int kLowerRuleY = 3720;
 
 inline constexpr const char* kCaption = ".: Cindermoor :.";
 inline constexpr const char* kFrameCaption = "Roger Wilco Settings";
-inline constexpr const char* kCheckCaption = "Check1";
 inline constexpr const char* kServerLabelText = "Server:";
 inline constexpr const char* kChannelLabelText = "Channel:";
 inline constexpr const char* kPasswordLabelText = "Password:";

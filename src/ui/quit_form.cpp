@@ -1,6 +1,5 @@
 #include "ui/quit_form.h"
 
-#include "common/setting_number.h"
 #include "external/outside_programs.h"
 #include "log/event_log.h"
 #include "state/launcher_settings.h"
@@ -31,16 +30,15 @@ void QuitForm::SetCaption(const std::string& caption) {
   view_.SetCaption(caption);
 }
 
-// Read at the click, not at start: another run may have changed it meanwhile. Only a value
-// equal to 1 counts; text that is not a number is taken as "no", so a hand-edited setting
-// cannot keep the user from quitting.
+// As start-up read the settings, or as the user changed them since: the voice client this run
+// started is the one shut down. A value start-up would not take is "no", so a hand-edited
+// setting cannot keep the user from quitting.
 bool QuitForm::VoiceClientWanted() {
   // Mumble has no command that ends it: the player leaves it running, or closes it.
   if (ParseVoiceClient(settings_.Read(setting::kVoiceClient)) == VoiceClient::Mumble) {
     return false;
   }
-  const auto value = NumberOf(settings_.Read(setting::kRogerWilcoLaunch));
-  return value && *value == 1.0;
+  return ParseLaunchBox(settings_.Read(setting::kRogerWilcoLaunch)) == 1;
 }
 
 // A failing shutdown start propagates: the caller reports it and ends the run, so

@@ -8,8 +8,6 @@
 namespace cindermoor {
 namespace {
 
-constexpr char kFontFile[] = "sserife.fon";
-
 // The folder `levels` above a Unix file's own; nullopt when the path is not that deep.
 std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
   for (int level = 0; level <= levels; ++level) {
@@ -22,7 +20,7 @@ std::optional<std::string> FolderAbove(std::string unixPath, int levels) {
 
 }  // namespace
 
-std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
+std::vector<std::string> WineFontFiles(UnixDesktop& desktop, const std::string& fontFile) {
   std::vector<std::string> files;
   const auto add = [&files](const std::string& file) {
     if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(file);
@@ -30,14 +28,14 @@ std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
   // The data folder Wine was built with: its fonts are in "fonts" below it.
   if (const std::optional<std::string> ntData = desktop.Environment("WINEDATADIR")) {
     const std::string data = WindowsPathOfNtPath(*ntData);
-    if (!data.empty()) add(data + "\\fonts\\" + kFontFile);
+    if (!data.empty()) add(data + "\\fonts\\" + fontFile);
   }
   // The loader sits in lib/wine (Debian: /usr/lib/wine/wine64) or bin (WineHQ's builds:
   // /opt/wine-stable/bin/wine64); the data folder is share/wine beside either.
   if (const std::optional<std::string> loader = desktop.Environment("WINELOADER")) {
     for (int levels : {2, 1}) {
       if (const std::optional<std::string> root = FolderAbove(*loader, levels)) {
-        add(WindowsPathOfUnixPath(*root + "/share/wine/fonts/" + kFontFile));
+        add(WindowsPathOfUnixPath(*root + "/share/wine/fonts/" + fontFile));
       }
     }
   }

@@ -9,8 +9,13 @@
 
 namespace cindermoor {
 
-// Windows paths of Wine's "MS Sans Serif" bitmap font, the likeliest first, without repeats.
-// Empty when Wine's environment names no place.
-std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop);
+// Windows paths of one of Wine's own font files ("sserife.fon"), the likeliest first, without
+// repeats. Empty when Wine's environment names no place.
+std::vector<std::string> WineFontFiles(UnixDesktop& desktop, const std::string& fontFile);
+
+// Wine's "MS Sans Serif" bitmap font, the windows' face.
+inline std::vector<std::string> WineWindowFontFiles(UnixDesktop& desktop) {
+  return WineFontFiles(desktop, "sserife.fon");
+}
 
 }  // namespace cindermoor

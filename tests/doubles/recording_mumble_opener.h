@@ -10,7 +10,10 @@ namespace cindermoor {
 
 class RecordingMumbleOpener : public MumbleOpener {
  public:
-  bool Available() override { return available; }
+  bool Available() override {
+    ++lookups;
+    return available;
+  }
   Outcome CheckCarries(const std::string&) override {
     return uncarried.empty() ? Outcome::Success() : Outcome::Failure(uncarried);
   }
@@ -23,6 +26,7 @@ class RecordingMumbleOpener : public MumbleOpener {
   std::string refusal;    // "" opens; otherwise the reason every Open fails with
   std::string uncarried;  // "" carries every URL; otherwise the reason every check fails with
   std::vector<std::string> urls;
+  int lookups = 0;  // calls of Available
 };
 
 }  // namespace cindermoor

@@ -59,7 +59,7 @@ ProgramFile RunningProgram() {
 
 Application::Application()
     : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
-      mainWindow_([this] { OnMainWindowClosed(); }),
+      mainWindow_([this] { OnMainWindowClosed(); }, [this] { ProvideTitleBarSymbols(); }),
       mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
                                  [this] { ShowLocatorWindow(); }},
                 mainWindow_) {}
@@ -115,6 +115,14 @@ void Application::OnMainWindowClosed() {
     return;
   }
   EndProgram();
+}
+
+// Only the main window and the message boxes have a title bar: a served link, which shows
+// neither, does not wait for the font of its buttons.
+void Application::ProvideTitleBarSymbols() {
+  if (titleBarSymbolsProvided_) return;
+  titleBarSymbolsProvided_ = true;
+  ProvideTitleBarSymbolsUnderWine(unixDesktop_);
 }
 
 // The window a later start of the same link, or a second plain start, brings to the front.

@@ -43,6 +43,7 @@ class Application : public ProgramControl {
   void ShowQuitWindow();
   void OnMainWindowClosed();
   int RunWindows(const std::string& link);
+  void ProvideTitleBarSymbols();
   HWND FrontWindow() const;
   static int MessageLoop();
 
@@ -61,7 +62,10 @@ class Application : public ProgramControl {
   MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
   LoggedMumbleOpener loggedMumble_{mumble_, log_};
   ProtocolHandler protocol_;
-  MessageBoxes messageBoxes_{[this] { return mainWindow_.Handle(); }};
+  MessageBoxes messageBoxes_{[this] {
+    ProvideTitleBarSymbols();
+    return mainWindow_.Handle();
+  }};
   LoggedDialogs dialogs_{messageBoxes_, log_};
   MainWindow mainWindow_;
   MainForm mainForm_;
@@ -69,6 +73,7 @@ class Application : public ProgramControl {
   // Created on first use, then only hidden and shown.
   std::unique_ptr<QuitWindowParts> quit_;
   std::unique_ptr<LocatorWindowParts> locator_;
+  bool titleBarSymbolsProvided_ = false;
 };
 
 }  // namespace cindermoor::win32

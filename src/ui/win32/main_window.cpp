@@ -65,9 +65,11 @@ EntryBox BoxOf(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::function<void()> onClose) : onClose_(std::move(onClose)) {}
+MainWindow::MainWindow(std::function<void()> onClose, std::function<void()> beforeMade)
+    : onClose_(std::move(onClose)), beforeMade_(std::move(beforeMade)) {}
 
 void MainWindow::CreateFromForm() {
+  beforeMade_();
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
   const std::wstring caption = Widen(layout::kCaption);
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
@@ -121,7 +123,9 @@ void MainWindow::CreateControls() {
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
   add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
       layout::kNoticeLabel);
-  add(L"BUTTON", layout::kCheckCaption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
+  // The box bears its question as its own text too, hidden by its size: screen readers name a
+  // check box by its text.
+  add(L"BUTTON", layout::kLaunchQuestionText, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
       layout::kLaunchBox);
   add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
       layout::kLaunchQuestionLabel);
@@ -284,10 +288,7 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     ::SetBkColor(dc, kDarkOlive);
     return reinterpret_cast<LRESULT>(boxBrush_.get());
   }
-  const LRESULT ground = YellowOnBlack(dc);
-  // The frame's caption keeps the system's button-text colour.
-  if (id == kVoiceFrameId) ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  return ground;
+  return YellowOnBlack(dc);
 }
 
 // The two olive rules across the window.

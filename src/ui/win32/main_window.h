@@ -16,8 +16,10 @@ namespace cindermoor::win32 {
 
 class MainWindow : public MainFormView, public TopLevelWindow {
  public:
-  // onClose runs when the user closes the window from its title bar.
-  explicit MainWindow(std::function<void()> onClose);
+  // onClose runs when the user closes the window from its title bar; beforeMade just before
+  // the window is made.
+  explicit MainWindow(
+      std::function<void()> onClose, std::function<void()> beforeMade = [] {});
   ~MainWindow() { Destroy(); }
 
   // User actions go to the form. The window itself is made when first shown, from the
@@ -44,6 +46,7 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   void Paint(HDC dc) const override;
 
   std::function<void()> onClose_;
+  std::function<void()> beforeMade_;
   MainForm* form_ = nullptr;
   UniqueHbrush boxBrush_;
   bool focusWaitsForPicture_ = false;  // a focused picture was hidden; see SetVisible

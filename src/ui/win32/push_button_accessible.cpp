@@ -2,15 +2,43 @@
 // text, place and state. Windows' own proxy knows a push button only by its BUTTON class and
 // Wine's knows none, so these controls hand out that standard object with the role and the
 // default action of a push button put in front of it.
+//
+// Only a screen reader asks for these objects, so the libraries that make them are loaded on
+// its first question rather than with the program: a served link starts the game sooner.
 #include "ui/win32/push_button_accessible.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <new>
 
 namespace cindermoor::win32 {
 namespace {
+
+struct AccessibilityFunctions {
+  decltype(&::CreateStdAccessibleObject) createStandard = nullptr;
+  decltype(&::LresultFromObject) answerWith = nullptr;
+  decltype(&::SysAllocString) allocateString = nullptr;
+};
+
+template <typename Function>
+void Find(HMODULE library, const char* name, Function& function) {
+  if (library) function = reinterpret_cast<Function>(::GetProcAddress(library, name));
+}
+
+// Loaded once and kept for the run: the objects handed out live in these libraries' code.
+// All null when a library is missing; the controls then answer as the system would.
+const AccessibilityFunctions& Accessibility() {
+  static const AccessibilityFunctions functions = [] {
+    AccessibilityFunctions found;
+    const HMODULE oleacc = ::LoadLibraryW(L"oleacc.dll");
+    const HMODULE oleaut = ::LoadLibraryW(L"oleaut32.dll");
+    Find(oleacc, "CreateStdAccessibleObject", found.createStandard);
+    Find(oleacc, "LresultFromObject", found.answerWith);
+    Find(oleaut, "SysAllocString", found.allocateString);
+    return found;
+  }();
+  return functions;
+}
 
 constexpr bool IsSelf(const VARIANT& child) {
   return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -62,7 +90,7 @@ class PushButtonAccessible final : public IAccessible {
   }
   STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* action) override {
     if (!IsSelf(child)) return inner_->get_accDefaultAction(child, action);
-    *action = ::SysAllocString(L"Press");
+    *action = Accessibility().allocateString(L"Press");
     return *action ? S_OK : E_OUTOFMEMORY;
   }
   // As the mouse's click does: the parent hears BN_CLICKED (a clickable STATIC's
@@ -134,25 +162,29 @@ class PushButtonAccessible final : public IAccessible {
   ULONG references_ = 1;
 };
 
-constexpr UINT_PTR kSubclassId = 1;
+// Where the control's own window procedure is kept while this one stands in front of it.
+constexpr wchar_t kOwnProcedure[] = L"CindermoorOwnProcedure";
 
-LRESULT CALLBACK PushButtonSubclass(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK PushButtonProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto own = reinterpret_cast<WNDPROC>(::GetPropW(control, kOwnProcedure));
   if (message == WM_GETOBJECT) {
     if (const LRESULT answer = AnswerAsPushButton(control, wParam, lParam)) return answer;
   } else if (message == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(control, PushButtonSubclass, kSubclassId);
+    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    ::RemovePropW(control, kOwnProcedure);
   }
-  return ::DefSubclassProc(control, message, wParam, lParam);
+  return ::CallWindowProcW(own, control, message, wParam, lParam);
 }
 
 }  // namespace
 
 LRESULT AnswerAsPushButton(HWND control, WPARAM wParam, LPARAM lParam) {
   if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
+  const AccessibilityFunctions& functions = Accessibility();
+  if (!functions.createStandard || !functions.answerWith || !functions.allocateString) return 0;
   IAccessible* standard = nullptr;
-  if (FAILED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard)))) {
+  if (FAILED(functions.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                      reinterpret_cast<void**>(&standard)))) {
     return 0;
   }
   auto* button = new (std::nothrow) PushButtonAccessible(control, standard);
@@ -160,13 +192,17 @@ LRESULT AnswerAsPushButton(HWND control, WPARAM wParam, LPARAM lParam) {
     standard->Release();
     return 0;
   }
-  const LRESULT answer = ::LresultFromObject(__uuidof(IAccessible), wParam, button);
+  const LRESULT answer = functions.answerWith(__uuidof(IAccessible), wParam, button);
   button->Release();  // the answer holds its own reference, or none when it failed
   return answer < 0 ? 0 : answer;
 }
 
+// The control's own procedure is kept before this one takes its place, so no message finds
+// it missing.
 void AnswerAsPushButtonFrom(HWND control) {
-  ::SetWindowSubclass(control, PushButtonSubclass, kSubclassId, 0);
+  ::SetPropW(control, kOwnProcedure,
+             reinterpret_cast<HANDLE>(::GetWindowLongPtrW(control, GWLP_WNDPROC)));
+  ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PushButtonProcedure));
 }
 
 }  // namespace cindermoor::win32

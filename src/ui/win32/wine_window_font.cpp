@@ -28,19 +28,28 @@ bool SystemHasFace(const wchar_t* face) {
   return found;
 }
 
-bool ProvideWindowFace(const std::vector<std::string>& fontFiles) {
-  if (SystemHasFace(kWindowFace)) return true;
+bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles) {
+  if (SystemHasFace(face)) return true;
   for (const std::string& file : fontFiles) {
-    if (::AddFontResourceExW(Widen(file).c_str(), FR_PRIVATE, nullptr) > 0 &&
-        SystemHasFace(kWindowFace)) {
+    if (::AddFontResourceExW(Widen(file).c_str(), FR_PRIVATE, nullptr) > 0 && SystemHasFace(face)) {
       return true;
     }
   }
   return false;
 }
 
+bool ProvideWindowFace(const std::vector<std::string>& fontFiles) {
+  return ProvideFace(kWindowFace, fontFiles);
+}
+
 void ProvideWindowFaceUnderWine(UnixDesktop& desktop) {
   if (desktop.UnderWine()) ProvideWindowFace(WineWindowFontFiles(desktop));
+}
+
+// Wine draws the title bar's buttons as letters of its Marlett font; without it they show as
+// "0 1 r".
+void ProvideTitleBarSymbolsUnderWine(UnixDesktop& desktop) {
+  if (desktop.UnderWine()) ProvideFace(L"Marlett", WineFontFiles(desktop, "marlett.ttf"));
 }
 
 }  // namespace cindermoor::win32

@@ -171,8 +171,8 @@ TEST_F(StartupTest, StoredLaunchValues) {
     const char* stored;
     int box;
     const char* afterwards;
-  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"}, {"1.0", 1, "1.0"},
-               {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}};
+  } cases[] = {{"", 1, "1"},    {"1", 1, "1"}, {"0", 0, "0"},  {"1.0", 1, "1.0"},
+               {"abc", 1, "1"}, {"7", 1, "1"}, {"-1", 1, "1"}, {"0.6", 1, "0.6"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     Desk fresh;
@@ -301,6 +301,7 @@ TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {
   EXPECT_EQ(w.starter.starts[1].commandLine, "tribes.exe +connect 10.0.0.1:28001");
   EXPECT_EQ(w.starter.starts[1].programPath, "C:\\Dynamix\\Tribes\\tribes.exe");
   EXPECT_EQ(w.starter.starts[1].show, ShowCommand::Normal);
+  EXPECT_EQ(mumble.lookups, 0);  // Roger Wilco chosen and there: the other is not looked for
 }
 
 TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
@@ -405,6 +406,8 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
     fresh.InstallVoiceClient();
     if (c.gameFolderStored) fresh.w.settings.Write(setting::kTribesPath, "D:\\Empty");
     EXPECT_EQ(fresh.Start(kLink), c.outcome);
+    // Only the locator leads on to the main window, whose voice part tells of both clients.
+    EXPECT_EQ(fresh.mumble.lookups, c.locatorShows);
     EXPECT_TRUE(fresh.w.starter.starts.empty());
     EXPECT_EQ(fresh.quitShows, 0);
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
@@ -416,7 +419,7 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
   }
 }
 
-// With Mumble chosen and the launch box ticked, a served link hands Mumble its URL before the
+// With Mumble chosen and the launch box ticked, a served link hands Mumble its URL once the
 // game starts, and starts Roger Wilco in no case.
 TEST_F(StartupTest, MumbleRoads) {
   const struct {

@@ -165,13 +165,17 @@ TEST_F(ProtocolHandlerTest, UnderWineTheLinuxDesktopFollowsTheClass) {
   EXPECT_EQ(desktop_.files.size(), 1u);  // the entry and script went; the list stays
 }
 
-TEST_F(ProtocolHandlerTest, StartAfterUninstallLeavesNoClass) {
-  ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
-  ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
+// A start refreshes, OK re-registers.
+TEST_F(ProtocolHandlerTest, StartOrOkAfterUninstallLeavesNoClass) {
+  for (bool start : {true, false}) {
+    ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
+    ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
 
-  ASSERT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
+    ASSERT_TRUE(
+        (start ? handler_.RefreshHandlerCommand() : handler_.ReregisterProtocol()).Succeeded());
 
-  EXPECT_FALSE(ClassExistsAnywhere());
+    EXPECT_FALSE(ClassExistsAnywhere());
+  }
 }
 
 TEST_F(ProtocolHandlerTest, MachineWideRefusedInstallsForTheUser) {

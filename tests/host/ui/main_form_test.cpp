@@ -180,6 +180,7 @@ TEST_F(MainFormTest, UninstallRefusedSaysSoAndKeepsUninstallOffered) {
 }
 
 TEST_F(MainFormTest, OkReregistersAndEndsTheProgram) {
+  ASSERT_TRUE(w.protocol.InstallProtocol().Succeeded());
   w.settings.Write(setting::kTribesPath, "D:\\Tribes");
   form.Show();
   form.OnOkClicked();

@@ -32,6 +32,7 @@ struct QuitCase {
   const char* launchSetting;
   bool shutsDown;
   const char* voiceClient = "";
+  const char* storedByAnotherRun = nullptr;  // RogerWilcoLaunch, once this run has read it
 };
 
 class QuitClickTest : public testing::TestWithParam<QuitCase> {
@@ -46,6 +47,10 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
   world.settings.Write(setting::kRogerWilcoLaunch, GetParam().launchSetting);
   world.settings.Write(setting::kVoiceClient, GetParam().voiceClient);
+  if (const char* other = GetParam().storedByAnotherRun) {
+    world.store.WriteSetting(LauncherSettings::kApplication, LauncherSettings::kSection,
+                             setting::kRogerWilcoLaunch, other);
+  }
 
   form.OnQuitClicked();
 
@@ -63,13 +68,13 @@ TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
   EXPECT_EQ(world.program.ends, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(RogerWilcoLaunch, QuitClickTest,
-                         testing::Values(QuitCase{"1", true}, QuitCase{"1.0", true},
-                                         QuitCase{"0", false}, QuitCase{"", false},
-                                         QuitCase{"2", false}, QuitCase{"abc", false},
-                                         QuitCase{"1abc", false}, QuitCase{"0.5", false},
-                                         QuitCase{"1", true, "RogerWilco"},
-                                         QuitCase{"1", false, "Mumble"}));
+INSTANTIATE_TEST_SUITE_P(
+    RogerWilcoLaunch, QuitClickTest,
+    testing::Values(QuitCase{"1", true}, QuitCase{"1.0", true}, QuitCase{"0", false},
+                    QuitCase{"", false}, QuitCase{"2", false}, QuitCase{"abc", false},
+                    QuitCase{"1abc", false}, QuitCase{"0.5", false}, QuitCase{"0.6", true},
+                    QuitCase{"1", true, "", "0"}, QuitCase{"0", false, "", "1"},
+                    QuitCase{"1", true, "RogerWilco"}, QuitCase{"1", false, "Mumble"}));
 
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
   fakes::FormsWorld world;

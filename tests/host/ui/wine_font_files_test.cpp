@@ -40,6 +40,9 @@ TEST(WineWindowFontFilesTest, FollowWhatWineSaysAboutItself) {
     desktop.underWine = true;
     desktop.environment = c.environment;
     EXPECT_EQ(WineWindowFontFiles(desktop), c.files);
+    std::vector<std::string> symbols = c.files;  // the title bar's font, in the same places
+    for (std::string& file : symbols) file.replace(file.size() - 11, 11, "marlett.ttf");
+    EXPECT_EQ(WineFontFiles(desktop, "marlett.ttf"), symbols);
   }
 }
 

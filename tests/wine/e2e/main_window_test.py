@@ -125,8 +125,7 @@ class MainWindowTest(LauncherTest):
         wd.key("Tab")          # the launch box: Enter there is OK
         wd.key("Return")
         launcher.wait_exit("the program to end after Enter")
-        self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\shell\open\command"),
-                         {"": wd.LAUNCHER_WIN + " %1"})
+        self.assertIsNone(wd.reg_values(wd.CLASS_KEY))  # OK brings back no half class
 
     def shot_if(self, colour, points):
         shot = wd.Screenshot()
@@ -134,7 +133,11 @@ class MainWindowTest(LauncherTest):
 
     def test_ok_reregisters_and_ends(self):
         launcher, window, _ = self.open_main_window()
-        wd.reg_import(["[-" + wd.CLASS_KEY + "]"])  # as if removed while the window is open
+        # Installed by a copy elsewhere while the window is open.
+        wd.reg_import(["[" + wd.CLASS_KEY + "]", '"URL Protocol"=""',
+                       "[" + wd.CLASS_KEY + r"\DefaultIcon]", "@=" + wd.reg_string(r"C:\Old,0"),
+                       "[" + wd.CLASS_KEY + r"\shell\open\command]",
+                       "@=" + wd.reg_string(r"C:\Old\launcher.exe %1")])
         self.click_client(*OK_CENTRE)
         launcher.wait_exit("the program to end after OK")
         self.assertEqual(wd.reg_values(wd.CLASS_KEY + r"\shell\open\command"),

@@ -47,6 +47,11 @@ TEST(WindowFontTest, WineOwnFaceStandsInWhenTheSystemLacksIt) {
   ProvideWindowFaceUnderWine(desktop);
   const UniqueHfont font = CreateDefaultFont(TestDpi());
   EXPECT_EQ(FaceOf(font.get()), L"MS Sans Serif");
+  // The title bar's buttons are letters of Marlett.
+  ProvideTitleBarSymbolsUnderWine(desktop);
+  const UniqueHfont symbols(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                          SYMBOL_CHARSET, 0, 0, 0, 0, L"Marlett"));
+  EXPECT_EQ(FaceOf(symbols.get()), L"Marlett");
 }
 
 // How a label lays its text out: a static control breaks lines between words; an option's
@@ -83,7 +88,9 @@ class MainWindowLabelsTest : public ::testing::Test {
     for (const Label& label : labels) {
       SCOPED_TRACE(std::string(label.name) + " at " + std::to_string(dpi) + " DPI");
       const std::wstring text = Widen(label.text);
-      HWND control = ::FindWindowExW(window.Handle(), nullptr, nullptr, text.c_str());
+      // The launch box bears its question too: the label is the static control.
+      const wchar_t* className = label.layout == Layout::WrapsWords ? L"Static" : L"Button";
+      HWND control = ::FindWindowExW(window.Handle(), nullptr, className, text.c_str());
       ASSERT_NE(control, nullptr);
       const UniqueHdc dc(::CreateCompatibleDC(nullptr));
       const SelectedObject selected(

@@ -8,6 +8,8 @@
 
 #include "host/ui/forms_world.h"
 #include "ui/win32/window_instance.h"
+#include "win32/device_context.h"
+#include "win32/unique_handle.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -51,6 +53,20 @@ TEST_F(MainWindowTest, ShowsWhatTheFormHeldBeforeItWasMade) {
   EXPECT_EQ(WindowText(Child(L"Edit", 0)), L"rw.example:3782");
   EXPECT_EQ(::SendMessageW(Child(L"Button", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(WindowText(window.Handle()), L".: Cindermoor :.");
+}
+
+// Drawn in the system's button-text colour, the caption would be black on the black ground.
+TEST_F(MainWindowTest, TheVoiceFramesCaptionIsYellowAsTheOtherTexts) {
+  const HWND frame = ::FindWindowExW(window.Handle(), nullptr, L"Button", L"Roger Wilco Settings");
+  const UniqueHdc printed(::CreateCompatibleDC(nullptr));
+  const UniqueHbitmap bitmap(::CreateCompatibleBitmap(WindowDc(frame).get(), 150, 16));
+  SelectedObject selected(printed.get(), bitmap.get());
+  ::SendMessageW(frame, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.get()), PRF_CLIENT);
+  int yellow = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 150; ++x) yellow += ::GetPixel(printed.get(), x, y) == RGB(255, 255, 0);
+  }
+  EXPECT_GT(yellow, 30);
 }
 
 TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {

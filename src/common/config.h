@@ -16,5 +16,7 @@ inline constexpr const char* kCommunitySiteName = "Cindermoor";
 inline constexpr const char* kProductWebHost = "www.cindermoor.example";
 // Where the voice client can be downloaded.
 inline constexpr const char* kVoiceClientDownloadPage = "http://rogerwilco.example/download";
+// Where Mumble can be downloaded.
+inline constexpr const char* kMumbleDownloadPage = "https://www.mumble.info/";
 
 }  // namespace cindermoor::config

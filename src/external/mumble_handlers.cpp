@@ -4,7 +4,7 @@
 #include <optional>
 #include <set>
 
-#include "state/wine_paths.h"
+#include "desktop/wine_paths.h"
 
 namespace cindermoor {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/unix_desktop.h"
 #include "state/registry.h"
-#include "state/unix_desktop.h"
 
 namespace cindermoor {
 

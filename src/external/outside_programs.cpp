@@ -1,7 +1,7 @@
 #include "external/outside_programs.h"
 
+#include "common/folder_path.h"
 #include "link/command_lines.h"
-#include "state/folder_path.h"
 
 namespace cindermoor {
 

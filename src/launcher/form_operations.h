@@ -18,9 +18,9 @@ class FormOperations : public WindowOperations {
   void SetLaunchBox(int value) override { main_.ShowStoredLaunchBox(value); }
   void SelectVoiceMode(VoiceMode mode) override;
   void ShowInstallState(bool installed) override;
-  void ShowVoiceClient(VoiceClient client, const std::string& name, bool rogerWilcoFound,
-                       bool mumbleFound) override {
-    main_.ShowStoredVoiceClient(client, name, rogerWilcoFound, mumbleFound);
+  void ShowVoiceClient(std::size_t chosen, const std::string& name,
+                       const std::vector<bool>& installed) override {
+    main_.ShowStoredVoiceClient(chosen, name, installed);
   }
   void Compact() override { main_.Compact(); }
   void HideMainWindow() override { main_.Hide(); }

@@ -1,7 +1,9 @@
 #include "launcher/startup_sequence.h"
 
-#include "external/mumble_opener.h"
-#include "external/mumble_url.h"
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "external/outside_programs.h"
 #include "launcher/session_launchers.h"
 #include "launcher/startup_settings.h"
@@ -10,6 +12,7 @@
 #include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor {
 namespace {
@@ -59,11 +62,12 @@ class Startup {
     }
     if (!TakeTurn()) return StartupOutcome::End;
     stored_ = ReadStartupSettings(s_.settings);
+    chosen_ = s_.voiceClients.Chosen(stored_.voiceClient);
     s_.log.KeepSecret(stored_.ownVoiceServer.password);
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
-    ShowVoiceClient();
+    s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
@@ -85,23 +89,20 @@ class Startup {
     s_.log.Write("Link accepted: server " + link_->serverAddress);
   }
 
-  // The client not chosen is named only when it was looked for.
+  // The clients not chosen are named only when they were looked for.
   void LogWhatWasRead() {
     const std::string& folder = stored_.gameFolder;
-    const VoiceClient chosen = stored_.voiceClient;
     std::string event = "Game folder: " + (folder.empty() ? "none, the locator shown" : folder) +
-                        "; voice client " + StoredVoiceClient(chosen) + " (installed " +
-                        YesNo(Found(chosen)) + "), mode " + VoiceModeName(stored_.voiceMode) +
-                        ", launched with games " + YesNo(launchBox_ == 1);
-    if (lookedForBoth_) {
-      event += std::string("; ") + StoredVoiceClient(OtherThan(chosen)) + " installed " +
-               YesNo(Found(OtherThan(chosen)));
+                        "; voice client " + s_.voiceClients.At(chosen_).StoredName() +
+                        " (installed " + YesNo(installed_[chosen_]) + "), mode " +
+                        VoiceModeName(stored_.voiceMode) + ", launched with games " +
+                        YesNo(launchBox_ == 1);
+    for (std::size_t index = 0; lookedForAll_ && index < s_.voiceClients.Count(); ++index) {
+      if (index == chosen_) continue;
+      event += std::string("; ") + s_.voiceClients.At(index).StoredName() + " installed " +
+               YesNo(installed_[index]);
     }
     s_.log.Write(event + "; link handler installed " + YesNo(stored_.installed == "1"));
-  }
-
-  bool Found(VoiceClient client) const {
-    return client == VoiceClient::Mumble ? mumbleFound_ : rogerWilcoFound_;
   }
 
   // A link already served, or a settings window already open, comes to the front instead of
@@ -123,48 +124,24 @@ class Startup {
     return false;
   }
 
-  // Without either voice client the launch box and voice settings are pushed out of sight;
-  // with one of them the choice stays in reach. A link looks only at the chosen client while
-  // that one is there: the other matters only to the main window, which a served link never
-  // shows.
+  // Without any voice client the launch box and voice settings are pushed out of sight; with
+  // one of them the choice stays in reach. A link looks only at the chosen client while that
+  // one is there: the others matter only to the main window, which a served link never shows.
   bool CheckVoiceClients() {
-    const bool chosenFound = LookForVoiceClient(stored_.voiceClient);
-    lookedForBoth_ = !link_ || !chosenFound;
-    if (lookedForBoth_) LookForVoiceClient(OtherThan(stored_.voiceClient));
-    if (rogerWilcoFound_ || mumbleFound_) return true;
+    installed_.assign(s_.voiceClients.Count(), false);
+    installed_[chosen_] = s_.voiceClients.At(chosen_).Installed();
+    if (!link_ || !installed_[chosen_]) LookForOtherClients();
+    if (std::find(installed_.begin(), installed_.end(), true) != installed_.end()) return true;
     s_.windows.Compact();
     s_.windows.SetLaunchBox(0);
     return false;
   }
 
-  static VoiceClient OtherThan(VoiceClient client) {
-    return client == VoiceClient::Mumble ? VoiceClient::RogerWilco : VoiceClient::Mumble;
-  }
-
-  // Whether the client is installed.
-  bool LookForVoiceClient(VoiceClient client) {
-    if (client == VoiceClient::Mumble) {
-      mumbleFound_ = s_.mumble.Available();
-      return mumbleFound_;
+  void LookForOtherClients() {
+    for (std::size_t index = 0; index < installed_.size(); ++index) {
+      if (index != chosen_) installed_[index] = s_.voiceClients.At(index).Installed();
     }
-    rogerWilcoFound_ = !s_.programs.VoiceClientFolder().empty();
-    return rogerWilcoFound_;
-  }
-
-  void ShowVoiceClient() {
-    s_.windows.ShowVoiceClient(stored_.voiceClient, stored_.voiceName, rogerWilcoFound_,
-                               mumbleFound_);
-  }
-
-  // A link not served leaves the locator, and then the main window, to the user: the voice
-  // client's choice there tells what both clients are.
-  StartupOutcome LinkNotServed() {
-    if (!locatorShown_) return StartupOutcome::End;
-    if (!lookedForBoth_) {
-      LookForVoiceClient(OtherThan(stored_.voiceClient));
-      ShowVoiceClient();
-    }
-    return StartupOutcome::LocatorWindow;
+    lookedForAll_ = true;
   }
 
   // Accepting the folder found is the user's own choice, stored as the locator stores one.
@@ -217,56 +194,40 @@ class Startup {
     return outcome;
   }
 
-  // Nothing is started, and no voice channel joined, for a game that cannot start.
+  // Nothing is started, and no voice channel joined, for a game that cannot start, nor for a
+  // link the chosen client refuses. The voice client is never waited for; a failure it
+  // returns is told once the game runs.
   StartupOutcome ServeLink(const GameLink& link) {
     if (const Outcome game = s_.programs.CheckGameCanStart(); !game.Succeeded()) {
-      s_.dialogs.ShowMessage(game.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-      return LinkNotServed();
+      return Refuse(game);
     }
-    if (launchBox_ == 1 && stored_.voiceClient == VoiceClient::Mumble) return ServeWithMumble(link);
-    s_.windows.ShowQuitWindow();
-    const VoiceFields& own = stored_.ownVoiceServer;
-    const std::string voiceArgs =
-        BuildVoiceArgs(stored_.voiceMode, own.server, own.channel, own.password, link);
-    if (launchBox_ == 1 && rogerWilcoFound_) s_.programs.StartVoiceClient(voiceArgs);
-    return StartGame(link);
-  }
-
-  // Mumble is handed its link and never waited for. A Server box it cannot use, or a URL the
-  // system would not hand over whole, stops the link before anything starts; a link the system
-  // fails to open is told once the game runs. A voice mode that names no server (neither option)
-  // joins nothing, as with Roger Wilco.
-  StartupOutcome ServeWithMumble(const GameLink& link) {
-    std::optional<std::string> url;
-    if (mumbleFound_ && stored_.voiceMode != VoiceMode::None) {
-      MumbleJoin join;
-      Outcome usable = MumbleJoinFor(link, join);
-      if (usable.Succeeded()) {
-        url = MumbleUrl(join);
-        usable = s_.mumble.CheckCarries(*url);
-      }
-      if (!usable.Succeeded()) {
-        s_.dialogs.ShowMessage(usable.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
-        return LinkNotServed();
+    VoiceClient& client = s_.voiceClients.At(chosen_);
+    std::optional<std::string> voiceStart;
+    if (launchBox_ == 1 && installed_[chosen_]) {
+      const VoiceJoin join{stored_.voiceMode, stored_.ownVoiceServer, stored_.voiceName};
+      if (const Outcome planned = client.PlanStart(link, join, voiceStart); !planned.Succeeded()) {
+        return Refuse(planned);
       }
     }
-    // The game first: handing the URL over starts another program, which the game need not
-    // wait for.
     s_.windows.ShowQuitWindow();
+    const bool afterGame = client.StartsAfterGame();
+    Outcome started = voiceStart && !afterGame ? client.Start(*voiceStart) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
-    const Outcome opened = url ? s_.mumble.Open(*url) : Outcome::Success();
-    if (!opened.Succeeded()) s_.dialogs.ShowMessage(opened.Reason(), kProgramTitle);
+    if (voiceStart && afterGame) started = client.Start(*voiceStart);
+    if (!started.Succeeded()) s_.dialogs.ShowMessage(started.Reason(), kProgramTitle);
     return outcome;
   }
 
-  // Community: the channel named by the validated link's address, as Roger Wilco's.
-  Outcome MumbleJoinFor(const GameLink& link, MumbleJoin& join) const {
-    if (stored_.voiceMode == VoiceMode::OwnServer) {
-      const VoiceFields& own = stored_.ownVoiceServer;
-      return OwnServerMumbleJoin(own.server, own.channel, own.password, stored_.voiceName, join);
+  // A link not served leaves the locator, and then the main window, to the user: the choice of
+  // voice clients there tells which are installed.
+  StartupOutcome Refuse(const Outcome& refusal) {
+    s_.dialogs.ShowMessage(refusal.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
+    if (!locatorShown_) return StartupOutcome::End;
+    if (!lookedForAll_) {
+      LookForOtherClients();
+      s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
     }
-    join = CommunityMumbleJoin(ChannelDigitsOf(link.serverAddress), stored_.voiceName);
-    return Outcome::Success();
+    return StartupOutcome::LocatorWindow;
   }
 
   StartupOutcome StartGame(const GameLink& link) {
@@ -280,9 +241,9 @@ class Startup {
   std::optional<GameLink> link_;
   StartupSettings stored_;
   bool locatorShown_ = false;
-  bool rogerWilcoFound_ = false;
-  bool mumbleFound_ = false;
-  bool lookedForBoth_ = false;
+  std::size_t chosen_ = 0;
+  std::vector<bool> installed_;  // by the list of clients' order
+  bool lookedForAll_ = false;
   int launchBox_ = 0;
 };
 

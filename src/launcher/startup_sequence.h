@@ -11,10 +11,10 @@ namespace cindermoor {
 
 class EventLog;
 class LauncherSettings;
-class MumbleOpener;
 class OutsidePrograms;
 class ProtocolHandler;
 class SessionLaunchers;
+class VoiceClients;
 
 struct StartupServices {
   LauncherSettings& settings;
@@ -22,7 +22,7 @@ struct StartupServices {
   ProtocolHandler& protocol;
   WindowOperations& windows;
   Dialogs& dialogs;
-  MumbleOpener& mumble;
+  VoiceClients& voiceClients;
   SessionLaunchers& launchers;
   EventLog& log;
 };

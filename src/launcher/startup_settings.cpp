@@ -11,7 +11,7 @@ StartupSettings ReadStartupSettings(LauncherSettings& settings) {
           ParseLaunchBox(settings.Read(setting::kRogerWilcoLaunch)),
           ParseVoiceMode(settings.Read(setting::kUseTWRW)),
           settings.Read(setting::kInstalled),
-          ParseVoiceClient(settings.Read(setting::kVoiceClient)),
+          settings.Read(setting::kVoiceClient),
           settings.Read(setting::kVoiceName)};
 }
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "launcher/window_operations.h"
 #include "link/command_lines.h"
 #include "state/launcher_settings.h"
+#include "voice/voice_client.h"
 
 namespace cindermoor {
 
@@ -15,10 +15,10 @@ struct StartupSettings {
   std::string gameFolder;        // TribesPath; "" when not set
   VoiceFields ownVoiceServer;    // Server, Channel, Password: the user's own voice server
   std::optional<int> launchBox;  // RogerWilcoLaunch when it holds 0 or 1; nullopt otherwise
-  VoiceMode voiceMode = VoiceMode::Community;         // UseTWRW
-  std::string installed;                              // Installed, as stored
-  VoiceClient voiceClient = VoiceClient::RogerWilco;  // VoiceClient
-  std::string voiceName;                              // VoiceName, exactly as stored
+  VoiceMode voiceMode = VoiceMode::Community;  // UseTWRW
+  std::string installed;                       // Installed, as stored
+  std::string voiceClient;                     // VoiceClient, as stored
+  std::string voiceName;                       // VoiceName, exactly as stored
 };
 
 StartupSettings ReadStartupSettings(LauncherSettings& settings);

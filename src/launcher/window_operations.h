@@ -2,18 +2,14 @@
 // the stored settings and are shown without raising the handlers that store a user's change.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "link/command_lines.h"
-#include "state/launcher_settings.h"
+#include "voice/voice_client.h"
 
 namespace cindermoor {
-
-struct VoiceFields {
-  std::string server;
-  std::string channel;
-  std::string password;
-};
 
 class WindowOperations {
  public:
@@ -26,8 +22,10 @@ class WindowOperations {
   // Community or OwnServer; the start-up sequence leaves the options alone for None.
   virtual void SelectVoiceMode(VoiceMode mode) = 0;
   virtual void ShowInstallState(bool installed) = 0;
-  virtual void ShowVoiceClient(VoiceClient client, const std::string& name, bool rogerWilcoFound,
-                               bool mumbleFound) = 0;
+  // The chosen client and the name in voice; installed tells which clients this system has,
+  // in the order of the list of clients.
+  virtual void ShowVoiceClient(std::size_t chosen, const std::string& name,
+                               const std::vector<bool>& installed) = 0;
   virtual void Compact() = 0;
   virtual void HideMainWindow() = 0;
 

@@ -4,12 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "common/folder_path.h"
 #include "common/outcome.h"
-#include "state/desktop_handler.h"
-#include "state/folder_path.h"
+#include "desktop/desktop_handler.h"
+#include "desktop/unix_desktop.h"
 #include "state/launcher_settings.h"
 #include "state/registry.h"
-#include "state/unix_desktop.h"
 
 namespace cindermoor {
 

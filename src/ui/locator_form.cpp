@@ -4,7 +4,7 @@
 #include <cctype>
 #include <optional>
 
-#include "state/folder_path.h"
+#include "common/folder_path.h"
 #include "state/launcher_settings.h"
 #include "ui/file_system.h"
 #include "ui/main_form.h"

@@ -13,13 +13,13 @@ constexpr const char* kSignupQuestion = "Do you want to signup for Cindermoor(c)
 constexpr const char* kSignupTitle = "Notice!";
 constexpr const char* kErrorTitle = "Error!";
 
-// Said only when choosing the other client would help; with neither the voice part is hidden.
-std::string MissingClientNote(VoiceClient chosen, bool rogerWilcoFound, bool mumbleFound) {
-  const bool mumble = chosen == VoiceClient::Mumble;
-  if ((mumble ? mumbleFound : rogerWilcoFound) || !(mumble ? rogerWilcoFound : mumbleFound)) {
-    return "";
+// Said only when choosing another client would help; with none the voice part is hidden.
+bool ChosenMissingAndAnotherThere(std::size_t chosen, const std::vector<bool>& installed) {
+  if (chosen < installed.size() && installed[chosen]) return false;
+  for (std::size_t index = 0; index < installed.size(); ++index) {
+    if (index != chosen && installed[index]) return true;
   }
-  return std::string(mumble ? "Mumble" : "Roger Wilco") + " is not installed.";
+  return false;
 }
 
 size_t IndexOf(EntryBox box) { return static_cast<size_t>(box); }
@@ -51,27 +51,26 @@ void MainForm::ShowStoredVoiceMode(bool ownServer) {
   SetBoxesEnabled(ownServer);
 }
 
-void MainForm::ShowStoredVoiceClient(VoiceClient client, const std::string& name,
-                                     bool rogerWilcoFound, bool mumbleFound) {
-  rogerWilcoFound_ = rogerWilcoFound;
-  mumbleFound_ = mumbleFound;
+void MainForm::ShowStoredVoiceClient(std::size_t chosen, const std::string& name,
+                                     const std::vector<bool>& installed) {
+  installed_ = installed;
   voiceName_ = name;
   view_.SetText(MainControl::VoiceNameBox, name);
-  ShowVoiceClient(client);
+  ShowVoiceClient(chosen);
 }
 
-void MainForm::ShowVoiceClient(VoiceClient client) {
+void MainForm::ShowVoiceClient(std::size_t client) {
   voiceClient_ = client;
-  view_.SetChecked(MainControl::RogerWilcoOption, client == VoiceClient::RogerWilco);
-  view_.SetChecked(MainControl::MumbleOption, client == VoiceClient::Mumble);
-  voiceClientNote_ = MissingClientNote(client, rogerWilcoFound_, mumbleFound_);
+  const VoiceClient& chosen = services_.voiceClients.At(client);
+  view_.ShowVoiceClient(client, chosen.Texts());
+  voiceClientNote_ = ChosenMissingAndAnotherThere(client, installed_) ? chosen.Texts().missing : "";
   view_.SetText(MainControl::VoiceClientNote, voiceClientNote_);
 }
 
-void MainForm::SelectVoiceClient(VoiceClient client) {
+void MainForm::SelectVoiceClient(std::size_t client) {
   if (voiceClient_ == client) return;
   ShowVoiceClient(client);
-  services_.settings.Write(setting::kVoiceClient, StoredVoiceClient(client));
+  services_.settings.Write(setting::kVoiceClient, services_.voiceClients.At(client).StoredName());
 }
 
 void MainForm::SetVoiceName(const std::string& name) {

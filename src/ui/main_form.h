@@ -4,13 +4,16 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/outcome.h"
 #include "state/launcher_settings.h"
 #include "ui/dialogs.h"
 #include "ui/main_form_view.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor {
 
@@ -40,6 +43,7 @@ struct MainFormServices {
   OutsidePrograms& programs;
   Dialogs& dialogs;
   ProgramControl& program;
+  VoiceClients& voiceClients;
   std::function<void()> showLocatorWindow;
 };
 
@@ -52,17 +56,19 @@ class MainForm {
   void ShowStoredLaunchBox(int value);
   // Selects the own-server option (else the community one) and enables the boxes with it.
   void ShowStoredVoiceMode(bool ownServer);
-  // The chosen voice client, the name in voice, and which clients this system has: the note
-  // beside the choice tells when the chosen one is missing but the other is there.
-  void ShowStoredVoiceClient(VoiceClient client, const std::string& name, bool rogerWilcoFound,
-                             bool mumbleFound);
+  // The chosen voice client (its place in the list of clients), the name in voice, and which
+  // clients this system has, in the list's order: the note beside the choice tells when the
+  // chosen one is missing but another is there.
+  void ShowStoredVoiceClient(std::size_t chosen, const std::string& name,
+                             const std::vector<bool>& installed);
 
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);
   void SetLaunchBox(int value);
   void SelectCommunityServer();
   void SelectOwnServer();
-  void SelectVoiceClient(VoiceClient client);
+  // The window speaks of the chosen client from this moment on.
+  void SelectVoiceClient(std::size_t client);
   void SetVoiceName(const std::string& name);
   void SetPictureVisible(MainControl picture, bool visible);
   // Enables or disables the server, channel and password boxes, in that order.
@@ -77,7 +83,8 @@ class MainForm {
   int LaunchBox() const { return launchBox_; }
   bool CommunityServerSelected() const { return communityServer_; }
   bool OwnServerSelected() const { return ownServer_; }
-  VoiceClient ChosenVoiceClient() const { return voiceClient_; }
+  const VoiceClients& Clients() const { return services_.voiceClients; }
+  std::size_t ChosenVoiceClient() const { return voiceClient_; }
   const std::string& VoiceName() const { return voiceName_; }
   const std::string& VoiceClientNote() const { return voiceClientNote_; }
   bool PictureVisible(MainControl picture) const;
@@ -100,7 +107,7 @@ class MainForm {
   void OnServerChanged();
   void OnChannelChanged();
   void OnPasswordChanged();
-  void ShowVoiceClient(VoiceClient client);
+  void ShowVoiceClient(std::size_t client);
   void ShowInstallButton(bool installShown);
   // Shows a failure's reason, if any.
   void ShowIfFailed(const Outcome& outcome);
@@ -112,10 +119,9 @@ class MainForm {
   int launchBox_ = 0;
   bool communityServer_ = true;
   bool ownServer_ = false;
-  VoiceClient voiceClient_ = VoiceClient::RogerWilco;
+  std::size_t voiceClient_ = 0;
   std::string voiceName_;
-  bool rogerWilcoFound_ = false;
-  bool mumbleFound_ = false;
+  std::vector<bool> installed_;
   std::string voiceClientNote_;
   bool installButtonVisible_ = true;
   bool uninstallButtonVisible_ = true;

@@ -1,7 +1,10 @@
 // What the main window's behaviour asks of its face on screen.
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+#include "voice/voice_client.h"
 
 namespace cindermoor {
 
@@ -15,8 +18,6 @@ enum class MainControl {
   InstallButton,
   UninstallButton,
   GameFolderLabel,
-  RogerWilcoOption,
-  MumbleOption,
   VoiceNameBox,
   VoiceClientNote,
 };
@@ -31,6 +32,10 @@ class MainFormView {
   virtual void SetChecked(MainControl control, bool checked) = 0;
   // Picture buttons.
   virtual void SetVisible(MainControl control, bool visible) = 0;
+  // Checks the chosen client's option (by its place in the list of clients) and speaks of
+  // it: the frame, the launch question, the server options, the notice, and the Name box with
+  // its hint only for a client that takes a name.
+  virtual void ShowVoiceClient(std::size_t chosen, const VoiceTexts& texts) = 0;
   virtual void Compact() = 0;
   virtual void Show() = 0;
   virtual void Hide() = 0;

@@ -2,10 +2,7 @@
 // corner of the client area (the voice settings' own places already include their frame's).
 #pragma once
 
-#include <string>
-
-#include "common/config.h"
-#include "ui/twips.h"
+#include "window_kit/twips.h"
 
 namespace cindermoor::main_layout {
 
@@ -32,10 +29,17 @@ inline constexpr TwipRect kCommunityOption = InFrame(840, 1560, 3255, 255);
 inline constexpr TwipRect kPasswordLabel = InFrame(360, 1080, 735, 255);
 inline constexpr TwipRect kChannelLabel = InFrame(240, 720, 855, 255);
 inline constexpr TwipRect kServerLabel = InFrame(480, 360, 615, 255);
-inline constexpr TwipRect kRogerWilcoOption = InFrame(240, 2160, 1335, 255);
-inline constexpr TwipRect kMumbleOption = InFrame(1680, 2160, 975, 255);
-// Beside the choice, two lines high: the note wraps.
-inline constexpr TwipRect kVoiceClientNote = InFrame(2760, 2100, 1695, 420);
+// The voice clients' options stand in one row, each as wide as its client says, this far
+// apart; the note follows them to the frame's inner edge, two lines high: it wraps.
+inline constexpr int kVoiceClientOptionsLeft = 240;
+inline constexpr int kVoiceClientOptionGap = 105;
+inline constexpr int kVoiceClientNoteRight = 4455;
+constexpr TwipRect VoiceClientOption(int left, int width) {
+  return InFrame(left, 2160, width, 255);
+}
+constexpr TwipRect VoiceClientNote(int left) {
+  return InFrame(left, 2100, kVoiceClientNoteRight - left, 420);
+}
 inline constexpr TwipRect kVoiceNameLabel = InFrame(480, 2640, 615, 255);
 inline constexpr TwipRect kVoiceNameBox = InFrame(1200, 2640, 3255, 285);
 inline constexpr TwipRect kVoiceNameHint = InFrame(240, 3000, 4215, 420);
@@ -59,27 +63,10 @@ inline constexpr int kUpperRuleY = 3240;
 inline constexpr int kLowerRuleY = 3720;
 
 inline constexpr const char* kCaption = ".: Cindermoor :.";
-inline constexpr const char* kFrameCaption = "Roger Wilco Settings";
 inline constexpr const char* kServerLabelText = "Server:";
 inline constexpr const char* kChannelLabelText = "Channel:";
 inline constexpr const char* kPasswordLabelText = "Password:";
-inline constexpr const char* kLaunchQuestionText = "Launch RogerWilco on game connection?";
-inline constexpr const char* kOwnServerOptionText = "Use your own RogerWilco server.";
-inline constexpr const char* kRogerWilcoOptionText = "Roger Wilco";
-inline constexpr const char* kMumbleOptionText = "Mumble";
 inline constexpr const char* kVoiceNameLabelText = "Name:";
-inline constexpr const char* kVoiceNameHintText =
-    "Your name in Mumble. Left empty, Mumble asks for one and the password cannot go along.";
-
-inline std::string CommunityOptionText() {
-  return std::string("Use ") + config::kCommunitySiteName + " RW server.";
-}
-
-inline std::string VoiceClientNotice() {
-  return std::string(
-             "In order to use the Roger Wilco features of Cindermoor Launcher, you must have "
-             "installed a working copy of RogerWilco.  You can download RogerWilco at ") +
-         config::kVoiceClientDownloadPage + " or any of its various mirrors.";
-}
+// The texts that speak of a voice client are the client's own (src/voice/).
 
 }  // namespace cindermoor::main_layout

@@ -1,23 +1,22 @@
 #include "ui/quit_form.h"
 
-#include "external/outside_programs.h"
 #include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "ui/program_control.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor {
 namespace {
 
 constexpr const char* kClickHere = "Click here to quit.";
-constexpr const char* kShuttingDown = "Shutting down RogerWilco . . .";
 constexpr const char* kThankYou = "Thank-you!";
 
 }  // namespace
 
-QuitForm::QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
+QuitForm::QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
                    QuitFormView& view, EventLog& log)
     : settings_(settings),
-      programs_(programs),
+      voiceClients_(voiceClients),
       program_(program),
       view_(view),
       log_(log),
@@ -34,10 +33,6 @@ void QuitForm::SetCaption(const std::string& caption) {
 // started is the one shut down. A value start-up would not take is "no", so a hand-edited
 // setting cannot keep the user from quitting.
 bool QuitForm::VoiceClientWanted() {
-  // Mumble has no command that ends it: the player leaves it running, or closes it.
-  if (ParseVoiceClient(settings_.Read(setting::kVoiceClient)) == VoiceClient::Mumble) {
-    return false;
-  }
   return ParseLaunchBox(settings_.Read(setting::kRogerWilcoLaunch)) == 1;
 }
 
@@ -46,8 +41,11 @@ bool QuitForm::VoiceClientWanted() {
 void QuitForm::OnQuitClicked() {
   log_.Write("Quit clicked");
   if (VoiceClientWanted()) {
-    SetCaption(kShuttingDown);
-    programs_.StopVoiceClient();
+    VoiceClient& client =
+        voiceClients_.At(voiceClients_.Chosen(settings_.Read(setting::kVoiceClient)));
+    const std::string& shuttingDown = client.Texts().shuttingDown;
+    if (!shuttingDown.empty()) SetCaption(shuttingDown);
+    client.Quit();
   }
   SetCaption(kThankYou);
   program_.EndProgram();

@@ -1,5 +1,6 @@
-// The quit window's behaviour: its one text line, whose click stops the voice client when the
-// user wants it started with games, and ends the program.
+// The quit window's behaviour: its one text line, whose click does the chosen voice client's
+// quit (Roger Wilco is shut down) when the user wants it started with games, and ends the
+// program.
 #pragma once
 
 #include <string>
@@ -8,8 +9,8 @@ namespace cindermoor {
 
 class EventLog;
 class LauncherSettings;
-class OutsidePrograms;
 class ProgramControl;
+class VoiceClients;
 
 // What the quit window's behaviour asks of its face on screen.
 class QuitFormView {
@@ -21,7 +22,7 @@ class QuitFormView {
 
 class QuitForm {
  public:
-  QuitForm(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
+  QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
            QuitFormView& view, EventLog& log);
 
   void Show();
@@ -35,7 +36,7 @@ class QuitForm {
   bool VoiceClientWanted();
 
   LauncherSettings& settings_;
-  OutsidePrograms& programs_;
+  VoiceClients& voiceClients_;
   ProgramControl& program_;
   QuitFormView& view_;
   EventLog& log_;

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "state/unix_desktop.h"
+#include "desktop/unix_desktop.h"
 
 namespace cindermoor {
 

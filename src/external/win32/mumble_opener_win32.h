@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "external/mumble_handlers.h"
 #include "external/mumble_opener.h"
-#include "state/win32/unix_desktop_win32.h"
 
 namespace cindermoor::win32 {
 

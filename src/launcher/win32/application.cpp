@@ -6,18 +6,18 @@
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
 #include "ui/win32/file_system_win32.h"
-#include "ui/win32/guarded_call.h"
 #include "ui/win32/locator_window.h"
 #include "ui/win32/quit_window.h"
-#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
+#include "window_kit/win32/guarded_call.h"
+#include "window_kit/win32/wine_window_font.h"
 
 namespace cindermoor::win32 {
 
 struct QuitWindowParts {
-  QuitWindowParts(LauncherSettings& settings, OutsidePrograms& programs, ProgramControl& program,
+  QuitWindowParts(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
                   EventLog& log)
-      : form(settings, programs, program, window, log) {
+      : form(settings, voiceClients, program, window, log) {
     window.Create(form);
   }
   QuitWindow window;
@@ -60,7 +60,7 @@ ProgramFile RunningProgram() {
 Application::Application()
     : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
       mainWindow_([this] { OnMainWindowClosed(); }, [this] { ProvideTitleBarSymbols(); }),
-      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this,
+      mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this, voiceClients_,
                                  [this] { ShowLocatorWindow(); }},
                 mainWindow_) {}
 
@@ -82,7 +82,7 @@ int Application::RunWindows(const std::string& link) {
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
     const StartupOutcome outcome = RunStartup(
-        {settings_, programs_, protocol_, windows, dialogs_, loggedMumble_, launchers_, log_},
+        {settings_, programs_, protocol_, windows, dialogs_, voiceClients_, launchers_, log_},
         link);
     log_.Flush();
     if (outcome == StartupOutcome::End) return 0;
@@ -104,7 +104,7 @@ void Application::ShowLocatorWindow() {
 }
 
 void Application::ShowQuitWindow() {
-  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, programs_, *this, log_);
+  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this, log_);
   quit_->form.Show();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "external/logged_outside.h"
 #include "external/outside_programs.h"
 #include "external/win32/mumble_opener_win32.h"
@@ -16,12 +17,12 @@
 #include "state/protocol_handler.h"
 #include "state/win32/registry_win32.h"
 #include "state/win32/settings_store_win32.h"
-#include "state/win32/unix_desktop_win32.h"
 #include "ui/logged_dialogs.h"
 #include "ui/main_form.h"
 #include "ui/program_control.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_boxes.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor::win32 {
 
@@ -61,6 +62,7 @@ class Application : public ProgramControl {
   UnixDesktopWin32 unixDesktop_;
   MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
   LoggedMumbleOpener loggedMumble_{mumble_, log_};
+  VoiceClients voiceClients_{{programs_, loggedMumble_}};
   ProtocolHandler protocol_;
   MessageBoxes messageBoxes_{[this] {
     ProvideTitleBarSymbols();

@@ -1,6 +1,6 @@
 #include "launcher/win32/session_launchers_win32.h"
 
-#include "ui/win32/guarded_call.h"
+#include "window_kit/win32/guarded_call.h"
 
 namespace cindermoor::win32 {
 namespace {

@@ -47,6 +47,12 @@ std::string LogFilePlace() {
   return folder.empty() ? std::string() : Narrow(folder + kFileName);
 }
 
+std::string WithLogPlace(const std::string& message) {
+  const std::string place = LogFilePlace();
+  if (place.empty()) return message;
+  return message + "\r\rLog to attach when asking for help: " + place;
+}
+
 LogFileWin32::LogFileWin32() : folder_(LogFolder()) {}
 
 LocalTime LogFileWin32::Now() {

@@ -9,6 +9,8 @@ namespace cindermoor::win32 {
 
 // The log's full path; "" when Windows names no local application data folder.
 std::string LogFilePlace();
+// An error message whose last line says where the log is, for the player to send for help.
+std::string WithLogPlace(const std::string& message);
 
 class LogFileWin32 : public LogFile {
  public:

@@ -5,7 +5,7 @@
 #include <cwctype>
 #include <functional>
 
-#include "state/folder_path.h"
+#include "common/folder_path.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 

@@ -1,9 +1,9 @@
 #include "ui/win32/locator_window.h"
 
-#include "ui/pictures.h"
-#include "ui/win32/message_boxes.h"
-#include "ui/win32/picture_control.h"
+#include "log/win32/log_file_win32.h"
 #include "win32/text.h"
+#include "window_kit/pictures.h"
+#include "window_kit/win32/picture_control.h"
 
 namespace cindermoor::win32 {
 namespace {

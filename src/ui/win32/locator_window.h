@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ui/locator_form.h"
-#include "ui/win32/top_level_window.h"
+#include "window_kit/win32/top_level_window.h"
 
 namespace cindermoor::win32 {
 

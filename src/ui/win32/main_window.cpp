@@ -1,9 +1,9 @@
 #include "ui/win32/main_window.h"
 
 #include "ui/main_window_layout.h"
-#include "ui/pictures.h"
-#include "ui/win32/picture_control.h"
 #include "win32/text.h"
+#include "window_kit/pictures.h"
+#include "window_kit/win32/picture_control.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -26,8 +26,6 @@ enum ControlId : int {
   kInstallButtonId = IdOf(MainControl::InstallButton),
   kUninstallButtonId = IdOf(MainControl::UninstallButton),
   kGameFolderLabelId = IdOf(MainControl::GameFolderLabel),
-  kRogerWilcoOptionId = IdOf(MainControl::RogerWilcoOption),
-  kMumbleOptionId = IdOf(MainControl::MumbleOption),
   kVoiceNameBoxId = IdOf(MainControl::VoiceNameBox),
   kVoiceClientNoteId = IdOf(MainControl::VoiceClientNote),
   kVoiceFrameId = 200,
@@ -41,7 +39,26 @@ enum ControlId : int {
   kLogoId,
   kVoiceNameLabelId,
   kVoiceNameHintId,
+  // The voice clients' options, in the list of clients' order.
+  kFirstVoiceClientOptionId = 300,
 };
+
+// The controls that say something of the chosen voice client, with the text of it they show.
+struct ClientText {
+  int id;
+  std::string VoiceTexts::*text;
+};
+constexpr ClientText kClientTexts[] = {
+    {kVoiceFrameId, &VoiceTexts::frameCaption},
+    {kLaunchQuestionId, &VoiceTexts::launchQuestion},
+    {kCommunityOptionId, &VoiceTexts::communityOption},
+    {kOwnServerOptionId, &VoiceTexts::ownServerOption},
+    {kNoticeId, &VoiceTexts::notice},
+    {kVoiceNameHintId, &VoiceTexts::nameHint},
+};
+
+// Shown only for a client that takes a name.
+constexpr int kVoiceNameControls[] = {kVoiceNameLabelId, kVoiceNameBoxId, kVoiceNameHintId};
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kDarkOlive = RGB(64, 64, 0);
@@ -50,6 +67,10 @@ constexpr COLORREF kOlive = RGB(128, 128, 0);
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+constexpr int OptionId(size_t client) {
+  return kFirstVoiceClientOptionId + static_cast<int>(client);
+}
 
 bool IsEntryBox(int id) {
   return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId;
@@ -76,11 +97,13 @@ void MainWindow::CreateFromForm() {
                         layout::kClientHeight, AppIcon(::GetSystemMetrics(SM_CXICON)),
                         AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   CreateControls();
-  // The check box's caption is hidden by design, and the game folder's is no fixed text.
-  for (int id : {kServerLabelId, kChannelLabelId, kPasswordLabelId, kCommunityOptionId,
-                 kOwnServerOptionId, kLaunchQuestionId, kNoticeId, kRogerWilcoOptionId,
-                 kMumbleOptionId, kVoiceNameLabelId, kVoiceNameHintId}) {
+  // The check box's caption is hidden by design, and the game folder's is no fixed text; the
+  // texts of the chosen voice client are fitted as they are shown.
+  for (int id : {kServerLabelId, kChannelLabelId, kPasswordLabelId, kVoiceNameLabelId}) {
     FitTextToPlace(::GetDlgItem(window_, id));
+  }
+  for (size_t index = 0; index < form_->Clients().Count(); ++index) {
+    FitTextToPlace(::GetDlgItem(window_, OptionId(index)));
   }
   ShowFormState();
 }
@@ -94,8 +117,8 @@ void MainWindow::ShowFormState() {
   SetChecked(MainControl::LaunchBox, form_->LaunchBox() == 1);
   SetChecked(MainControl::CommunityOption, form_->CommunityServerSelected());
   SetChecked(MainControl::OwnServerOption, form_->OwnServerSelected());
-  SetChecked(MainControl::RogerWilcoOption, form_->ChosenVoiceClient() == VoiceClient::RogerWilco);
-  SetChecked(MainControl::MumbleOption, form_->ChosenVoiceClient() == VoiceClient::Mumble);
+  const size_t chosen = form_->ChosenVoiceClient();
+  ShowVoiceClient(chosen, form_->Clients().At(chosen).Texts());
   SetText(MainControl::VoiceNameBox, form_->VoiceName());
   SetText(MainControl::VoiceClientNote, form_->VoiceClientNote());
   for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
@@ -121,15 +144,12 @@ void MainWindow::CreateControls() {
   picture(kInstallButtonId, Picture::InstallButton, layout::kInstallButtonPosition);
   picture(kChangeButtonId, Picture::ChangeButton, layout::kChangeButtonPosition);
   add(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kGameFolderLabelId, layout::kGameFolderLabel);
-  add(L"STATIC", layout::VoiceClientNotice(), SS_LEFT | SS_NOPREFIX, kNoticeId,
-      layout::kNoticeLabel);
+  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kNoticeId, layout::kNoticeLabel);
   // The box bears its question as its own text too, hidden by its size: screen readers name a
   // check box by its text.
-  add(L"BUTTON", layout::kLaunchQuestionText, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId,
-      layout::kLaunchBox);
-  add(L"STATIC", layout::kLaunchQuestionText, SS_LEFT | SS_NOPREFIX, kLaunchQuestionId,
-      layout::kLaunchQuestionLabel);
-  add(L"BUTTON", layout::kFrameCaption, BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
+  add(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId, layout::kLaunchBox);
+  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kLaunchQuestionId, layout::kLaunchQuestionLabel);
+  add(L"BUTTON", "", BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
   add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId,
       layout::kServerLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kServerBoxId, layout::kServerBox);
@@ -139,19 +159,22 @@ void MainWindow::CreateControls() {
   add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
       layout::kPasswordLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kPasswordBoxId, layout::kPasswordBox);
-  add(L"BUTTON", layout::CommunityOptionText(), BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
-      kCommunityOptionId, layout::kCommunityOption);
-  add(L"BUTTON", layout::kOwnServerOptionText, BS_RADIOBUTTON, kOwnServerOptionId,
-      layout::kOwnServerOption);
-  add(L"BUTTON", layout::kRogerWilcoOptionText, BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
-      kRogerWilcoOptionId, layout::kRogerWilcoOption);
-  add(L"BUTTON", layout::kMumbleOptionText, BS_RADIOBUTTON, kMumbleOptionId, layout::kMumbleOption);
-  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::kVoiceClientNote);
+  add(L"BUTTON", "", BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kCommunityOptionId,
+      layout::kCommunityOption);
+  add(L"BUTTON", "", BS_RADIOBUTTON, kOwnServerOptionId, layout::kOwnServerOption);
+  // The choice of clients is one group: the first option starts it.
+  int left = layout::kVoiceClientOptionsLeft;
+  for (size_t index = 0; index < form_->Clients().Count(); ++index) {
+    const VoiceTexts& texts = form_->Clients().At(index).Texts();
+    add(L"BUTTON", texts.option, BS_RADIOBUTTON | (index == 0 ? WS_TABSTOP | WS_GROUP : 0),
+        OptionId(index), layout::VoiceClientOption(left, texts.optionWidth));
+    left += texts.optionWidth + layout::kVoiceClientOptionGap;
+  }
+  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::VoiceClientNote(left));
   add(L"STATIC", layout::kVoiceNameLabelText, SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
       layout::kVoiceNameLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kVoiceNameBoxId, layout::kVoiceNameBox);
-  add(L"STATIC", layout::kVoiceNameHintText, SS_LEFT | SS_NOPREFIX, kVoiceNameHintId,
-      layout::kVoiceNameHint);
+  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceNameHintId, layout::kVoiceNameHint);
 }
 
 HWND MainWindow::Control(MainControl control) const { return ::GetDlgItem(window_, IdOf(control)); }
@@ -192,6 +215,27 @@ void MainWindow::SetVisible(MainControl control, bool visible) {
     }
   }
   ::SetFocus(window_);
+}
+
+// Each text is fitted to its place as it changes; a screen reader hears the new name of a
+// control whose text is set.
+void MainWindow::ShowVoiceClient(size_t chosen, const VoiceTexts& texts) {
+  if (!window_) return;
+  for (size_t index = 0; index < form_->Clients().Count(); ++index) {
+    ::SendMessageW(::GetDlgItem(window_, OptionId(index)), BM_SETCHECK,
+                   index == chosen ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  for (const ClientText& shown : kClientTexts) {
+    const HWND control = ::GetDlgItem(window_, shown.id);
+    ::SetWindowTextW(control, Widen(texts.*shown.text).c_str());
+    FitTextToPlace(control);
+  }
+  // The launch box's own text, hidden by its size and so not fitted: its name for screen readers.
+  ::SetWindowTextW(::GetDlgItem(window_, kLaunchBoxId), Widen(texts.launchQuestion).c_str());
+  const bool takesName = !texts.nameHint.empty();
+  for (int id : kVoiceNameControls) {
+    ::ShowWindow(::GetDlgItem(window_, id), takesName ? SW_SHOWNA : SW_HIDE);
+  }
 }
 
 void MainWindow::Compact() {
@@ -247,6 +291,10 @@ void MainWindow::OnCommand(int id, int code) {
     return;
   }
   if (code != BN_CLICKED) return;
+  if (id >= kFirstVoiceClientOptionId && id < OptionId(form_->Clients().Count())) {
+    form_->SelectVoiceClient(static_cast<size_t>(id - kFirstVoiceClientOptionId));
+    return;
+  }
   switch (id) {
     case kLaunchBoxId:
       form_->SetLaunchBox(form_->LaunchBox() == 1 ? 0 : 1);
@@ -256,12 +304,6 @@ void MainWindow::OnCommand(int id, int code) {
       break;
     case kOwnServerOptionId:
       form_->SelectOwnServer();
-      break;
-    case kRogerWilcoOptionId:
-      form_->SelectVoiceClient(VoiceClient::RogerWilco);
-      break;
-    case kMumbleOptionId:
-      form_->SelectVoiceClient(VoiceClient::Mumble);
       break;
     case kLogoId:
       form_->OnLogoClicked();

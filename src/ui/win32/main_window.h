@@ -9,8 +9,8 @@
 
 #include "ui/main_form.h"
 #include "ui/main_form_view.h"
-#include "ui/win32/top_level_window.h"
 #include "win32/unique_handle.h"
+#include "window_kit/win32/top_level_window.h"
 
 namespace cindermoor::win32 {
 
@@ -30,6 +30,7 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   void SetEnabled(MainControl control, bool enabled) override;
   void SetChecked(MainControl control, bool checked) override;
   void SetVisible(MainControl control, bool visible) override;
+  void ShowVoiceClient(size_t chosen, const VoiceTexts& texts) override;
   void Compact() override;
   void Show() override;
   void Hide() override;

@@ -5,12 +5,6 @@
 
 namespace cindermoor::win32 {
 
-std::string WithLogPlace(const std::string& message) {
-  const std::string place = LogFilePlace();
-  if (place.empty()) return message;
-  return message + "\r\rLog to attach when asking for help: " + place;
-}
-
 // No icon: the questions are plain questions.
 bool MessageBoxes::AskYesNo(const std::string& text, const std::string& title, bool yesIsDefault) {
   const UINT defaultButton = yesIsDefault ? MB_DEFBUTTON1 : MB_DEFBUTTON2;

@@ -4,14 +4,10 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 
 #include "ui/dialogs.h"
 
 namespace cindermoor::win32 {
-
-// An error message whose last line says where the log is, for the player to send for help.
-std::string WithLogPlace(const std::string& message);
 
 class MessageBoxes : public Dialogs {
  public:

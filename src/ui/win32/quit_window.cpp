@@ -1,9 +1,9 @@
 #include "ui/win32/quit_window.h"
 
-#include "ui/pictures.h"
-#include "ui/win32/picture_drawing.h"
-#include "ui/win32/push_button_accessible.h"
 #include "win32/text.h"
+#include "window_kit/pictures.h"
+#include "window_kit/win32/picture_drawing.h"
+#include "window_kit/win32/push_button_accessible.h"
 
 namespace cindermoor::win32 {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "ui/quit_form.h"
-#include "ui/win32/picture_drawing.h"
-#include "ui/win32/top_level_window.h"
+#include "window_kit/win32/picture_drawing.h"
+#include "window_kit/win32/top_level_window.h"
 
 namespace cindermoor::win32 {
 

@@ -5,7 +5,6 @@
 
 #include <set>
 
-#include "doubles/recording_mumble_opener.h"
 #include "host/ui/forms_world.h"
 #include "launcher/form_operations.h"
 #include "launcher/session_launchers.h"
@@ -40,7 +39,8 @@ struct Desk {
     FormOperations windows(
         w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
     return RunStartup(
-        {w.settings, w.programs, w.protocol, windows, w.dialogs, mumble, launchers, w.log}, link);
+        {w.settings, w.programs, w.protocol, windows, w.dialogs, w.voiceClients, launchers, w.log},
+        link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -49,7 +49,7 @@ struct Desk {
   }
 
   fakes::FormsWorld w;
-  RecordingMumbleOpener mumble;
+  RecordingMumbleOpener& mumble = w.mumble;
   FakeLaunchers launchers;
   int locatorShows = 0;
   int quitShows = 0;
@@ -505,14 +505,14 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     bool rogerWilco;
     bool mumble;
     bool compact;
-    VoiceClient chosen;
+    const char* chosen;
     const char* note;
   } cases[] = {
-      {"", true, false, false, VoiceClient::RogerWilco, ""},
-      {"Mumble", false, true, false, VoiceClient::Mumble, ""},
-      {"RogerWilco", false, true, false, VoiceClient::RogerWilco, "Roger Wilco is not installed."},
-      {"Mumble", true, false, false, VoiceClient::Mumble, "Mumble is not installed."},
-      {"mumble", false, false, true, VoiceClient::RogerWilco, ""},
+      {"", true, false, false, "RogerWilco", ""},
+      {"Mumble", false, true, false, "Mumble", ""},
+      {"RogerWilco", false, true, false, "RogerWilco", "Roger Wilco is not installed."},
+      {"Mumble", true, false, false, "Mumble", "Mumble is not installed."},
+      {"mumble", false, false, true, "RogerWilco", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.stored) + (c.rogerWilco ? " rw" : "") + (c.mumble ? " m" : ""));
@@ -527,8 +527,8 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     fresh.Start();
     EXPECT_EQ(fresh.w.form.IsCompact(), c.compact);
     EXPECT_EQ(fresh.w.form.LaunchBox(), c.compact ? 0 : 1);
-    EXPECT_EQ(fresh.w.form.ChosenVoiceClient(), c.chosen);
-    EXPECT_EQ(fresh.w.view.checked_[MainControl::MumbleOption], c.chosen == VoiceClient::Mumble);
+    EXPECT_EQ(fresh.w.form.ChosenVoiceClient(), fresh.w.Client(c.chosen));
+    EXPECT_EQ(fresh.w.view.voiceClient, fresh.w.Client(c.chosen));
     EXPECT_EQ(fresh.w.view.texts[MainControl::VoiceNameBox], " Ann ");
     EXPECT_EQ(fresh.w.view.texts[MainControl::VoiceClientNote], c.note);
   }

@@ -8,6 +8,7 @@
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
 #include "doubles/memory_unix_desktop.h"
+#include "doubles/recording_mumble_opener.h"
 #include "doubles/recording_programs.h"
 #include "external/outside_programs.h"
 #include "host/ui/main_form_fakes.h"
@@ -15,6 +16,7 @@
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "ui/main_form.h"
+#include "voice/voice_clients.h"
 
 namespace cindermoor::fakes {
 
@@ -33,20 +35,24 @@ struct FormsWorld {
   RecordingStarter starter;
   RecordingWebOpener web;
   OutsidePrograms programs{registry, settings, starter, web};
+  RecordingMumbleOpener mumble;
+  VoiceClients voiceClients{{programs, mumble}};
   MemoryUnixDesktop unixDesktop;
   ProtocolHandler protocol{registry, settings, unixDesktop, {kProgramFolder, "launcher.exe"}};
   ScriptedDialogs dialogs;
   RecordingProgramControl program;
   RecordingView view;
   int locatorShows = 0;
-  MainForm form{
-      MainFormServices{settings, protocol, programs, dialogs, program, [this] { ++locatorShows; }},
-      view};
+  MainForm form{MainFormServices{settings, protocol, programs, dialogs, program, voiceClients,
+                                 [this] { ++locatorShows; }},
+                view};
 
   // As its installer does: in the 32-bit view of the machine's software key.
   void InstallVoiceClient(const std::string& folder) {
     registry.PutString(RegRoot::LocalMachine, kVoiceKey, "Path", folder, RegView::Bit32);
   }
+  // A client's place in the list, by its stored name.
+  size_t Client(const char* stored) const { return voiceClients.Chosen(stored); }
   bool Stored(const std::string& key) {
     return store.HasSetting(LauncherSettings::kApplication, LauncherSettings::kSection, key);
   }

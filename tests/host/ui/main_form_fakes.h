@@ -19,6 +19,10 @@ class RecordingView : public MainFormView {
   void SetEnabled(MainControl control, bool enabled) override { enabled_[control] = enabled; }
   void SetChecked(MainControl control, bool checked) override { checked_[control] = checked; }
   void SetVisible(MainControl control, bool visible) override { visible_[control] = visible; }
+  void ShowVoiceClient(size_t chosen, const VoiceTexts& texts) override {
+    voiceClient = chosen;
+    voiceTexts = texts;
+  }
   void Compact() override { compact = true; }
   void Show() override { shown = true; }
   void Hide() override { shown = false; }
@@ -27,6 +31,8 @@ class RecordingView : public MainFormView {
   std::map<MainControl, bool> enabled_;
   std::map<MainControl, bool> checked_;
   std::map<MainControl, bool> visible_;
+  size_t voiceClient = 0;
+  VoiceTexts voiceTexts{};
   bool compact = false;
   bool shown = false;
 };

@@ -42,22 +42,25 @@ TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
 // The choice and the name store exactly what the user gave, only when it changes, and the
 // note follows the choice.
 TEST_F(MainFormTest, VoiceClientChoiceAndNameStoreTheirSettings) {
-  form.ShowStoredVoiceClient(VoiceClient::RogerWilco, "", true, false);
-  form.SelectVoiceClient(VoiceClient::RogerWilco);
+  const size_t rogerWilco = w.Client("RogerWilco");
+  const size_t mumble = w.Client("Mumble");
+  form.ShowStoredVoiceClient(rogerWilco, "", {true, false});
+  form.SelectVoiceClient(rogerWilco);
   form.SetVoiceName("");
   EXPECT_FALSE(w.Stored(setting::kVoiceClient));
   EXPECT_FALSE(w.Stored(setting::kVoiceName));
 
-  form.SelectVoiceClient(VoiceClient::Mumble);
+  form.SelectVoiceClient(mumble);
   form.SetVoiceName(" Zoë@x ");
   EXPECT_EQ(w.settings.Read(setting::kVoiceClient), "Mumble");
   EXPECT_EQ(w.settings.Read(setting::kVoiceName), " Zoë@x ");
-  EXPECT_TRUE(w.view.checked_[MainControl::MumbleOption]);
-  EXPECT_FALSE(w.view.checked_[MainControl::RogerWilcoOption]);
+  EXPECT_EQ(w.view.voiceClient, mumble);
+  EXPECT_EQ(w.view.voiceTexts.frameCaption, "Mumble Settings");
   EXPECT_EQ(w.view.texts[MainControl::VoiceClientNote], "Mumble is not installed.");
 
-  form.SelectVoiceClient(VoiceClient::RogerWilco);
+  form.SelectVoiceClient(rogerWilco);
   EXPECT_EQ(w.settings.Read(setting::kVoiceClient), "RogerWilco");
+  EXPECT_EQ(w.view.voiceTexts.frameCaption, "Roger Wilco Settings");
   EXPECT_EQ(w.view.texts[MainControl::VoiceClientNote], "");
 }
 

@@ -197,6 +197,17 @@ def mumble_applications():
     return folder
 
 
+def window_controls(title):
+    """What the controls of the window with this title say and where they stand:
+    {id: (visible, (left, top, right, bottom), text)}, places in its client pixels."""
+    result = run(["wine", os.path.join(Environment.bin_dir, "window_texts.exe"), title])
+    controls = {}
+    for line in filter(None, result.stdout.split("\n")):
+        control, visible, place, text = line.split("\t", 3)
+        controls[int(control)] = (visible == "1", tuple(map(int, place.split(","))), text)
+    return controls
+
+
 def read_log(log_win):
     """The stand-ins' log as lists of (program, folder, show command, tail)."""
     try:

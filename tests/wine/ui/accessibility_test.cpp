@@ -54,13 +54,13 @@ class AccessibilityTest : public ::testing::Test {
   fakes::FormsWorld world;
   MainWindow mainWindow{[] {}};
   MainForm mainForm{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
-                                     world.program, [] {}},
+                                     world.program, world.voiceClients, [] {}},
                     mainWindow};
   FileSystemWin32 files;
   LocatorWindow locator;
   LocatorForm locatorForm{world.settings, world.form, files, locator};
   QuitWindow quit;
-  QuitForm quitForm{world.settings, world.programs, world.program, quit, world.log};
+  QuitForm quitForm{world.settings, world.voiceClients, world.program, quit, world.log};
 };
 
 // Found by class and text, so a control that is missing, misnamed or of the wrong role fails.

@@ -9,16 +9,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "host/ui/forms_world.h"
-#include "state/win32/unix_desktop_win32.h"
 #include "ui/main_window_layout.h"
-#include "ui/twips.h"
-#include "ui/win32/default_font.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/window_instance.h"
-#include "ui/win32/wine_window_font.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
+#include "window_kit/twips.h"
+#include "window_kit/win32/default_font.h"
+#include "window_kit/win32/window_instance.h"
+#include "window_kit/win32/wine_window_font.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -67,53 +67,60 @@ struct Label {
 
 class MainWindowLabelsTest : public ::testing::Test {
  protected:
-  // Measures each label's text in the font its control really draws with.
+  // Measures each label's text in the font its control really draws with, every voice
+  // client's texts while it is chosen.
   void ExpectEveryTextFits() {
     window.Connect(form);
     form.Show();
     ASSERT_NE(window.Handle(), nullptr);
-    const int dpi = TestDpi();
-    const Label labels[] = {
-        {"server", layout::kServerLabel, layout::kServerLabelText, Layout::WrapsWords},
-        {"channel", layout::kChannelLabel, layout::kChannelLabelText, Layout::WrapsWords},
-        {"password", layout::kPasswordLabel, layout::kPasswordLabelText, Layout::WrapsWords},
-        {"launch question", layout::kLaunchQuestionLabel, layout::kLaunchQuestionText,
-         Layout::WrapsWords},
-        {"notice", layout::kNoticeLabel, layout::VoiceClientNotice(), Layout::WrapsWords},
-        {"community option", layout::kCommunityOption, layout::CommunityOptionText(),
-         Layout::OptionCaption},
-        {"own server option", layout::kOwnServerOption, layout::kOwnServerOptionText,
-         Layout::OptionCaption},
-    };
-    for (const Label& label : labels) {
-      SCOPED_TRACE(std::string(label.name) + " at " + std::to_string(dpi) + " DPI");
-      const std::wstring text = Widen(label.text);
-      // The launch box bears its question too: the label is the static control.
-      const wchar_t* className = label.layout == Layout::WrapsWords ? L"Static" : L"Button";
-      HWND control = ::FindWindowExW(window.Handle(), nullptr, className, text.c_str());
-      ASSERT_NE(control, nullptr);
-      const UniqueHdc dc(::CreateCompatibleDC(nullptr));
-      const SelectedObject selected(
-          dc.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-      int width = TwipsToPixels(label.place.width, dpi);
-      UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK;
-      if (label.layout == Layout::OptionCaption) {
-        INT digit = 0;
-        ASSERT_TRUE(::GetCharWidth32W(dc.get(), L'0', L'0', &digit));
-        width -= ScaleForDpi(13, dpi) + digit / 2;
-        format = DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE;
-      }
-      RECT needed{0, 0, width, 0};
-      ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed, format), 0);
-      EXPECT_LE(needed.right, width);
-      EXPECT_LE(needed.bottom, TwipsToPixels(label.place.height, dpi));
+    for (size_t client = 0; client < world.voiceClients.Count(); ++client) {
+      form.SelectVoiceClient(client);
+      const VoiceTexts& texts = world.voiceClients.At(client).Texts();
+      const Label labels[] = {
+          {"server", layout::kServerLabel, layout::kServerLabelText, Layout::WrapsWords},
+          {"channel", layout::kChannelLabel, layout::kChannelLabelText, Layout::WrapsWords},
+          {"password", layout::kPasswordLabel, layout::kPasswordLabelText, Layout::WrapsWords},
+          {"launch question", layout::kLaunchQuestionLabel, texts.launchQuestion,
+           Layout::WrapsWords},
+          {"notice", layout::kNoticeLabel, texts.notice, Layout::WrapsWords},
+          {"community option", layout::kCommunityOption, texts.communityOption,
+           Layout::OptionCaption},
+          {"own server option", layout::kOwnServerOption, texts.ownServerOption,
+           Layout::OptionCaption},
+      };
+      for (const Label& label : labels) ExpectFits(label, texts.option);
     }
+  }
+
+  void ExpectFits(const Label& label, const std::string& client) {
+    const int dpi = TestDpi();
+    SCOPED_TRACE(client + ": " + label.name + " at " + std::to_string(dpi) + " DPI");
+    const std::wstring text = Widen(label.text);
+    // The launch box bears its question too: the label is the static control.
+    const wchar_t* className = label.layout == Layout::WrapsWords ? L"Static" : L"Button";
+    HWND control = ::FindWindowExW(window.Handle(), nullptr, className, text.c_str());
+    ASSERT_NE(control, nullptr);
+    const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+    const SelectedObject selected(
+        dc.get(), reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    int width = TwipsToPixels(label.place.width, dpi);
+    UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK;
+    if (label.layout == Layout::OptionCaption) {
+      INT digit = 0;
+      ASSERT_TRUE(::GetCharWidth32W(dc.get(), L'0', L'0', &digit));
+      width -= ScaleForDpi(13, dpi) + digit / 2;
+      format = DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE;
+    }
+    RECT needed{0, 0, width, 0};
+    ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed, format), 0);
+    EXPECT_LE(needed.right, width);
+    EXPECT_LE(needed.bottom, TwipsToPixels(label.place.height, dpi));
   }
 
   fakes::FormsWorld world;
   MainWindow window{[] {}};
   MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
-                                 world.program, [] {}},
+                                 world.program, world.voiceClients, [] {}},
                 window};
 };
 

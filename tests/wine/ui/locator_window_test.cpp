@@ -10,8 +10,8 @@
 #include "temp_folder_tree.h"
 #include "ui/locator_form.h"
 #include "ui/win32/file_system_win32.h"
-#include "ui/win32/window_instance.h"
 #include "win32/text.h"
+#include "window_kit/win32/window_instance.h"
 #include "window_pixels.h"
 
 namespace cindermoor::win32 {

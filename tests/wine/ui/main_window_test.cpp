@@ -7,9 +7,9 @@
 #include <string>
 
 #include "host/ui/forms_world.h"
-#include "ui/win32/window_instance.h"
 #include "win32/device_context.h"
 #include "win32/unique_handle.h"
+#include "window_kit/win32/window_instance.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -45,7 +45,7 @@ class MainWindowTest : public ::testing::Test {
   int closes = 0;
   MainWindow window{[this] { ++closes; }};
   MainForm form{MainFormServices{world.settings, world.protocol, world.programs, world.dialogs,
-                                 world.program, [] {}},
+                                 world.program, world.voiceClients, [] {}},
                 window};
 };
 
@@ -76,8 +76,12 @@ TEST_F(MainWindowTest, TypingInABoxStoresItsSetting) {
 }
 
 // Edits in creation order: server, channel, password, then the name in voice.
+// The Name box shows only while a client that takes a name is chosen.
 TEST_F(MainWindowTest, TheVoiceClientChoiceAndTheNameReachTheForm) {
+  EXPECT_FALSE(::IsWindowVisible(Child(L"Edit", 3)));
   ::SendMessageW(::FindWindowExW(window.Handle(), nullptr, L"Button", L"Mumble"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(::IsWindowVisible(Child(L"Edit", 3)));
+  EXPECT_NE(::FindWindowExW(window.Handle(), nullptr, L"Button", L"Mumble Settings"), nullptr);
   ::SetWindowTextW(Child(L"Edit", 3), L"Zo\u00eb");
   EXPECT_EQ(world.settings.Read(setting::kVoiceClient), "Mumble");
   EXPECT_EQ(world.settings.Read(setting::kVoiceName), "Zo\xc3\xab");

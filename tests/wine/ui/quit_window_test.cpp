@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/ui/forms_world.h"
-#include "ui/win32/window_instance.h"
+#include "window_kit/win32/window_instance.h"
 #include "window_pixels.h"
 
 namespace cindermoor::win32 {
@@ -40,7 +40,7 @@ class QuitWindowTest : public ::testing::Test {
 
   fakes::FormsWorld world;
   QuitWindow window;
-  QuitForm form{world.settings, world.programs, world.program, window, world.log};
+  QuitForm form{world.settings, world.voiceClients, world.program, window, world.log};
   HWND label = nullptr;
 };
 

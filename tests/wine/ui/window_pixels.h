@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ui/pictures.h"
+#include "window_kit/pictures.h"
 
 namespace cindermoor::win32::testing {
 

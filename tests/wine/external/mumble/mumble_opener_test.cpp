@@ -15,9 +15,9 @@
 #include <thread>
 #include <vector>
 
+#include "desktop/win32/unix_desktop_win32.h"
 #include "external/win32/mumble_opener_win32.h"
 #include "state/win32/registry_win32.h"
-#include "state/win32/unix_desktop_win32.h"
 #include "win32/text.h"
 
 namespace cindermoor {

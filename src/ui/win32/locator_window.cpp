@@ -1,5 +1,6 @@
 #include "ui/win32/locator_window.h"
 
+#include "log/win32/log_file_win32.h"
 #include "text/text.h"
 #include "win32/text.h"
 #include "window_kit/pictures.h"
@@ -128,7 +129,7 @@ void LocatorWindow::SetFiles(const std::vector<std::string>& files) {
 }
 
 void LocatorWindow::ShowMessage(const std::string& text) {
-  ::MessageBoxW(window_, Widen(text).c_str(), Widen(Text("locator.title")).c_str(),
+  ::MessageBoxW(window_, Widen(WithLogPlace(text)).c_str(), Widen(Text("locator.title")).c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
 }
 

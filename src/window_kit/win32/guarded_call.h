@@ -7,13 +7,14 @@
 
 #include <exception>
 
+#include "log/win32/log_file_win32.h"
 #include "text/text.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
 
 inline void ReportFatalError(HWND owner, const char* what) {
-  ::MessageBoxW(owner, Widen(what).c_str(), Widen(Text("fatal.title")).c_str(),
+  ::MessageBoxW(owner, Widen(WithLogPlace(what)).c_str(), Widen(Text("fatal.title")).c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -171,7 +171,7 @@ class MainWindowLabelsTest : public ::testing::Test {
                           mayShrink);
       }
       QuitWindow quitWindow;
-      QuitForm quitForm{world.settings, world.voiceClients, world.program, quitWindow};
+      QuitForm quitForm{world.settings, world.voiceClients, world.program, quitWindow, world.log};
       quitWindow.Create(quitForm);
       ExpectControlsFit(quitWindow.Handle(), tag + " quit window", mayShrink);
       FileSystemWin32 files;

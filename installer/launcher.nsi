@@ -1,12 +1,16 @@
 ; The installer of Cindermoor Launcher, one per machine type. tools/package.sh makes both:
 ;   makensis -DVERSION=<version> -DARCH=x64|x86 -DPROGRAM=<launcher.exe> -DICON=<launcher.ico>
-;            -DWIZARD_PICTURE=<164 x 314 .bmp> [-DSIGN_COMMAND=<command>]
+;            -DWIZARD_PICTURE=<164 x 314 .bmp> -DTEXTS=<texts.nsh> [-DSIGN_COMMAND=<command>]
 ;            -DOUTFILE=<setup.exe> installer/launcher.nsi
 ;
 ; Two modes: for all users (machine-wide, needs administrator rights) and only for the current
 ; user (the user's own folders and registry, no elevation). The installer itself starts without
 ; elevation and starts itself again elevated only when all users is chosen without those rights,
 ; so a per-user install never shows a UAC prompt.
+;
+; It speaks the program's languages: TEXTS, made by tools/make_texts.py from the program's
+; tables, loads NSIS's language file of each for its own pages and holds our pages' and
+; messages' texts. Windows' display language chooses, or the launcher's Language setting.
 
 !if "${ARCH}" == "x64"
   Target amd64-unicode
@@ -66,11 +70,11 @@ Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM_FILE}"
-!define MUI_FINISHPAGE_RUN_TEXT "Start ${NAME} now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(installer_finish_run)"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include "${TEXTS}"
 
 VIProductVersion "${VERSION}.0.0"
 VIFileVersion "${VERSION}.0.0"
@@ -140,8 +144,7 @@ Function ${un}RunElevatedAndWait
   System::Call 'shell32::ShellExecuteExW(p r2) i .r3'
   ${If} $3 == 0
     System::Free $2
-    MessageBox MB_OK|MB_ICONSTOP "Installing or removing ${NAME} for all users needs \
-        administrator rights." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$(installer_needs_admin)" /SD IDOK
     Push ${EXIT_NOT_ELEVATED}
     Return
   ${EndIf}
@@ -174,8 +177,8 @@ Function ${un}WaitUntilProgramEnds
   FileClose $0
   Goto done
   running:
-  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${NAME} is running from $INSTDIR.$\r$\n$\r$\n\
-      Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(installer_running)" /SD IDCANCEL \
+      IDRETRY retry
   SetErrorLevel ${EXIT_PROGRAM_RUNNING}
   Quit
   done:
@@ -237,6 +240,8 @@ FunctionEnd
 ; ---------------------------------------------------------------- installer
 
 Function .onInit
+  ReadRegStr $0 HKCU "${SETTINGS_KEY}" "Language"
+  !insertmacro LanguageFromSetting $0
   Call FolderFromCommandLine
   Pop $0
   ${If} $0 == ""
@@ -315,17 +320,16 @@ Function ModePage
   ${If} $ModeGiven == 1
     Abort
   ${EndIf}
-  !insertmacro MUI_HEADER_TEXT "Choose who may use it" \
-      "Install ${NAME} for everyone on this computer or only for you."
+  !insertmacro MUI_HEADER_TEXT "$(installer_mode_title)" "$(installer_mode_subtitle)"
   nsDialogs::Create 1018
   Pop $0
-  ${NSD_CreateRadioButton} 0 10u 100% 12u "&Anyone who uses this computer (all users)"
+  ${NSD_CreateRadioButton} 0 10u 100% 12u "$(installer_mode_all_users)"
   Pop $AllUsersRadio
-  ${NSD_CreateLabel} 12u 24u -12u 20u "Installs into Program Files. Needs administrator rights."
+  ${NSD_CreateLabel} 12u 24u -12u 20u "$(installer_mode_all_users_note)"
   Pop $0
-  ${NSD_CreateRadioButton} 0 50u 100% 12u "Only for &me"
+  ${NSD_CreateRadioButton} 0 50u 100% 12u "$(installer_mode_current_user)"
   Pop $1
-  ${NSD_CreateLabel} 12u 64u -12u 20u "Installs into your own folders. No administrator rights needed."
+  ${NSD_CreateLabel} 12u 64u -12u 20u "$(installer_mode_current_user_note)"
   Pop $0
   ${If} $AllUsers == 1
     ${NSD_Check} $AllUsersRadio
@@ -353,23 +357,23 @@ Function TargetFolderProblem
   StrCpy $1 $INSTDIR 2
   ${If} $0 != ":\"
   ${AndIf} $1 != "\\"
-    Push "$INSTDIR is not a full path (such as C:\Games\${NAME})."
+    Push "$(installer_not_full_path)"
     Return
   ${EndIf}
   ${GetRoot} $INSTDIR $0
   ${IfNot} ${FileExists} "$0\*.*"
-    Push "The drive $0 does not exist."
+    Push "$(installer_no_drive)"
     Return
   ${EndIf}
   ${If} ${FileExists} "$INSTDIR"
   ${AndIfNot} ${FileExists} "$INSTDIR\*.*"
-    Push "$INSTDIR is a file, not a folder."
+    Push "$(installer_is_file)"
     Return
   ${EndIf}
   Call ForeignProgramFile
   Pop $0
   ${If} $0 != ""
-    Push "This folder holds another program's $0."
+    Push "$(installer_foreign_file)"
     Return
   ${EndIf}
   StrCpy $1 0
@@ -378,14 +382,14 @@ Function TargetFolderProblem
     ClearErrors
     CreateDirectory "$INSTDIR"
     ${If} ${Errors}
-      Push "The folder $INSTDIR cannot be created."
+      Push "$(installer_cannot_create)"
       Return
     ${EndIf}
   ${EndIf}
   ClearErrors
   FileOpen $2 "$INSTDIR\cindermoor-setup.tmp" w
   ${If} ${Errors}
-    StrCpy $3 "The folder $INSTDIR cannot be written to."
+    StrCpy $3 "$(installer_cannot_write)"
   ${Else}
     FileClose $2
     Delete "$INSTDIR\cindermoor-setup.tmp"
@@ -490,7 +494,7 @@ Function DirectoryPageLeave
   Call TargetFolderProblem
   Pop $0
   ${If} $0 != ""
-    MessageBox MB_OK|MB_ICONSTOP "$0 Please choose another folder."
+    MessageBox MB_OK|MB_ICONSTOP "$(installer_choose_another)"
     Abort
   ${EndIf}
 FunctionEnd
@@ -507,7 +511,7 @@ Section "Install"
   Call TargetFolderProblem
   Pop $0
   ${If} $0 != ""
-    MessageBox MB_OK|MB_ICONSTOP "$0$\r$\nNothing was installed." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$(installer_nothing_installed)" /SD IDOK
     SetErrorLevel ${EXIT_BAD_FOLDER}
     Quit
   ${EndIf}
@@ -551,6 +555,8 @@ SectionEnd
 ; ---------------------------------------------------------------- uninstaller
 
 Function un.onInit
+  ReadRegStr $0 HKCU "${SETTINGS_KEY}" "Language"
+  !insertmacro LanguageFromSetting $0
   ; The mode is the one this folder was installed in: the machine-wide Apps entry names it
   ; only for an all-users install.
   ${GetParameters} $0
@@ -844,8 +850,8 @@ Section "Uninstall"
   ; The program is gone, so its handler is no longer installed for this user; the rest of
   ; the settings (game folder, voice server) stay unless the user wants them gone.
   DeleteRegValue HKCU "${SETTINGS_KEY}" "Installed"
-  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "Also remove your ${NAME} settings \
-      (game folder, voice server)?" /SD IDNO IDNO keep_settings
+  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(installer_remove_settings)" /SD IDNO \
+      IDNO keep_settings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Cindermoor\Launcher"
   DeleteRegKey /ifempty HKCU "Software\Cindermoor"

@@ -63,6 +63,7 @@ trap 'rm -rf "$STAGE" "$DIST.partial"' EXIT
 # Players open the read-me with Notepad: Windows line ends.
 sed 's/$/\r/' "$ROOT/installer/README.txt" >"$STAGE/README.txt"
 python3 "$ROOT/tools/make_icon.py" --wizard "$STAGE/wizard.bmp"
+python3 "$ROOT/tools/make_texts.py" --source "$ROOT/src/text/languages" --nsis "$STAGE/texts.nsh"
 sign_options=()
 ((SIGN)) && sign_options=(-DSIGN_COMMAND="\"$ROOT/tools/sign.sh\"")
 
@@ -80,7 +81,7 @@ for machine in "${MACHINES[@]}"; do
   ((SIGN)) && bash "$ROOT/tools/sign.sh" "$STAGE/launcher.exe"
   stamp "$STAGE/launcher.exe" "$STAGE/README.txt" "$STAGE/wizard.bmp"
   makensis -V2 -DVERSION="$VERSION" -DARCH="$tag" -DPROGRAM="$STAGE/launcher.exe" \
-    -DICON="$BUILD/$arch/generated/launcher.ico" -DWIZARD_PICTURE="$STAGE/wizard.bmp" \
+    -DICON="$BUILD/$arch/generated/launcher.ico" -DWIZARD_PICTURE="$STAGE/wizard.bmp" -DTEXTS="$STAGE/texts.nsh" \
     "${sign_options[@]}" -DOUTFILE="$DIST.partial/$base-setup.exe" "$ROOT/installer/launcher.nsi"
   (cd "$STAGE" && TZ=UTC zip -q -X -D "$DIST.partial/$base.zip" launcher.exe README.txt)
   files+=("$base-setup.exe" "$base.zip")

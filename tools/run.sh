@@ -2,10 +2,22 @@
 # Runs Cindermoor Launcher under Wine with the stand-in voice client and game.
 #   tools/run.sh                      opens the main window
 #   tools/run.sh 'tribes://h:p/...'   serves that link and prints what the stand-ins got
+#   tools/run.sh --language de [...]  the same with Windows' display language German (en, de,
+#                                     fr, es, pl, ru, pt-BR); the screenshot's name says which
 # Uses your X display when DISPLAY is set, else a headless one (screenshots go to build/demo).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
+LANGUAGE_TAG=""
+if [[ "${1:-}" == "--language" ]]; then
+  LANGUAGE_TAG="${2:?--language takes a tag such as de}"
+  shift 2
+  case "$LANGUAGE_TAG" in
+    en) export LC_ALL=en_US.UTF-8 ;;
+    pt-BR) export LC_ALL=pt_BR.UTF-8 ;;
+    *) export LC_ALL="${LANGUAGE_TAG}_${LANGUAGE_TAG^^}.UTF-8" ;;
+  esac
+fi
 LINK="${1:-}"
 
 BUILD_TARGETS=(launcher roger tribes)
@@ -34,6 +46,9 @@ wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\roger.exe
   /v Path /t REG_SZ /d 'C:\Program Files\RogerWilco' /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Cindermoor\Launcher\Program Settings' \
   /v TribesPath /t REG_SZ /d 'C:\Games\Tribes' /f >/dev/null 2>&1
+# The language follows Windows' display language, as a player's does.
+wine reg delete 'HKCU\Software\Cindermoor\Launcher\Program Settings' /v Language /f \
+  >/dev/null 2>&1 || true
 
 LOG="$DEMO/stand-ins.log"
 rm -f "$LOG"
@@ -42,7 +57,10 @@ export CINDERMOOR_STANDIN_LOG="$(winepath -w "$LOG")"
 wine 'C:\Cindermoor\launcher.exe' ${LINK:+"$LINK"} &
 LAUNCHER=$!
 
-screenshot() { ((HEADLESS)) && import -window root "$DEMO/$1.png" && echo "Screenshot: $DEMO/$1.png"; }
+screenshot() {
+  local name="$1${LANGUAGE_TAG:+-$LANGUAGE_TAG}"
+  ((HEADLESS)) && import -window root "$DEMO/$name.png" && echo "Screenshot: $DEMO/$name.png"
+}
 
 if [[ -n "$LINK" ]]; then
   for _ in $(seq 200); do

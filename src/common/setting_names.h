@@ -17,6 +17,9 @@ inline constexpr const char* kPath = "Path";
 // value chooses the first client), and the player's name in voice ("" lets the client ask).
 inline constexpr const char* kVoiceClient = "VoiceClient";
 inline constexpr const char* kVoiceName = "VoiceName";
+// The language of every text ("de", "pt-BR", …; see src/text/languages/languages.txt); empty
+// or unknown: Windows' display language.
+inline constexpr const char* kLanguage = "Language";
 // What Install changed in the Linux desktop's mimeapps.list, so that Un-Install can give it
 // back: the earlier default for tribes:// links, and the file's length in bytes before Install
 // appended its [Default Applications] group ("none": there was no file).

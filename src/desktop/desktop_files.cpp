@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "text/language.h"
+#include "text/text.h"
+
 namespace cindermoor {
 
 namespace {
@@ -68,11 +71,20 @@ std::string ShellQuoted(const std::string& text) {
 // are, so the paths that may hold blanks live in the script and Exec names only the script.
 // Only a data folder with blanks puts quotes into Exec; xdg-open's own search could not find
 // the entry there anyway, as it splits its list of data folders at blanks too.
+// The name and comment in every language, each keyed by its locale (pt_BR) as the desktop
+// looks them up; the same entry whatever language the launcher speaks.
 std::string DesktopEntryText(const std::string& scriptPath) {
+  std::string names = "Name=" + TextIn(kEnglish, "desktop.name") +
+                      "\nComment=" + TextIn(kEnglish, "desktop.comment") + "\n";
+  for (std::size_t language = kEnglish + 1; language < LanguageCount(); ++language) {
+    std::string locale(LanguageTag(language));
+    std::replace(locale.begin(), locale.end(), '-', '_');
+    names += "Name[" + locale + "]=" + TextIn(language, "desktop.name") + "\nComment[" + locale +
+             "]=" + TextIn(language, "desktop.comment") + "\n";
+  }
   return "[Desktop Entry]\n"
-         "Type=Application\n"
-         "Name=Cindermoor Launcher\n"
-         "Comment=Opens tribes:// game links with Cindermoor Launcher under Wine\n"
+         "Type=Application\n" +
+         names +
          "NoDisplay=true\n"
          "MimeType=x-scheme-handler/tribes;\n"
          "Exec=sh " +

@@ -7,6 +7,7 @@
 
 #include "desktop/mime_apps_list.h"
 #include "desktop/wine_paths.h"
+#include "text/text.h"
 
 namespace cindermoor {
 
@@ -18,13 +19,12 @@ constexpr const char* kDesktopId = "cindermoor-launcher.desktop";
 // look only at the .desktop files there.
 constexpr const char* kScriptName = "cindermoor-launcher.sh";
 
-constexpr const char* kLinksWillNotOpen =
-    "tribes:// links clicked on the Linux desktop will not open this launcher.\r";
-constexpr const char* kLinksMayStillOpen =
-    "tribes:// links clicked on the Linux desktop may still open this launcher.\r";
-constexpr const char* kAnotherCopysHandler =
-    "The Linux desktop's handler of tribes:// links was left in place: its script starts "
-    "another copy of Cindermoor Launcher, not this one.\r";
+std::string LinksWillNotOpen(const std::string& reason) {
+  return Text("desktop.links_will_not_open", {{"reason", reason}});
+}
+std::string LinksMayStillOpen(const std::string& reason) {
+  return Text("desktop.links_may_still_open", {{"reason", reason}});
+}
 // The value of the length setting when Install found no mimeapps.list.
 constexpr const char* kNoFile = "none";
 
@@ -43,16 +43,16 @@ Outcome DesktopHandler::Install() {
 Outcome DesktopHandler::SetUp() {
   std::string whyNot;
   const std::optional<Places> places = FindPlaces(whyNot);
-  if (!places) return Outcome::Failure(kLinksWillNotOpen + whyNot);
+  if (!places) return Outcome::Failure(LinksWillNotOpen(whyNot));
   // The default goes last: it must never name an entry that is not there.
   for (const auto& [path, text] : {std::pair{places->script, OpenLinkScriptText(places->program)},
                                    std::pair{places->entry, DesktopEntryText(places->script)}}) {
     if (Outcome written = WriteIfChanged(path, text); !written.Succeeded()) {
-      return Outcome::Failure(kLinksWillNotOpen + written.Reason());
+      return Outcome::Failure(LinksWillNotOpen(written.Reason()));
     }
   }
   Outcome defaulted = SetDefault(places->mimeApps);
-  if (!defaulted.Succeeded()) return Outcome::Failure(kLinksWillNotOpen + defaulted.Reason());
+  if (!defaulted.Succeeded()) return Outcome::Failure(LinksWillNotOpen(defaulted.Reason()));
   return Outcome::Success();
 }
 
@@ -60,15 +60,15 @@ Outcome DesktopHandler::Uninstall() {
   if (!desktop_.UnderWine()) return Outcome::Success();
   std::string whyNot;
   const std::optional<Places> places = FindPlaces(whyNot);
-  if (!places) return Outcome::Failure(kLinksMayStillOpen + whyNot);
+  if (!places) return Outcome::Failure(LinksMayStillOpen(whyNot));
   // Another copy, or this one in another prefix, may have made the handler its own since.
   const UnixFileRead script = desktop_.ReadUnixFile(places->script);
   if (script.state == UnixFileRead::State::Unreadable) {
-    return Outcome::Failure(kLinksMayStillOpen + script.text);
+    return Outcome::Failure(LinksMayStillOpen(script.text));
   }
   if (script.state == UnixFileRead::State::Read &&
       !ScriptStartsProgram(script.text, places->program)) {
-    return Outcome::Failure(kAnotherCopysHandler + places->script);
+    return Outcome::Failure(Text("desktop.another_copys_handler", {{"script", places->script}}));
   }
   // Each step is tried even when one before it failed: whatever can go, goes.
   std::string failures;
@@ -76,7 +76,7 @@ Outcome DesktopHandler::Uninstall() {
                        desktop_.RemoveUnixFile(places->script)}) {
     if (!step.Succeeded()) failures += (failures.empty() ? "" : "\r") + step.Reason();
   }
-  if (!failures.empty()) return Outcome::Failure(kLinksMayStillOpen + failures);
+  if (!failures.empty()) return Outcome::Failure(LinksMayStillOpen(failures));
   return Outcome::Success();
 }
 
@@ -108,13 +108,13 @@ std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& wh
   const std::optional<std::string> loader = desktop_.Environment("WINELOADER");
   const std::optional<std::string> prefix = UnixFolderNamedBy("WINECONFIGDIR");
   if (!loader || !prefix) {
-    whyNot = "Wine did not tell which Wine and prefix this program runs in.";
+    whyNot = Text("desktop.no_wine_places");
     return std::nullopt;
   }
   const std::optional<std::string> data = XdgFolder("XDG_DATA_HOME", "/.local/share");
   const std::optional<std::string> config = XdgFolder("XDG_CONFIG_HOME", "/.config");
   if (!data || !config) {
-    whyNot = "The Linux home folder cannot be reached through Wine's drive mapping.";
+    whyNot = Text("desktop.home_unreachable");
     return std::nullopt;
   }
   const std::string applications = WithoutTrailingSlash(*data) + "/applications/";

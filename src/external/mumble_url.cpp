@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/config.h"
+#include "text/text.h"
 
 namespace cindermoor {
 
@@ -11,9 +12,6 @@ namespace {
 
 // The client version that answers: Mumble's form for "join as a current client".
 constexpr const char* kVersionQuery = "?version=1.2.0";
-constexpr const char* kServerBoxRule =
-    "It must hold a host name, an IPv4 address or an IPv6 address in brackets, optionally "
-    "followed by a colon and a port from 1 to 65535, such as voice.example.org:64738.";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -111,10 +109,8 @@ std::string_view WithoutSurroundingBlanks(std::string_view text) {
 }
 
 Outcome ServerBoxRefused(std::string_view box) {
-  if (box.empty())
-    return Outcome::Failure(std::string("The Server box is empty. ") + kServerBoxRule);
-  return Outcome::Failure("The Server box \"" + std::string(box) + "\" names no voice server. " +
-                          kServerBoxRule);
+  if (box.empty()) return Outcome::Failure(Text("mumble.server_box_empty"));
+  return Outcome::Failure(Text("mumble.server_box_invalid", {{"server", box}}));
 }
 
 }  // namespace
@@ -228,11 +224,8 @@ Outcome CheckCommandLineCarries(std::size_t commandLineLength) {
   constexpr std::size_t kLongestCommandLine = 32766;
   if (commandLineLength <= kLongestCommandLine) return Outcome::Success();
   return Outcome::Failure(
-      "The Mumble link is too long: handing it over takes a command line of " +
-      std::to_string(commandLineLength) + " characters, and Windows carries at most " +
-      std::to_string(kLongestCommandLine) +
-      ", so Mumble would get it cut. Shorten the Channel, Name or Password in the settings "
-      "window, or choose Roger Wilco as the voice client.");
+      Text("mumble.link_too_long", {{"length", std::to_string(commandLineLength)},
+                                    {"longest", std::to_string(kLongestCommandLine)}}));
 }
 
 }  // namespace cindermoor

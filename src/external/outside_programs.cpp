@@ -2,6 +2,7 @@
 
 #include "common/folder_path.h"
 #include "link/command_lines.h"
+#include "text/text.h"
 
 namespace cindermoor {
 
@@ -14,7 +15,6 @@ constexpr const char* kVoiceClientKey =
 constexpr const char* kGameKey = "Software\\Dynamix\\Starsiege Tribes";
 constexpr const char* kFolderValue = "Path";
 constexpr const char* kShutdownArgs = " /shutdown";
-constexpr const char* kGameFolderNotSet = "The game's folder is not set.";
 
 }  // namespace
 
@@ -43,7 +43,7 @@ void OutsidePrograms::StartVoiceClient(const std::string& voiceArgs) {
   const std::string folder = VoiceClientFolder();
   // Starting by bare name would run whatever roger.exe a search happens to find.
   if (folder.empty()) {
-    throw FatalError("Cannot start roger.exe: the voice client is not installed.");
+    throw FatalError(Text("programs.cannot_start_voice"));
   }
   StartVoiceCommand(folder, VoiceCommand(voiceArgs), ShowCommand::Minimized);
 }
@@ -63,7 +63,7 @@ void OutsidePrograms::StartVoiceCommand(const std::string& folder, const std::st
 void OutsidePrograms::StartGame(const std::string& gameArgs) {
   const std::string folder = settings_.Read(setting::kTribesPath);
   if (folder.empty()) {
-    throw FatalError(std::string("Cannot start tribes.exe: ") + kGameFolderNotSet);
+    throw FatalError(Text("programs.cannot_start_game"));
   }
   starter_.Start(
       {JoinFolder(folder, kGameProgram), folder, GameCommand(gameArgs), ShowCommand::Normal});
@@ -71,10 +71,10 @@ void OutsidePrograms::StartGame(const std::string& gameArgs) {
 
 Outcome OutsidePrograms::CheckGameCanStart() {
   const std::string folder = settings_.Read(setting::kTribesPath);
-  if (folder.empty()) return Outcome::Failure(kGameFolderNotSet);
+  if (folder.empty()) return Outcome::Failure(Text("programs.game_folder_not_set"));
   const std::string program = JoinFolder(folder, kGameProgram);
   if (!starter_.FileExists(program)) {
-    return Outcome::Failure("The game's program was not found: " + program);
+    return Outcome::Failure(Text("programs.game_not_found", {{"program", program}}));
   }
   return Outcome::Success();
 }

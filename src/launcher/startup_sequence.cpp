@@ -12,23 +12,25 @@
 #include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
+#include "text/text.h"
 #include "voice/voice_clients.h"
 
 namespace cindermoor {
 namespace {
 
-constexpr const char* kProgramTitle = "Cindermoor Launcher";
-
-// Carriage returns only: the message box breaks lines at them, as users of this box saw it.
+// Carriage returns only, in the tables' texts: the message box breaks lines at them, as users
+// of this box saw it.
 std::string FoundFolderQuestion(const std::string& folder) {
-  return "Unable to detect Tribes Executable File. \rFound: " + folder +
-         "\r\rIs this the correct path?";
+  return Text("startup.found_folder_question", {{"folder", folder}});
 }
 
 // Server addresses only: a password never shows on screen.
 std::string OtherServerQuestion(const std::string& served, const std::string& arriving) {
-  return "The game for " + served + " may still be running.\r\rStart the game for " + arriving +
-         " as well?";
+  return Text("startup.other_server_question", {{"served", served}, {"arriving", arriving}});
+}
+
+std::string WithLink(const std::string& reason, const std::string& link) {
+  return Text("startup.link_refused", {{"reason", reason}, {"link", link}});
 }
 
 std::string YesNo(bool yes) { return yes ? "yes" : "no"; }
@@ -54,7 +56,7 @@ class Startup {
     if (!linkText_.empty()) {
       LinkParse parsed = ParseGameLink(linkText_);
       if (!parsed.link) {
-        s_.dialogs.ShowMessage(parsed.refusal + "\r\rLink: " + linkText_, kProgramTitle);
+        s_.dialogs.ShowMessage(WithLink(parsed.refusal, linkText_), Text("startup.title"));
         return StartupOutcome::End;
       }
       link_ = std::move(parsed.link);
@@ -116,7 +118,7 @@ class Startup {
     if (decision.action == StartAction::AskFirst &&
         s_.dialogs.AskYesNo(OtherServerQuestion(running[decision.launcher].served->serverAddress,
                                                 link_->serverAddress),
-                            kProgramTitle, false)) {
+                            Text("startup.title"), false)) {
       return true;
     }
     s_.launchers.BringToFront(decision.launcher);
@@ -151,7 +153,8 @@ class Startup {
       return;
     }
     const std::string found = s_.programs.DetectedGameFolder();
-    if (!found.empty() && s_.dialogs.AskYesNo(FoundFolderQuestion(found), "Error!", true)) {
+    if (!found.empty() &&
+        s_.dialogs.AskYesNo(FoundFolderQuestion(found), Text("startup.found_folder_title"), true)) {
       s_.settings.Write(setting::kTribesPath, found);
       s_.windows.ShowGameFolder(found);
       stored_.gameFolder = found;
@@ -183,7 +186,7 @@ class Startup {
         link_ ? DesktopHandler::Telling::Never : DesktopHandler::Telling::OncePerCause);
     s_.log.Write("Link handler refresh (Windows and, under Wine, the Linux desktop): " +
                  (refreshed.Succeeded() ? "done" : "failed: " + refreshed.Reason()));
-    if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
+    if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), Text("startup.title"));
   }
 
   // A link that could not be served leaves this launcher showing its settings, if anything:
@@ -214,14 +217,14 @@ class Startup {
     Outcome started = voiceStart && !afterGame ? client.Start(*voiceStart) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
     if (voiceStart && afterGame) started = client.Start(*voiceStart);
-    if (!started.Succeeded()) s_.dialogs.ShowMessage(started.Reason(), kProgramTitle);
+    if (!started.Succeeded()) s_.dialogs.ShowMessage(started.Reason(), Text("startup.title"));
     return outcome;
   }
 
   // A link not served leaves the locator, and then the main window, to the user: the choice of
   // voice clients there tells which are installed.
   StartupOutcome Refuse(const Outcome& refusal) {
-    s_.dialogs.ShowMessage(refusal.Reason() + "\r\rLink: " + linkText_, kProgramTitle);
+    s_.dialogs.ShowMessage(WithLink(refusal.Reason(), linkText_), Text("startup.title"));
     if (!locatorShown_) return StartupOutcome::End;
     if (!lookedForAll_) {
       LookForOtherClients();

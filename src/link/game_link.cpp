@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
+
+#include "text/text.h"
 
 namespace cindermoor {
 namespace {
@@ -55,22 +58,21 @@ std::optional<std::string> OptionAfter(std::string_view options, std::string_vie
 // "" when the address may be served, otherwise why not.
 std::string AddressProblem(std::string_view address) {
   if (!std::all_of(address.begin(), address.end(), IsAddressCharacter)) {
-    return "The server address may hold only letters, digits, \".\", \"-\" and \":\".";
+    return Text("link.address_characters");
   }
   if (!address.empty() && address.front() == '-') {
-    return "The server address must not start with \"-\".";
+    return Text("link.address_dash");
   }
   return {};
 }
 
 std::string OptionProblem(const std::optional<std::string>& value, std::string_view tag) {
   if (!value) return {};
-  const std::string name = "The password after \"" + std::string(tag) + "\"";
   if (!std::all_of(value->begin(), value->end(), IsOptionCharacter)) {
-    return name + " may hold only visible characters other than quotes and \"+\".";
+    return Text("link.password_characters", {{"tag", tag}});
   }
   if (!value->empty() && (value->front() == '-' || value->front() == '/')) {
-    return name + " must not start with \"-\" or \"/\".";
+    return Text("link.password_start", {{"tag", tag}});
   }
   return {};
 }
@@ -81,19 +83,19 @@ LinkParse Refused(std::string reason) { return {std::nullopt, std::move(reason)}
 
 LinkParse ParseGameLink(std::string_view text) {
   if (CharacterCount(text) > kMaxCharacters) {
-    return Refused("The link is longer than " + std::to_string(kMaxCharacters) + " characters.");
+    return Refused(Text("link.too_long", {{"count", std::to_string(kMaxCharacters)}}));
   }
   const std::string_view scheme = text.substr(0, kScheme.size());
   if (!std::equal(scheme.begin(), scheme.end(), kScheme.begin(), kScheme.end(), SameLetters)) {
-    return Refused("The link does not begin with \"tribes://\".");
+    return Refused(Text("link.wrong_scheme"));
   }
   if (text.find('"') != std::string_view::npos) {
-    return Refused("The link holds a quote (\"), which no game link has.");
+    return Refused(Text("link.holds_quote"));
   }
   const std::string_view afterScheme = text.substr(kScheme.size());
   const std::size_t slash = afterScheme.find('/');
   if (slash == std::string_view::npos) {
-    return Refused("The link has no \"/\" after the server address.");
+    return Refused(Text("link.no_slash"));
   }
   // Options are looked for after the slash only, so neither the scheme nor the address is
   // ever read as one.

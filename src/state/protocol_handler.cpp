@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/text.h"
+
 namespace cindermoor {
 
 namespace {
@@ -18,23 +20,17 @@ const char* const kCommandKey = "\\shell\\open\\command";
 
 // The messages give the reason Windows gave for each store it refused.
 Outcome NotRegistered(const Outcome& machine, const Outcome& user) {
-  return Outcome::Failure(
-      "The tribes:// link handler could not be registered. For all users: " + machine.Reason() +
-      ". For you alone: " + user.Reason() + ". Links will not open Cindermoor Launcher.");
+  return Outcome::Failure(Text("handler.register_failed", {{"machine_reason", machine.Reason()},
+                                                           {"user_reason", user.Reason()}}));
 }
 Outcome UserClassNotUpdated(const Outcome& user) {
-  return Outcome::Failure("Your own tribes:// link handler could not be updated: " + user.Reason() +
-                          ". Links may open an older copy of Cindermoor Launcher.");
+  return Outcome::Failure(Text("handler.update_failed", {{"reason", user.Reason()}}));
 }
 Outcome NotRemoved(const Outcome& machine) {
-  return Outcome::Failure(
-      "The tribes:// link handler for all users could not be removed: " + machine.Reason() +
-      ". Removing it needs administrator rights: links will still open Cindermoor Launcher until "
-      "an administrator presses Un-Install.");
+  return Outcome::Failure(Text("handler.machine_remove_failed", {{"reason", machine.Reason()}}));
 }
 Outcome UserClassNotRemoved(const Outcome& user) {
-  return Outcome::Failure("Your own tribes:// link handler could not be removed: " + user.Reason() +
-                          ". Links will still open Cindermoor Launcher.");
+  return Outcome::Failure(Text("handler.user_remove_failed", {{"reason", user.Reason()}}));
 }
 
 // Runs the steps in turn until one fails; the outcome is that of the last one run.

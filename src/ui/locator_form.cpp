@@ -6,6 +6,7 @@
 
 #include "common/folder_path.h"
 #include "state/launcher_settings.h"
+#include "text/text.h"
 #include "ui/file_system.h"
 #include "ui/main_form.h"
 
@@ -112,7 +113,7 @@ void LocatorForm::OnDriveChosen(const std::string& drive) {
   const std::string letter = DriveLetterOf(drive);
   const auto folder = fileSystem_.CurrentFolderOf(letter);
   if (!folder) {
-    view_.ShowMessage("Drive " + letter + " is not ready.");
+    view_.ShowMessage(Text("locator.drive_not_ready", {{"drive", letter}}));
     SelectDrive(drive_);
     return;
   }
@@ -132,7 +133,7 @@ bool LocatorForm::MoveFolderList(const std::string& path) {
   if (path == folderPath_) return true;
   auto subFolders = fileSystem_.SubFolders(path);
   if (!subFolders) {
-    view_.ShowMessage("The folder " + path + " cannot be opened.");
+    view_.ShowMessage(Text("locator.folder_cannot_open", {{"folder", path}}));
     return false;
   }
   SortIgnoringCase(*subFolders);

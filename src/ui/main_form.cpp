@@ -4,14 +4,11 @@
 #include "external/outside_programs.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
+#include "text/text.h"
 #include "ui/program_control.h"
 
 namespace cindermoor {
 namespace {
-
-constexpr const char* kSignupQuestion = "Do you want to signup for Cindermoor(c) BuddyList?";
-constexpr const char* kSignupTitle = "Notice!";
-constexpr const char* kErrorTitle = "Error!";
 
 // Said only when choosing another client would help; with none the voice part is hidden.
 bool ChosenMissingAndAnotherThere(std::size_t chosen, const std::vector<bool>& installed) {
@@ -216,14 +213,16 @@ void MainForm::OnUninstallClicked() {
 void MainForm::OnInstallClicked() {
   ShowIfFailed(services_.protocol.InstallProtocol());
   if (!services_.protocol.IsInstalled()) return;
-  if (services_.dialogs.AskYesNo(kSignupQuestion, kSignupTitle, true)) {
+  if (services_.dialogs.AskYesNo(cindermoor::Text("main.signup_question"),
+                                 cindermoor::Text("main.signup_title"), true)) {
     services_.programs.OpenWebPage(ProductPage("/index.php?t=register"));
   }
   ShowInstallButton(false);
 }
 
 void MainForm::ShowIfFailed(const Outcome& outcome) {
-  if (!outcome.Succeeded()) services_.dialogs.ShowMessage(outcome.Reason(), kErrorTitle);
+  if (!outcome.Succeeded())
+    services_.dialogs.ShowMessage(outcome.Reason(), cindermoor::Text("main.error_title"));
 }
 
 void MainForm::OnChangeFolderClicked() {

@@ -62,11 +62,4 @@ inline constexpr int kRuleRight = 4800;
 inline constexpr int kUpperRuleY = 3240;
 inline constexpr int kLowerRuleY = 3720;
 
-inline constexpr const char* kCaption = ".: Cindermoor :.";
-inline constexpr const char* kServerLabelText = "Server:";
-inline constexpr const char* kChannelLabelText = "Channel:";
-inline constexpr const char* kPasswordLabelText = "Password:";
-inline constexpr const char* kVoiceNameLabelText = "Name:";
-// The texts that speak of a voice client are the client's own (src/voice/).
-
 }  // namespace cindermoor::main_layout

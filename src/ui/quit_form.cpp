@@ -2,16 +2,11 @@
 
 #include "log/event_log.h"
 #include "state/launcher_settings.h"
+#include "text/text.h"
 #include "ui/program_control.h"
 #include "voice/voice_clients.h"
 
 namespace cindermoor {
-namespace {
-
-constexpr const char* kClickHere = "Click here to quit.";
-constexpr const char* kThankYou = "Thank-you!";
-
-}  // namespace
 
 QuitForm::QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
                    QuitFormView& view, EventLog& log)
@@ -20,7 +15,7 @@ QuitForm::QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, Progr
       program_(program),
       view_(view),
       log_(log),
-      caption_(kClickHere) {}
+      caption_(Text("quit.click_here")) {}
 
 void QuitForm::Show() { view_.Show(); }
 
@@ -47,7 +42,7 @@ void QuitForm::OnQuitClicked() {
     if (!shuttingDown.empty()) SetCaption(shuttingDown);
     client.Quit();
   }
-  SetCaption(kThankYou);
+  SetCaption(Text("quit.thank_you"));
   program_.EndProgram();
 }
 

@@ -5,6 +5,7 @@
 #include "common/config.h"
 #include "external/mumble_opener.h"
 #include "external/mumble_url.h"
+#include "text/text.h"
 #include "voice/voice_client.h"
 
 namespace cindermoor {
@@ -12,19 +13,16 @@ namespace {
 
 VoiceTexts MumbleTexts() {
   return {
-      .option = "Mumble",
+      .option = Text("main.client_option.mumble"),
       .optionWidth = 975,
-      .frameCaption = "Mumble Settings",
-      .launchQuestion = "Launch Mumble on game connection?",
-      .communityOption = std::string("Use ") + config::kCommunitySiteName + " Mumble server.",
-      .ownServerOption = "Use your own Mumble server.",
-      .notice = std::string("In order to use the Mumble features of Cindermoor Launcher, you "
-                            "must have installed Mumble.  You can download Mumble at ") +
-                config::kMumbleDownloadPage +
-                " or, on Linux, install your distribution's mumble package.",
-      .missing = "Mumble is not installed.",
-      .nameHint =
-          "Your name in Mumble. Left empty, Mumble asks for one and the password cannot go along.",
+      .frameCaption = Text("main.frame.mumble"),
+      .launchQuestion = Text("main.launch_question.mumble"),
+      .communityOption =
+          Text("main.community_option.mumble", {{"community", config::kCommunitySiteName}}),
+      .ownServerOption = Text("main.own_server_option.mumble"),
+      .notice = Text("main.notice.mumble", {{"download_page", config::kMumbleDownloadPage}}),
+      .missing = Text("main.client_missing.mumble"),
+      .nameHint = Text("main.voice_name_hint"),
       .shuttingDown = "",
   };
 }

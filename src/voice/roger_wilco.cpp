@@ -4,6 +4,7 @@
 
 #include "common/config.h"
 #include "external/outside_programs.h"
+#include "text/text.h"
 #include "voice/voice_client.h"
 
 namespace cindermoor {
@@ -11,19 +12,18 @@ namespace {
 
 VoiceTexts RogerWilcoTexts() {
   return {
-      .option = "Roger Wilco",
+      .option = Text("main.client_option.roger_wilco"),
       .optionWidth = 1335,
-      .frameCaption = "Roger Wilco Settings",
-      .launchQuestion = "Launch RogerWilco on game connection?",
-      .communityOption = std::string("Use ") + config::kCommunitySiteName + " RW server.",
-      .ownServerOption = "Use your own RogerWilco server.",
-      .notice = std::string("In order to use the Roger Wilco features of Cindermoor Launcher, "
-                            "you must have installed a working copy of RogerWilco.  You can "
-                            "download RogerWilco at ") +
-                config::kVoiceClientDownloadPage + " or any of its various mirrors.",
-      .missing = "Roger Wilco is not installed.",
+      .frameCaption = Text("main.frame.roger_wilco"),
+      .launchQuestion = Text("main.launch_question.roger_wilco"),
+      .communityOption =
+          Text("main.community_option.roger_wilco", {{"community", config::kCommunitySiteName}}),
+      .ownServerOption = Text("main.own_server_option.roger_wilco"),
+      .notice =
+          Text("main.notice.roger_wilco", {{"download_page", config::kVoiceClientDownloadPage}}),
+      .missing = Text("main.client_missing.roger_wilco"),
       .nameHint = "",
-      .shuttingDown = "Shutting down RogerWilco . . .",
+      .shuttingDown = Text("quit.shutting_down.roger_wilco"),
   };
 }
 

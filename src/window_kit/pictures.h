@@ -1,8 +1,7 @@
 // Design data of the drawn pictures: the four picture buttons and the two logos.
 #pragma once
 
-#include <string_view>
-
+#include "text/text.h"
 #include "window_kit/twips.h"
 
 namespace cindermoor {
@@ -33,8 +32,8 @@ struct PictureDesign {
   int height;
   bool framed;          // picture buttons have a frame and a caption
   InclusiveRect frame;  // meaningful only when framed
-  std::string_view caption;
-  Rgb colour;  // frame, caption and logo drawing
+  TextKey name;         // a button's caption; what a logo's click opens, for screen readers
+  Rgb colour;           // frame, caption and logo drawing
 };
 
 const PictureDesign& DesignOf(Picture picture);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "desktop/win32/unix_files_win32.h"
+#include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -37,7 +38,7 @@ std::optional<std::wstring> DosPathOf(const std::string& unixPath) {
 }
 
 std::string Unreachable(const std::string& unixPath) {
-  return unixPath + " cannot be reached through Wine's drive mapping.";
+  return Text("desktop.path_unreachable", {{"path", unixPath}});
 }
 
 bool IsMissing(DWORD error) {
@@ -95,11 +96,13 @@ UnixFileRead UnixDesktopWin32::ReadUnixFile(const std::string& path) {
   if (!file) {
     const DWORD error = ::GetLastError();
     if (IsMissing(error)) return {State::Absent, {}};
-    return {State::Unreadable, DescribeError("Could not read " + path, error)};
+    return {State::Unreadable,
+            DescribeError(Text("desktop.could_not_read", {{"path", path}}), error)};
   }
   std::string bytes;
   if (!ReadWhole(file.get(), bytes)) {
-    return {State::Unreadable, DescribeError("Could not read " + path, ::GetLastError())};
+    return {State::Unreadable,
+            DescribeError(Text("desktop.could_not_read", {{"path", path}}), ::GetLastError())};
   }
   return {State::Read, std::move(bytes)};
 }
@@ -115,7 +118,8 @@ Outcome UnixDesktopWin32::RemoveUnixFile(const std::string& path) {
   const std::optional<std::wstring> dos = DosPathOf(path);
   if (!dos) return Outcome::Failure(Unreachable(path));
   if (::DeleteFileW(dos->c_str()) || IsMissing(::GetLastError())) return Outcome::Success();
-  return Outcome::Failure(DescribeError("Could not remove " + path, ::GetLastError()));
+  return Outcome::Failure(
+      DescribeError(Text("desktop.could_not_remove", {{"path", path}}), ::GetLastError()));
 }
 
 std::vector<std::string> UnixDesktopWin32::UnixFolderFiles(const std::string& folder) {

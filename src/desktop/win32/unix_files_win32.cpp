@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "text/text.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -129,7 +130,8 @@ std::optional<std::wstring> KeepBeside(const std::wstring& target, const std::st
 Outcome WriteInPlace(const std::wstring& target, const std::string& bytes,
                      const std::string& shownPath) {
   const auto failure = [&](DWORD error) {
-    return Outcome::Failure(DescribeError("Could not write " + shownPath, error));
+    return Outcome::Failure(
+        DescribeError(Text("desktop.could_not_write", {{"path", shownPath}}), error));
   };
   const UniqueHandle file =
       OpenOwned(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
@@ -147,9 +149,10 @@ Outcome WriteInPlace(const std::wstring& target, const std::string& bytes,
     ::DeleteFileW(kept->c_str());
     return failure(error);
   }
-  return Outcome::Failure(DescribeError("Could not write " + shownPath, error) +
-                          ". Its earlier content is kept beside it as " +
-                          Narrow(kept->substr(kept->find_last_of(L'\\') + 1)) + ".");
+  return Outcome::Failure(Text(
+      "desktop.earlier_content_kept",
+      {{"failure", DescribeError(Text("desktop.could_not_write", {{"path", shownPath}}), error)},
+       {"file", Narrow(kept->substr(kept->find_last_of(L'\\') + 1))}}));
 }
 
 // A new file renamed over the old one puts the new content in place at once, so the old file
@@ -160,11 +163,13 @@ Outcome WriteTarget(const std::wstring& target, const std::string& bytes,
                     const std::string& shownPath) {
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-    return Outcome::Failure(shownPath + " is read-only, so it was left as it is.");
+    return Outcome::Failure(Text("desktop.read_only", {{"path", shownPath}}));
   }
   DWORD error = 0;
   std::optional<OwnFile> fresh = MakeOwnFileBeside(target, L"new", nullptr, error);
-  if (!fresh) return Outcome::Failure(DescribeError("Could not write " + shownPath, error));
+  if (!fresh)
+    return Outcome::Failure(
+        DescribeError(Text("desktop.could_not_write", {{"path", shownPath}}), error));
   // After its handle is closed: a file still open without shared delete cannot be deleted.
   const auto discard = [&] {
     fresh->file.reset();
@@ -177,14 +182,16 @@ Outcome WriteTarget(const std::wstring& target, const std::string& bytes,
   if (!WriteFromStart(fresh->file.get(), bytes)) {
     error = ::GetLastError();
     discard();
-    return Outcome::Failure(DescribeError("Could not write " + shownPath, error));
+    return Outcome::Failure(
+        DescribeError(Text("desktop.could_not_write", {{"path", shownPath}}), error));
   }
   fresh->file.reset();
   if (!::MoveFileExW(fresh->path.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = ::GetLastError();
     discard();
-    return Outcome::Failure(DescribeError("Could not replace " + shownPath, error));
+    return Outcome::Failure(
+        DescribeError(Text("desktop.could_not_replace", {{"path", shownPath}}), error));
   }
   return Outcome::Success();
 }
@@ -211,7 +218,9 @@ Outcome WriteKeepingTheFile(const std::wstring& path, const std::string& bytes,
                             const std::string& shownPath) {
   DWORD error = 0;
   const std::optional<Target> target = TargetOf(path, error);
-  if (!target) return Outcome::Failure(DescribeError("Could not write " + shownPath, error));
+  if (!target)
+    return Outcome::Failure(
+        DescribeError(Text("desktop.could_not_write", {{"path", shownPath}}), error));
   Outcome written = WriteTarget(target->path, bytes, shownPath);
   // A file made for this write and not written goes again; a link stays as it was.
   if (!written.Succeeded() && target->made) ::DeleteFileW(target->path.c_str());

@@ -4,20 +4,13 @@
 #include <shellapi.h>
 
 #include "external/mumble_url.h"
+#include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
 namespace cindermoor::win32 {
 
 namespace {
-
-constexpr const char* kNoHandler =
-    "Mumble cannot be started: nothing on this system opens mumble:// links. Install Mumble, "
-    "or choose Roger Wilco as the voice client.";
-constexpr const char* kNoLinuxRoad =
-    "Mumble cannot be started: this Wine does not tell how to start a Linux program, so the "
-    "mumble:// link cannot reach the Linux desktop's Mumble unchanged. Install Mumble for "
-    "Windows in this Wine prefix, or choose Roger Wilco as the voice client.";
 
 // One argument on a command line as CommandLineToArgvW and the C runtime read it back. A quote
 // gets a backslash, and the backslashes just before a quote (or before the closing quote) are
@@ -42,7 +35,7 @@ std::wstring CommandLineArgument(const std::wstring& argument) {
 }
 
 std::string CannotOpen(const std::string& url, DWORD error) {
-  return DescribeError("Mumble cannot be started with " + UrlForMessages(url), error);
+  return DescribeError(Text("mumble.cannot_open", {{"url", UrlForMessages(url)}}), error);
 }
 
 // No shell dialog of its own: the caller tells the user once. The shell returns once the
@@ -76,7 +69,7 @@ Outcome MumbleOpenerWin32::CheckCarries(const std::string& url) {
       if (const std::optional<Start> start = LinuxOpenerStart(url)) {
         return CheckCommandLineCarries(start->commandLine.size());
       }
-      return Outcome::Failure(kNoLinuxRoad);
+      return Outcome::Failure(Text("mumble.no_linux_road"));
     case MumbleRoad::None:
       break;
   }
@@ -92,7 +85,7 @@ Outcome MumbleOpenerWin32::Open(const std::string& url) {
     case MumbleRoad::None:
       break;
   }
-  return Outcome::Failure(kNoHandler);
+  return Outcome::Failure(Text("mumble.no_handler"));
 }
 
 // Wine starts a Linux program named by its Windows path as it is, with the arguments the
@@ -109,7 +102,7 @@ std::optional<MumbleOpenerWin32::Start> MumbleOpenerWin32::LinuxOpenerStart(
 
 Outcome MumbleOpenerWin32::OpenThroughLinuxOpener(const std::string& url) {
   std::optional<Start> start = LinuxOpenerStart(url);
-  if (!start) return Outcome::Failure(kNoLinuxRoad);
+  if (!start) return Outcome::Failure(Text("mumble.no_linux_road"));
   STARTUPINFOW startupInfo{};
   startupInfo.cb = sizeof(startupInfo);
   PROCESS_INFORMATION processInfo{};

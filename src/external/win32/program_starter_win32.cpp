@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -11,7 +12,8 @@ namespace {
 
 void MakeFolderCurrent(const std::string& folder) {
   if (!::SetCurrentDirectoryW(Widen(folder).c_str())) {
-    throw FatalError(DescribeError("Cannot make the folder current: " + folder, ::GetLastError()));
+    throw FatalError(DescribeError(Text("programs.cannot_enter_folder", {{"folder", folder}}),
+                                   ::GetLastError()));
   }
 }
 
@@ -35,7 +37,8 @@ void ProgramStarterWin32::Start(const ProgramStart& start) {
   PROCESS_INFORMATION processInfo{};
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startupInfo, &processInfo)) {
-    throw FatalError(DescribeError("Cannot start " + start.programPath, ::GetLastError()));
+    throw FatalError(DescribeError(Text("programs.cannot_start", {{"program", start.programPath}}),
+                                   ::GetLastError()));
   }
   // The started program is not watched: its handles are closed straight away.
   UniqueHandle process(processInfo.hProcess);

@@ -3,6 +3,8 @@
 #include "launcher/form_operations.h"
 #include "launcher/startup_sequence.h"
 #include "launcher/win32/start_event.h"
+#include "text/language.h"
+#include "text/win32/windows_language.h"
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
 #include "ui/win32/file_system_win32.h"
@@ -65,6 +67,12 @@ Application::Application()
                 mainWindow_) {}
 
 Application::~Application() = default;
+
+void ChooseProgramLanguage() {
+  SettingsStoreWin32 store;
+  LauncherSettings settings{store};
+  UseLanguage(ChooseLanguage(settings.Read(setting::kLanguage), WindowsDisplayLanguage()));
+}
 
 int Application::Run(const std::string& link) {
   log_.Write(StartEvent());

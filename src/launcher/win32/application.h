@@ -26,6 +26,10 @@
 
 namespace cindermoor::win32 {
 
+// Chooses the language of every text: the Language setting, else Windows' display language.
+// It runs before anything makes a text, the parts of Application included.
+void ChooseProgramLanguage();
+
 struct QuitWindowParts;
 struct LocatorWindowParts;
 

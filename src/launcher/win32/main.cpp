@@ -15,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The wide command line: no character of the link is best-fit mapped on the way in.
   const std::string link =
       cindermoor::LinkOnCommandLine(cindermoor::win32::Narrow(::GetCommandLineW()));
+  cindermoor::win32::ChooseProgramLanguage();
   int result = 0;
   {
     cindermoor::win32::Application application;

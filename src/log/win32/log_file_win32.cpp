@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -50,7 +51,7 @@ std::string LogFilePlace() {
 std::string WithLogPlace(const std::string& message) {
   const std::string place = LogFilePlace();
   if (place.empty()) return message;
-  return message + "\r\rLog to attach when asking for help: " + place;
+  return Text("log.with_place", {{"message", message}, {"place", place}});
 }
 
 LogFileWin32::LogFileWin32() : folder_(LogFolder()) {}

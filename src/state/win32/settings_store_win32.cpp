@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/fatal_error.h"
+#include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -24,7 +25,8 @@ void SettingsStoreWin32::WriteSetting(const std::string& application, const std:
   const Outcome stored =
       registry_.SetRegString(RegRoot::CurrentUser, SectionKey(application, section), key, value);
   if (!stored.Succeeded()) {
-    throw FatalError("Cannot store the setting " + key + ": " + stored.Reason());
+    throw FatalError(
+        Text("fatal.cannot_store_setting", {{"key", key}, {"reason", stored.Reason()}}));
   }
 }
 
@@ -42,7 +44,7 @@ void SettingsStoreWin32::RemoveSetting(const std::string& application, const std
     sectionKey.release();
   }
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-    throw FatalError(DescribeError("Cannot remove the setting " + key, status));
+    throw FatalError(DescribeError(Text("fatal.cannot_remove_setting", {{"key", key}}), status));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/win32/locator_window.h"
 
 #include "log/win32/log_file_win32.h"
+#include "text/text.h"
 #include "win32/text.h"
 #include "window_kit/pictures.h"
 #include "window_kit/win32/picture_control.h"
@@ -9,8 +10,6 @@ namespace cindermoor::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"CindermoorLocatorWindow";
-// Not drawn, as the window has no title bar; the taskbar and window lists show it.
-constexpr wchar_t kTitle[] = L"Location of Tribes.exe";
 
 enum ControlId : int {
   kDriveListId = 100,
@@ -32,7 +31,6 @@ constexpr int kOkButtonTop = 120;
 // How many drives the open drop-down shows before it scrolls.
 constexpr int kDropDownLines = 8;
 
-constexpr const char* kInstruction = "Select your Tribes Executable from the list and click OK.";
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 // WS_SYSMENU lets Alt+F4 reach the window; with no caption nothing of it is drawn. The
@@ -72,8 +70,10 @@ void FitClosedHeight(HWND combo, int height) {
 
 void LocatorWindow::Create(LocatorForm& form) {
   form_ = &form;
-  CreateTopLevel(
-      this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight, nullptr, nullptr});
+  // Not drawn, as the window has no title bar; the taskbar and window lists show it.
+  const std::wstring title = Widen(Text("locator.title"));
+  CreateTopLevel(this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
+                        nullptr, nullptr});
   CreateControls();
 }
 
@@ -92,8 +92,8 @@ void LocatorWindow::CreateControls() {
   FitClosedHeight(driveList, fieldHeight);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFolderListId, kFolderList);
   AddChild(L"LISTBOX", "", kListStyle, WS_EX_CLIENTEDGE, kFileListId, kFileList);
-  FitTextToPlace(AddChild(L"STATIC", kInstruction, SS_LEFT | SS_NOPREFIX, 0, kInstructionId,
-                          kInstructionLabel));
+  FitTextToPlace(AddChild(L"STATIC", Text("locator.instruction"), SS_LEFT | SS_NOPREFIX, 0,
+                          kInstructionId, kInstructionLabel));
 }
 
 void LocatorWindow::FillList(int id, const std::vector<std::wstring>& lines, int selected) {
@@ -129,7 +129,8 @@ void LocatorWindow::SetFiles(const std::vector<std::string>& files) {
 }
 
 void LocatorWindow::ShowMessage(const std::string& text) {
-  ::MessageBoxW(window_, Widen(WithLogPlace(text)).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+  ::MessageBoxW(window_, Widen(WithLogPlace(text)).c_str(), Widen(Text("locator.title")).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 void LocatorWindow::Show() { ShowCentred(); }

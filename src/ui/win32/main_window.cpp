@@ -1,5 +1,6 @@
 #include "ui/win32/main_window.h"
 
+#include "text/text.h"
 #include "ui/main_window_layout.h"
 #include "win32/text.h"
 #include "window_kit/pictures.h"
@@ -92,7 +93,7 @@ MainWindow::MainWindow(std::function<void()> onClose, std::function<void()> befo
 void MainWindow::CreateFromForm() {
   beforeMade_();
   boxBrush_ = UniqueHbrush(::CreateSolidBrush(kDarkOlive));
-  const std::wstring caption = Widen(layout::kCaption);
+  const std::wstring caption = Widen(Text("main.caption"));
   CreateTopLevel(this, {kClassName, caption.c_str(), kStyle, kExStyle, layout::kClientWidth,
                         layout::kClientHeight, AppIcon(::GetSystemMetrics(SM_CXICON)),
                         AppIcon(::GetSystemMetrics(SM_CXSMICON))});
@@ -150,13 +151,13 @@ void MainWindow::CreateControls() {
   add(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP | WS_GROUP, kLaunchBoxId, layout::kLaunchBox);
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kLaunchQuestionId, layout::kLaunchQuestionLabel);
   add(L"BUTTON", "", BS_GROUPBOX, kVoiceFrameId, layout::kVoiceFrame);
-  add(L"STATIC", layout::kServerLabelText, SS_RIGHT | SS_NOPREFIX, kServerLabelId,
+  add(L"STATIC", Text("main.server_label"), SS_RIGHT | SS_NOPREFIX, kServerLabelId,
       layout::kServerLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kServerBoxId, layout::kServerBox);
-  add(L"STATIC", layout::kChannelLabelText, SS_RIGHT | SS_NOPREFIX, kChannelLabelId,
+  add(L"STATIC", Text("main.channel_label"), SS_RIGHT | SS_NOPREFIX, kChannelLabelId,
       layout::kChannelLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kChannelBoxId, layout::kChannelBox);
-  add(L"STATIC", layout::kPasswordLabelText, SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
+  add(L"STATIC", Text("main.password_label"), SS_LEFT | SS_NOPREFIX, kPasswordLabelId,
       layout::kPasswordLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kPasswordBoxId, layout::kPasswordBox);
   add(L"BUTTON", "", BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP, kCommunityOptionId,
@@ -171,7 +172,7 @@ void MainWindow::CreateControls() {
     left += texts.optionWidth + layout::kVoiceClientOptionGap;
   }
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::VoiceClientNote(left));
-  add(L"STATIC", layout::kVoiceNameLabelText, SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
+  add(L"STATIC", Text("main.voice_name_label"), SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
       layout::kVoiceNameLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kVoiceNameBoxId, layout::kVoiceNameBox);
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceNameHintId, layout::kVoiceNameHint);

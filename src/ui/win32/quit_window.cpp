@@ -1,5 +1,6 @@
 #include "ui/win32/quit_window.h"
 
+#include "text/text.h"
 #include "win32/text.h"
 #include "window_kit/pictures.h"
 #include "window_kit/win32/picture_drawing.h"
@@ -9,8 +10,6 @@ namespace cindermoor::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"CindermoorQuitWindow";
-// Not drawn, as the window has no title bar; the taskbar and window lists show it.
-constexpr wchar_t kTitle[] = L"Cindermoor Launcher";
 constexpr int kQuitLineId = 100;
 
 // Fixed design, in twips from the client area's top-left corner.
@@ -32,8 +31,10 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 // text included. Screen readers meet the line as the push button it works as.
 void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
+  // Not drawn, as the window has no title bar; the taskbar and window lists show it.
+  const std::wstring title = Widen(Text("quit.title"));
   CreateTopLevel(
-      this, {kClassName, kTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
+      this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
              AppIcon(::GetSystemMetrics(SM_CXICON)), AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   logo_.emplace(Picture::QuitLogo, Dpi());
   FitTextToPlace(AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0,

@@ -8,12 +8,13 @@
 #include <exception>
 
 #include "log/win32/log_file_win32.h"
+#include "text/text.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
 
 inline void ReportFatalError(HWND owner, const char* what) {
-  ::MessageBoxW(owner, Widen(WithLogPlace(what)).c_str(), L"Cindermoor Launcher",
+  ::MessageBoxW(owner, Widen(WithLogPlace(what)).c_str(), Widen(Text("fatal.title")).c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
@@ -27,8 +28,7 @@ LRESULT GuardedCall(HWND window, Handler&& handler) noexcept {
   } catch (const std::exception& failure) {
     ReportFatalError(::GetAncestor(window, GA_ROOT), failure.what());
   } catch (...) {
-    ReportFatalError(::GetAncestor(window, GA_ROOT),
-                     "An unexpected error stopped Cindermoor Launcher.");
+    ReportFatalError(::GetAncestor(window, GA_ROOT), Text("fatal.unexpected").c_str());
   }
   ::PostQuitMessage(1);
   return 0;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <utility>
 
+#include "text/text.h"
 #include "win32/device_context.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
@@ -137,32 +138,29 @@ LRESULT PictureControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// The picture as a user would name it, for the message when it cannot be made.
-std::string NameOf(Picture picture) {
-  const std::string_view caption = DesignOf(picture).caption;
-  return caption.empty() ? "the logo" : "the " + std::string(caption) + " button";
-}
-
 // The window text, which screen readers read as its name: the caption, or what the logo's
 // click opens.
-std::wstring AccessibleName(Picture picture) {
-  const std::string_view caption = DesignOf(picture).caption;
-  return caption.empty() ? L"Cindermoor Launcher web site" : Widen(caption);
-}
+std::wstring AccessibleName(Picture picture) { return Widen(Text(DesignOf(picture).name)); }
 
 }  // namespace
 
 HWND CreatePictureControl(HWND parent, int id, Picture picture, int x, int y, int dpi) {
   RegisterInstanceClass<PictureControl>(kPictureControlClass, nullptr, nullptr);
   auto control = std::make_unique<PictureControl>(picture, dpi);
+  // A button widened for its caption stays centred where the design puts it.
   const SIZE size = control->Size();
+  x -= (size.cx - PictureSize(picture, dpi).cx) / 2;
   const HWND window = ::CreateWindowExW(0, kPictureControlClass, AccessibleName(picture).c_str(),
                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, size.cx, size.cy,
                                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                         ::GetModuleHandleW(nullptr), &control);
   if (!window) {
     const DWORD error = ::GetLastError();
-    throw FatalError(DescribeError("Cannot make " + NameOf(picture), error));
+    const std::string what =
+        DesignOf(picture).framed
+            ? Text("fatal.cannot_make_button", {{"caption", Text(DesignOf(picture).name)}})
+            : Text("fatal.cannot_make_logo");
+    throw FatalError(DescribeError(what, error));
   }
   return window;
 }

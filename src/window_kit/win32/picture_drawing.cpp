@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 #include "window_kit/win32/glowing_text.h"
@@ -39,11 +40,8 @@ class SavedDcState {
 
 // The frame's edges are lines as thick as one design pixel at this resolution, laid
 // inside the scaled corners so the corners themselves are always on the frame.
-void DrawFrame(HDC dc, const InclusiveRect& frame, int dpi, COLORREF colour) {
-  const int left = ScaleForDpi(frame.left, dpi);
-  const int top = ScaleForDpi(frame.top, dpi);
-  const int right = ScaleForDpi(frame.right, dpi) + 1;
-  const int bottom = ScaleForDpi(frame.bottom, dpi) + 1;
+void DrawFrame(HDC dc, const RECT& frame, int dpi, COLORREF colour) {
+  const auto [left, top, right, bottom] = frame;
   const int thickness = std::max(1, dpi / 96);
   FillSolid(dc, {left, top, right, top + thickness}, colour);
   FillSolid(dc, {left, bottom - thickness, right, bottom}, colour);
@@ -56,16 +54,28 @@ int CentredBaseline(int top, int bottom, int capitalHeight) {
   return (top + bottom + capitalHeight + 1) / 2;
 }
 
-void DrawButton(HDC dc, const PictureDesign& design, int dpi, HFONT font) {
-  const COLORREF colour = ToColorRef(design.colour);
-  DrawFrame(dc, design.frame, dpi, colour);
+void DrawButton(HDC dc, const RECT& frame, COLORREF colour, int dpi, HFONT font,
+                const std::wstring& caption) {
+  DrawFrame(dc, frame, dpi, colour);
   const int capital = ScaleForDpi(kButtonCapitalHeight, dpi);
-  const int top = ScaleForDpi(design.frame.top, dpi);
-  const int bottom = ScaleForDpi(design.frame.bottom, dpi);
-  const int centre =
-      (ScaleForDpi(design.frame.left, dpi) + ScaleForDpi(design.frame.right, dpi) + 1) / 2;
-  DrawGlowingText(dc, font, centre, CentredBaseline(top, bottom, capital), Widen(design.caption),
+  const int centre = (frame.left + frame.right) / 2;
+  DrawGlowingText(dc, font, centre, CentredBaseline(frame.top, frame.bottom - 1, capital), caption,
                   colour, 1);
+}
+
+// Pixels a button's frame must grow by to hold its caption between its sides; every English
+// caption fits its design frame, longer ones in other languages widen it.
+
+int WideningFor(const PictureDesign& design, int dpi, HFONT font, const std::wstring& caption) {
+  if (!design.framed) return 0;
+  const UniqueHdc measuring(::CreateCompatibleDC(nullptr));
+  const HGDIOBJ old = ::SelectObject(measuring.get(), font);
+  SIZE text{};
+  ::GetTextExtentPoint32W(measuring.get(), caption.c_str(), static_cast<int>(caption.size()),
+                          &text);
+  ::SelectObject(measuring.get(), old);
+  const int inside = ScaleForDpi(design.frame.right, dpi) - ScaleForDpi(design.frame.left, dpi);
+  return std::max(0, static_cast<int>(text.cx) - inside);
 }
 
 // Two lines of capitals, centred across the width, the second one gap pixels below the first.
@@ -150,7 +160,23 @@ SIZE PictureSize(Picture picture, int dpi) {
 // Finding a font whose capitals have the design height takes several trial fonts, too many
 // to make on every paint: the painter makes its one font when it is made.
 PicturePainter::PicturePainter(Picture picture, int dpi)
-    : picture_(picture), dpi_(dpi), font_(CreatePictureFont(picture, dpi)) {}
+    : picture_(picture),
+      dpi_(dpi),
+      font_(CreatePictureFont(picture, dpi)),
+      caption_(DesignOf(picture).framed ? Widen(Text(DesignOf(picture).name)) : L""),
+      widening_(WideningFor(DesignOf(picture), dpi, font_.get(), caption_)) {}
+
+SIZE PicturePainter::Size() const {
+  const SIZE design = PictureSize(picture_, dpi_);
+  return {design.cx + widening_, design.cy};
+}
+
+// The frame's pixels, both corners inside it as in the design, right and bottom exclusive.
+RECT PicturePainter::FramePixels() const {
+  const InclusiveRect& frame = DesignOf(picture_).frame;
+  return {ScaleForDpi(frame.left, dpi_), ScaleForDpi(frame.top, dpi_),
+          ScaleForDpi(frame.right, dpi_) + 1 + widening_, ScaleForDpi(frame.bottom, dpi_) + 1};
+}
 
 void PicturePainter::Draw(HDC dc) const {
   const SavedDcState saved(dc);
@@ -159,7 +185,7 @@ void PicturePainter::Draw(HDC dc) const {
   FillSolid(dc, {0, 0, size.cx, size.cy}, ToColorRef(kBlack));
   const COLORREF colour = ToColorRef(design.colour);
   if (design.framed) {
-    DrawButton(dc, design, dpi_, font_.get());
+    DrawButton(dc, FramePixels(), colour, dpi_, font_.get(), caption_);
   } else if (picture_ == Picture::QuitLogo) {
     DrawQuitLogo(dc, dpi_, colour, font_.get());
   } else {
@@ -176,10 +202,9 @@ void PicturePainter::DrawFocusCue(HDC dc) const {
   RECT cue{0, 0, size.cx, size.cy};
   if (design.framed) {
     const int gap = ScaleForDpi(2, dpi_);
-    cue = {std::max(0, ScaleForDpi(design.frame.left, dpi_) - gap),
-           std::max(0, ScaleForDpi(design.frame.top, dpi_) - gap),
-           std::min<int>(size.cx, ScaleForDpi(design.frame.right, dpi_) + 1 + gap),
-           std::min<int>(size.cy, ScaleForDpi(design.frame.bottom, dpi_) + 1 + gap)};
+    const RECT frame = FramePixels();
+    cue = {std::max<LONG>(0, frame.left - gap), std::max<LONG>(0, frame.top - gap),
+           std::min<LONG>(size.cx, frame.right + gap), std::min<LONG>(size.cy, frame.bottom + gap)};
   }
   const COLORREF colour = ToColorRef(design.colour);
   const auto dot = [&](int x, int y) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "win32/unique_handle.h"
 #include "window_kit/pictures.h"
 
@@ -16,7 +18,8 @@ class PicturePainter {
  public:
   PicturePainter(Picture picture, int dpi);
 
-  SIZE Size() const { return PictureSize(picture_, dpi_); }
+  // Wider than the design by what a long caption needs.
+  SIZE Size() const;
   // Draws the whole picture, ground included, with its top-left corner at (0, 0).
   void Draw(HDC dc) const;
   // The keyboard focus cue: a dotted rectangle in the picture's colour round a button's
@@ -27,6 +30,9 @@ class PicturePainter {
   Picture picture_;
   int dpi_;
   UniqueHfont font_;  // the caption's, or the logo lines'
+  std::wstring caption_;
+  int widening_;  // pixels the frame grows by to hold the caption
+  RECT FramePixels() const;
 };
 
 }  // namespace cindermoor::win32

@@ -1,7 +1,9 @@
 #include "window_kit/win32/text_fit.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "win32/device_context.h"
 #include "window_kit/twips.h"
@@ -67,7 +69,83 @@ std::optional<bool> Fits(HWND control, HDC dc, HFONT font, const std::wstring& t
   return needed.right <= place->width && needed.bottom <= place->height;
 }
 
+bool Contains(const RECT& outer, const RECT& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// The largest rectangle round the control that no other control takes: inside the frame that
+// holds it (or the window), up to the nearest control beside it and below it. Hidden controls
+// count too, as they show in turns.
+RECT FreeRoomOf(HWND control, int dpi) {
+  const RECT at = PlaceInParent(control);
+  const int gap = ScaleForDpi(2, dpi);
+  RECT room{};
+  ::GetClientRect(::GetParent(control), &room);
+  ::InflateRect(&room, -ScaleForDpi(6, dpi), -ScaleForDpi(6, dpi));
+  std::vector<RECT> others;
+  for (HWND other = ::GetWindow(::GetParent(control), GW_CHILD); other;
+       other = ::GetWindow(other, GW_HWNDNEXT)) {
+    if (other == control) continue;
+    RECT place = PlaceInParent(other);
+    if (Contains(place, at)) {
+      ::InflateRect(&place, -ScaleForDpi(6, dpi), -ScaleForDpi(6, dpi));
+      ::IntersectRect(&room, &room, &place);
+    } else {
+      others.push_back(place);
+    }
+  }
+  for (const RECT& other : others) {
+    if (other.top < at.bottom && other.bottom > at.top) {
+      if (other.left >= at.right) room.right = std::min<LONG>(room.right, other.left - gap);
+      if (other.right <= at.left) room.left = std::max<LONG>(room.left, other.right + gap);
+    }
+  }
+  for (const RECT& other : others) {
+    if (other.top >= at.bottom && other.left < room.right && other.right > room.left) {
+      room.bottom = std::min<LONG>(room.bottom, other.top - gap);
+    }
+  }
+  return room;
+}
+
 }  // namespace
+
+RECT PlaceInParent(HWND control) {
+  RECT place{};
+  ::GetWindowRect(control, &place);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+void GrowToFitText(HWND control, HFONT font) {
+  const std::wstring text = WindowText(control);
+  const WindowDc dc(control);
+  if (text.empty() || Fits(control, dc.get(), font, text).value_or(true)) return;
+  const SelectedObject selected(dc.get(), font);
+  const std::optional<TextPlace> place = PlaceOfText(control, dc.get());
+  const RECT at = PlaceInParent(control);
+  const RECT room = FreeRoomOf(control, ::GetDeviceCaps(dc.get(), LOGPIXELSX));
+  // What the control draws beside its text, an option's glyph, stays as it is.
+  const int beside = (at.right - at.left) - place->width;
+  RECT line{0, 0, 0, 0};
+  ::DrawTextW(dc.get(), text.c_str(), -1, &line, place->format | DT_CALCRECT | DT_SINGLELINE);
+  const int width =
+      std::clamp<int>(line.right + beside, at.right - at.left, room.right - room.left);
+  int height = at.bottom - at.top;
+  if (place->format & DT_WORDBREAK) {
+    RECT wrapped{0, 0, width - beside, 0};
+    ::DrawTextW(dc.get(), text.c_str(), -1, &wrapped, place->format | DT_CALCRECT);
+    height = std::clamp<int>(wrapped.bottom, height, room.bottom - at.top);
+  }
+  // Right-aligned text grows to its left, the rest to its right; either takes room from the
+  // other side once its own is used up.
+  const bool towardsLeft = (::GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT &&
+                           IsClass(control, L"Static");
+  LONG left = towardsLeft ? std::max<LONG>(room.left, at.right - width) : at.left;
+  left = std::max<LONG>(room.left, std::min<LONG>(left, room.right - width));
+  ::SetWindowPos(control, nullptr, left, at.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 UniqueHfont FontFittingText(HWND control, HFONT font) {
   const std::wstring text = WindowText(control);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/fatal_error.h"
+#include "text/text.h"
 #include "win32/text.h"
 #include "window_kit/win32/default_font.h"
 #include "window_kit/win32/text_fit.h"
@@ -40,8 +41,8 @@ void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
                         CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                         nullptr, ::GetModuleHandleW(nullptr), self);
   if (!window) {
-    throw FatalError(DescribeError("Cannot create the window \"" + Narrow(design.title) + "\"",
-                                   ::GetLastError()));
+    throw FatalError(DescribeError(
+        Text("fatal.cannot_create_window", {{"title", Narrow(design.title)}}), ::GetLastError()));
   }
 }
 
@@ -59,16 +60,24 @@ HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::strin
       place.right - place.left, place.bottom - place.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
   if (!control) {
-    throw FatalError(DescribeError("Cannot create the control \"" + text + "\" of the window",
-                                   ::GetLastError()));
+    throw FatalError(
+        DescribeError(Text("fatal.cannot_create_control", {{"text", text}}), ::GetLastError()));
   }
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return control;
 }
 
-// A text that changes is fitted afresh: the window font again when it fits, else a smaller
-// one that takes the place of the font the earlier text needed.
+// A text that changes is fitted afresh from the design place: the window font again when it
+// fits, else the room it grows into, else a smaller font that takes the place of the font the
+// earlier text needed.
 void TopLevelWindow::FitTextToPlace(HWND control) {
+  const auto [design, first] = designPlaces_.try_emplace(control, PlaceInParent(control));
+  if (!first) {
+    const RECT& place = design->second;
+    ::SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  GrowToFitText(control, font_.get());
   UniqueHfont fitted = FontFittingText(control, font_.get());
   const HFONT font = fitted ? fitted.get() : font_.get();
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

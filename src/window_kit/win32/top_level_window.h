@@ -59,8 +59,10 @@ class TopLevelWindow {
                 int id, const TwipRect& place);
   HWND AddChildInPixels(const wchar_t* className, const std::string& text, DWORD style,
                         DWORD exStyle, int id, const RECT& place);
-  // Gives a control whose text the window font would cut off a smaller font of its own, and
-  // one whose text now fits the window font again that font.
+  // Fits a control's text, each time it changes, from the control's design place: where the
+  // window font would cut it off, the control grows into the free room round it, and where
+  // that is not enough it takes a smaller font of its own; a text that fits again gets the
+  // design place and the window font back.
   void FitTextToPlace(HWND control);
   // Shows the window, centred on the screen the first time.
   void ShowCentred();
@@ -89,6 +91,7 @@ class TopLevelWindow {
   bool shownOnce_ = false;
   UniqueHfont font_;
   std::map<HWND, UniqueHfont> fittedFonts_;  // outlive the controls: Destroy runs first
+  std::map<HWND, RECT> designPlaces_;        // of the controls whose texts are fitted
   UniqueHbrush blackBrush_;
 };
 

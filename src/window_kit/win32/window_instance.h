@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/fatal_error.h"
+#include "text/text.h"
 #include "win32/device_context.h"
 #include "win32/text.h"
 #include "window_kit/win32/guarded_call.h"
@@ -75,7 +76,8 @@ void RegisterInstanceClass(const wchar_t* className, HICON icon, HICON smallIcon
   windowClass.hIconSm = smallIcon;
   if (::RegisterClassExW(&windowClass) == 0) {
     const DWORD error = ::GetLastError();
-    throw FatalError(DescribeError("Cannot register the window class " + Narrow(className), error));
+    throw FatalError(
+        DescribeError(Text("fatal.cannot_register_class", {{"class", Narrow(className)}}), error));
   }
 }
 

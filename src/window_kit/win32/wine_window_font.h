@@ -1,6 +1,8 @@
 // Wine's own window font for this process, when the system it runs on lacks that face.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -8,17 +10,21 @@
 
 namespace cindermoor::win32 {
 
-// Whether the system has a face of that name, asked without making a font of it.
-bool SystemHasFace(const wchar_t* face);
+// Whether the system has a face of that name in that character set, asked without making a
+// font of it.
+bool SystemHasFace(const wchar_t* face, BYTE characterSet = DEFAULT_CHARSET);
 
 // When the system lacks the face, adds the first of these font files that holds it,
 // for this process only: nothing is written to the system. Returns whether the face is there
 // afterwards.
-bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles);
+bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles,
+                 BYTE characterSet = DEFAULT_CHARSET);
 // The same for the windows' face.
-bool ProvideWindowFace(const std::vector<std::string>& fontFiles);
+bool ProvideWindowFace(const std::vector<std::string>& fontFiles,
+                       BYTE characterSet = DEFAULT_CHARSET);
 
-// Under Wine, provides the windows' face from where Wine keeps its fonts. It must run before
+// Under Wine, provides the windows' face, in the character set of each language, from where
+// Wine keeps its fonts. It must run before
 // anything asks for that face: once a request has fallen back to another face, Wine keeps
 // answering it with that one.
 void ProvideWindowFaceUnderWine(UnixDesktop& desktop);

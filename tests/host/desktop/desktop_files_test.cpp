@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "text/language.h"
+#include "text/text.h"
+
 namespace cindermoor {
 namespace {
 
@@ -47,6 +50,9 @@ TEST(DesktopFilesTest, ExecNamesOnlyTheScriptAndTheScriptHoldsThePaths) {
   const std::string entry = DesktopEntryText("/home/my games/open.sh");
   EXPECT_NE(entry.find("\nExec=sh \"/home/my games/open.sh\" %u\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("\nMimeType=x-scheme-handler/tribes;\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("\nComment[pt_BR]=" + TextIn(*LanguageTagged("pt-BR"), "desktop.comment")),
+            std::string::npos)
+      << entry;
 
   const std::string script =
       OpenLinkScriptText({"/usr/lib/wine/wine64", "/home/o'brien/wine prefix",

@@ -186,6 +186,25 @@ class MainWindowTest(LauncherTest):
         wd.key("BackSpace")
         wd.wait_for(lambda: wd.settings().get("Server") == "ab", 'Server "ab" after a BackSpace')
 
+    def test_windows_language_speaks_unless_the_language_setting_says_english(self):
+        german = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_MESSAGES")}
+        german.update(LANG="de_DE.UTF-8", XDG_DATA_DIRS=wd.host_path(wd.NO_APPLICATIONS_WIN))
+        for language, settings in (("de", {}), ("en", {"Language": "en"})):
+            with self.subTest(language=language):
+                self.prepare(settings=dict({"TribesPath": wd.GAME_WIN}, **settings))
+                launcher = self.start(env=german)
+                wd.wait_window(wd.MAIN_TITLE, launcher.pid)
+                texts = [text for _, _, text in wd.window_controls(wd.MAIN_TITLE).values()]
+                for key in ("main.channel_label", "main.launch_question.roger_wilco"):
+                    self.assertIn(wd.table_text(language, key), texts)
+                launcher.stop()
+        self.prepare(settings={"TribesPath": wd.GAME_WIN})
+        self.start("tribes://10.0.0.1:28001", env=german)
+        message = wd.wait_window(wd.MESSAGE_TITLE, what="the refused link's message")
+        said = "".join(text for _, _, text in wd.window_controls(wd.MESSAGE_TITLE).values())
+        self.assertIn(wd.table_text("de", "link.no_slash"), said)
+        wd.key("Return", message)
+
 
 if __name__ == "__main__":
     wd.main()

@@ -110,6 +110,18 @@ def settings():
     return reg_values(SETTINGS_KEY) or {}
 
 
+def table_text(language, key):
+    """A text as the program's table for that language has it (line breaks as shown)."""
+    table = os.path.join(os.path.dirname(__file__), "..", "..", "..", "src", "text", "languages",
+                         language + ".txt")
+    with open(table, encoding="utf-8") as file:
+        for line in file:
+            name, equals, text = line.partition("=")
+            if equals and name.strip() == key:
+                return text.strip().replace("\\r", "\r").replace("\\n", "\n")
+    raise KeyError(key)
+
+
 # ---------------------------------------------------------------- processes
 
 class Launcher:

@@ -40,7 +40,7 @@ TEST(PictureDrawing, ButtonsHaveTheirSizeFrameAndCaption) {
   for (Picture picture : kButtons) {
     for (int dpi : kDpis) {
       const PictureDesign& design = DesignOf(picture);
-      SCOPED_TRACE(std::string(design.caption) + " at " + std::to_string(dpi));
+      SCOPED_TRACE(Text(design.name) + " at " + std::to_string(dpi));
       const RenderedPicture image(picture, dpi);
       ASSERT_EQ(image.width(), ScaleForDpi(design.width, dpi));
       ASSERT_EQ(image.height(), ScaleForDpi(design.height, dpi));
@@ -88,7 +88,7 @@ TEST(PictureDrawing, CapitalsOfCaptionsHaveTheDesignHeight) {
   for (Picture picture : {Picture::InstallButton, Picture::UninstallButton, Picture::OkButton}) {
     for (int dpi : kDpis) {
       const PictureDesign& design = DesignOf(picture);
-      SCOPED_TRACE(std::string(design.caption) + " at " + std::to_string(dpi));
+      SCOPED_TRACE(Text(design.name) + " at " + std::to_string(dpi));
       const RenderedPicture image(picture, dpi);
       const int left = ScaleForDpi(design.frame.left, dpi) + 2,
                 right = ScaleForDpi(design.frame.right, dpi) - 1;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "common/fatal_error.h"
+#include "log/win32/log_file_win32.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -130,7 +131,8 @@ TEST(WindowInstance, AHandlerThatFailsIsReportedAndEndsTheProgramInsteadOfUnwind
     EXPECT_NO_THROW(::SendMessageW(window, WM_APP, 0, 0));
 
     ::KillTimer(nullptr, timer);
-    EXPECT_EQ(reported, c.message);
+    // Every error message ends with where the log is.
+    EXPECT_EQ(reported, Widen(WithLogPlace(Narrow(c.message))));
     MSG quit{};
     EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(quit.wParam, 1u);

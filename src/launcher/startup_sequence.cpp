@@ -30,7 +30,7 @@ std::string OtherServerQuestion(const std::string& served, const std::string& ar
 }
 
 std::string WithLink(const std::string& reason, const std::string& link) {
-  return Text("startup.link_refused", {{"reason", reason}, {"link", link}});
+  return Text("startup.link_refused", {{"reason", reason}, {"link", LinkForMessages(link)}});
 }
 
 std::string YesNo(bool yes) { return yes ? "yes" : "no"; }

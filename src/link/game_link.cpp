@@ -110,4 +110,17 @@ LinkParse ParseGameLink(std::string_view text) {
   return {std::move(link), {}};
 }
 
+// A refused link's options are not checked, so the first tag anywhere past the scheme counts,
+// whether or not a slash comes before it: masking too much is harmless, showing a password is
+// not.
+std::string LinkForMessages(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
+  const std::size_t from = lower.starts_with(kScheme) ? kScheme.size() : 0;
+  const std::size_t tag = std::min(lower.find(kPasswordTag, from), lower.find(kRecordTag, from));
+  if (tag == std::string::npos) return std::string(text);
+  const std::size_t value = lower.find('=', tag) + 1;
+  return std::string(text.substr(0, value)) + "****";
+}
+
 }  // namespace cindermoor

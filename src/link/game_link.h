@@ -29,4 +29,8 @@ struct [[nodiscard]] LinkParse {
 // `text` is the link as the program was given it, without enclosing quotes.
 LinkParse ParseGameLink(std::string_view text);
 
+// The link as a message may show it: whatever follows a password option, served or refused,
+// is "****".
+std::string LinkForMessages(std::string_view text);
+
 }  // namespace cindermoor

@@ -385,7 +385,8 @@ TEST_F(StartupTest, InvalidLinkIsRefusedBeforeAnythingHappens) {
   const std::string link = "tribes://10.0.0.1:28001/p=x +exec evil.cs";
   EXPECT_EQ(Start(link), StartupOutcome::End);
   ASSERT_EQ(w.dialogs.messages.size(), 1u);
-  EXPECT_NE(w.dialogs.messages[0].text.find(link), std::string::npos);
+  EXPECT_NE(w.dialogs.messages[0].text.find("tribes://10.0.0.1:28001/p=****"), std::string::npos);
+  EXPECT_EQ(w.dialogs.messages[0].text.find("+exec"), std::string::npos);
   EXPECT_TRUE(w.starter.starts.empty());
   EXPECT_EQ(quitShows, 0);
   EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, kCommandKey));

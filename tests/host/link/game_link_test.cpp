@@ -57,6 +57,17 @@ TEST(GameLinkTest, PartsAndGameArgs) {
   }
 }
 
+TEST(GameLinkTest, MessagesShowNoPassword) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"tribes://h:1/", "tribes://h:1/"},
+      {"tribes://h:1/p=secret", "tribes://h:1/p=****"},
+      {"TRIBES://h:1/PR=se cret\"x", "TRIBES://h:1/PR=****"},
+      {"tribes://h:1p=no-slash", "tribes://h:1p=****"},
+      {"http://h/pr=a&p=b", "http://h/pr=****"},
+  };
+  for (const auto& [link, shown] : cases) EXPECT_EQ(LinkForMessages(link), shown);
+}
+
 TEST(GameLinkTest, ChannelDigitsDropDotsAndColons) {
   EXPECT_EQ(ChannelDigitsOf("10.0.0.1:28001"), "1000128001");
   EXPECT_EQ(ChannelDigitsOf("game.host.example:28001"), "gamehostexample28001");

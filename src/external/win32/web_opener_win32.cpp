@@ -5,11 +5,12 @@
 
 namespace cindermoor::win32 {
 
-// A browser that fails to open is the shell's to report; the launcher goes on either way.
+// A browser that fails to open is not reported: the launcher goes on either way.
 void WebOpenerWin32::OpenWebPage(const std::string& url) {
   const std::wstring wideUrl = Widen(url);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_FLAG_NO_UI;  // as ShellExecuteW asks
   info.hwnd = owner_();
   info.lpVerb = L"open";
   info.lpFile = wideUrl.c_str();

@@ -71,8 +71,7 @@ bool WaitForLog(const std::wstring& log) {
 }
 
 // The processor time a process has used so far, its own and the system's on its behalf: unlike
-// the time on the clock, little moved by other work on the machine. Wine counts it in steps of
-// a few milliseconds.
+// the time on the clock, little moved by other work on the machine.
 double ProcessorSeconds(HANDLE process) {
   FILETIME created, ended, kernel, user;
   if (!::GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;

@@ -70,21 +70,8 @@ bool WaitForLog(const std::wstring& log) {
   return false;
 }
 
-// The processor time a process has used so far, its own and the system's on its behalf: unlike
-// the time on the clock, little moved by other work on the machine.
-double ProcessorSeconds(HANDLE process) {
-  FILETIME created, ended, kernel, user;
-  if (!::GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;
-  const auto seconds = [](const FILETIME& time) {
-    return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) /
-           1e7;
-  };
-  return seconds(kernel) + seconds(user);
-}
-
 double TimeToGame(const std::wstring& program, const std::wstring& commandLine,
-                  const std::wstring& folder, const std::wstring& log, SIZE_T* peak,
-                  double* processor = nullptr) {
+                  const std::wstring& folder, const std::wstring& log, SIZE_T* peak) {
   ::DeleteFileW(log.c_str());
   const double start = Seconds();
   PROCESS_INFORMATION process = Start(program, commandLine, folder);
@@ -93,7 +80,6 @@ double TimeToGame(const std::wstring& program, const std::wstring& commandLine,
     ::ExitProcess(1);
   }
   const double elapsed = Seconds() - start;
-  if (processor) *processor = ProcessorSeconds(process.hProcess);
   if (peak) {
     ::Sleep(300);  // let the launcher settle with its quit window up
     PROCESS_MEMORY_COUNTERS counters{sizeof(counters)};
@@ -129,23 +115,15 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring leastHandler = L"empty_window.exe \"" + game + L"\" \"" + gameArgs + L"\"";
 
   std::vector<double> direct, viaLauncher, viaLeast, ratios, launcherPeaks, emptyPeaks;
-  std::vector<double> launcherProcessor, leastProcessor;
   for (int run = 0; run < o.runs; ++run) {
     direct.push_back(TimeToGame(game, gameArgs, o.gameFolder, o.log, nullptr));
     SIZE_T peak = 0;  // also ends the program measured, which stays with its window up
     const auto timeLeast = [&] {
-      double processor = 0;
-      const double elapsed =
-          TimeToGame(o.emptyWindow, leastHandler, o.gameFolder, o.log, &peak, &processor);
-      leastProcessor.push_back(processor);
-      return elapsed;
+      return TimeToGame(o.emptyWindow, leastHandler, o.gameFolder, o.log, &peak);
     };
     const auto timeLauncher = [&] {
-      double processor = 0;
-      const double elapsed =
-          TimeToGame(o.launcher, L"launcher.exe " + o.link, L"", o.log, &peak, &processor);
+      const double elapsed = TimeToGame(o.launcher, L"launcher.exe " + o.link, L"", o.log, &peak);
       launcherPeaks.push_back(static_cast<double>(peak));
-      launcherProcessor.push_back(processor);
       return elapsed;
     };
     const bool leastFirst = run % 2 == 0;
@@ -177,9 +155,6 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("  fastest tenth:            %7.1f ms against %.1f ms = %.3f x\n",
               Quantile(viaLauncher, 0.1) * 1000, Quantile(viaLeast, 0.1) * 1000,
               Quantile(viaLauncher, 0.1) / Quantile(viaLeast, 0.1));
-  std::printf("processor time to the game:  %6.1f ms against %.1f ms = %.3f x (medians)\n",
-              Median(launcherProcessor) * 1000, Median(leastProcessor) * 1000,
-              Median(launcherProcessor) / Median(leastProcessor));
   std::printf("launcher peak working set:  %7.0f KiB\n", launcherPeak / 1024);
   std::printf("empty window peak set:      %7.0f KiB; launcher = %.2f x (target 1.5)\n",
               emptyPeak / 1024, launcherPeak / emptyPeak);

@@ -9,6 +9,7 @@
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
+#include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "voice/voice_clients.h"
@@ -30,6 +31,20 @@ std::string OtherServerQuestion(const std::string& served, const std::string& ar
          " as well?";
 }
 
+std::string YesNo(bool yes) { return yes ? "yes" : "no"; }
+
+std::string VoiceModeName(VoiceMode mode) {
+  switch (mode) {
+    case VoiceMode::Community:
+      return "community server";
+    case VoiceMode::OwnServer:
+      return "own server";
+    case VoiceMode::None:
+      break;
+  }
+  return "none";
+}
+
 class Startup {
  public:
   Startup(StartupServices services, const std::string& linkText)
@@ -43,10 +58,12 @@ class Startup {
         return StartupOutcome::End;
       }
       link_ = std::move(parsed.link);
+      KeepLinkSecrets();
     }
     if (!TakeTurn()) return StartupOutcome::End;
     stored_ = ReadStartupSettings(s_.settings);
     chosen_ = s_.voiceClients.Chosen(stored_.voiceClient);
+    s_.log.KeepSecret(stored_.ownVoiceServer.password);
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
     s_.windows.FillVoiceFields(stored_.ownVoiceServer);
@@ -54,6 +71,7 @@ class Startup {
     if (voiceClientFound) SetLaunchBox();
     if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
     ShowInstallState();
+    LogWhatWasRead();
     if (!link_) {
       RefreshLinkHandler();
       return locatorShown_ ? StartupOutcome::LocatorWindow : StartupOutcome::MainWindow;
@@ -65,6 +83,28 @@ class Startup {
   }
 
  private:
+  void KeepLinkSecrets() {
+    s_.log.KeepSecret(link_->password.value_or(""));
+    s_.log.KeepSecret(link_->recordPassword.value_or(""));
+    s_.log.Write("Link accepted: server " + link_->serverAddress);
+  }
+
+  // The clients not chosen are named only when they were looked for.
+  void LogWhatWasRead() {
+    const std::string& folder = stored_.gameFolder;
+    std::string event = "Game folder: " + (folder.empty() ? "none, the locator shown" : folder) +
+                        "; voice client " + s_.voiceClients.At(chosen_).StoredName() +
+                        " (installed " + YesNo(installed_[chosen_]) + "), mode " +
+                        VoiceModeName(stored_.voiceMode) + ", launched with games " +
+                        YesNo(launchBox_ == 1);
+    for (std::size_t index = 0; lookedForAll_ && index < s_.voiceClients.Count(); ++index) {
+      if (index == chosen_) continue;
+      event += std::string("; ") + s_.voiceClients.At(index).StoredName() + " installed " +
+               YesNo(installed_[index]);
+    }
+    s_.log.Write(event + "; link handler installed " + YesNo(stored_.installed == "1"));
+  }
+
   // A link already served, or a settings window already open, comes to the front instead of
   // a second one. Another server's link is served beside the first only when the player says
   // so: its game may still be running.
@@ -80,6 +120,7 @@ class Startup {
       return true;
     }
     s_.launchers.BringToFront(decision.launcher);
+    s_.log.Write("Another running launcher brought to the front instead");
     return false;
   }
 
@@ -113,6 +154,7 @@ class Startup {
     if (!found.empty() && s_.dialogs.AskYesNo(FoundFolderQuestion(found), "Error!", true)) {
       s_.settings.Write(setting::kTribesPath, found);
       s_.windows.ShowGameFolder(found);
+      stored_.gameFolder = found;
       return;
     }
     s_.windows.HideMainWindow();
@@ -139,6 +181,8 @@ class Startup {
   void RefreshLinkHandler() {
     const Outcome refreshed = s_.protocol.RefreshHandlerCommand(
         link_ ? DesktopHandler::Telling::Never : DesktopHandler::Telling::OncePerCause);
+    s_.log.Write("Link handler refresh (Windows and, under Wine, the Linux desktop): " +
+                 (refreshed.Succeeded() ? "done" : "failed: " + refreshed.Reason()));
     if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), kProgramTitle);
   }
 

@@ -9,6 +9,7 @@
 
 namespace cindermoor {
 
+class EventLog;
 class LauncherSettings;
 class OutsidePrograms;
 class ProtocolHandler;
@@ -23,6 +24,7 @@ struct StartupServices {
   Dialogs& dialogs;
   VoiceClients& voiceClients;
   SessionLaunchers& launchers;
+  EventLog& log;
 };
 
 // What is on screen when start-up is done.

@@ -1,5 +1,6 @@
 #include "ui/quit_form.h"
 
+#include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "ui/program_control.h"
 #include "voice/voice_clients.h"
@@ -13,11 +14,12 @@ constexpr const char* kThankYou = "Thank-you!";
 }  // namespace
 
 QuitForm::QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
-                   QuitFormView& view)
+                   QuitFormView& view, EventLog& log)
     : settings_(settings),
       voiceClients_(voiceClients),
       program_(program),
       view_(view),
+      log_(log),
       caption_(kClickHere) {}
 
 void QuitForm::Show() { view_.Show(); }
@@ -37,6 +39,7 @@ bool QuitForm::VoiceClientWanted() {
 // A failing shutdown start propagates: the caller reports it and ends the run, so
 // "Thank-you!" is not shown then.
 void QuitForm::OnQuitClicked() {
+  log_.Write("Quit clicked");
   if (VoiceClientWanted()) {
     VoiceClient& client =
         voiceClients_.At(voiceClients_.Chosen(settings_.Read(setting::kVoiceClient)));

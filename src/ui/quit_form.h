@@ -7,6 +7,7 @@
 
 namespace cindermoor {
 
+class EventLog;
 class LauncherSettings;
 class ProgramControl;
 class VoiceClients;
@@ -22,7 +23,7 @@ class QuitFormView {
 class QuitForm {
  public:
   QuitForm(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
-           QuitFormView& view);
+           QuitFormView& view, EventLog& log);
 
   void Show();
   // A click anywhere on the text line, or a request to close the window.
@@ -38,6 +39,7 @@ class QuitForm {
   VoiceClients& voiceClients_;
   ProgramControl& program_;
   QuitFormView& view_;
+  EventLog& log_;
   std::string caption_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "launcher/form_operations.h"
 #include "launcher/startup_sequence.h"
+#include "launcher/win32/start_event.h"
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
 #include "ui/win32/file_system_win32.h"
@@ -14,8 +15,9 @@
 namespace cindermoor::win32 {
 
 struct QuitWindowParts {
-  QuitWindowParts(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program)
-      : form(settings, voiceClients, program, window) {
+  QuitWindowParts(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
+                  EventLog& log)
+      : form(settings, voiceClients, program, window, log) {
     window.Create(form);
   }
   QuitWindow window;
@@ -65,16 +67,29 @@ Application::Application()
 Application::~Application() = default;
 
 int Application::Run(const std::string& link) {
+  log_.Write(StartEvent());
+  const int exitCode = RunWindows(link);
+  log_.Write("End, exit code " + std::to_string(exitCode));
+  return exitCode;
+}
+
+// The log is held until start-up is done, the game started: the link's road to the game
+// does not wait for a file.
+int Application::RunWindows(const std::string& link) {
   ProvideWindowFaceUnderWine(unixDesktop_);
   mainWindow_.Connect(mainForm_);
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
     const StartupOutcome outcome = RunStartup(
-        {settings_, programs_, protocol_, windows, dialogs_, voiceClients_, launchers_}, link);
+        {settings_, programs_, protocol_, windows, dialogs_, voiceClients_, launchers_, log_},
+        link);
+    log_.Flush();
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();
   } catch (const std::exception& failure) {
+    log_.Write(std::string("Message shown: Cindermoor Launcher: ") + failure.what());
+    log_.Flush();
     ReportFatalError(mainWindow_.Handle(), failure.what());
     return 1;
   }
@@ -89,7 +104,7 @@ void Application::ShowLocatorWindow() {
 }
 
 void Application::ShowQuitWindow() {
-  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this);
+  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this, log_);
   quit_->form.Show();
 }
 

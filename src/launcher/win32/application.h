@@ -5,15 +5,19 @@
 #include <string>
 
 #include "desktop/win32/unix_desktop_win32.h"
+#include "external/logged_outside.h"
 #include "external/outside_programs.h"
 #include "external/win32/mumble_opener_win32.h"
 #include "external/win32/program_starter_win32.h"
 #include "external/win32/web_opener_win32.h"
 #include "launcher/win32/session_launchers_win32.h"
+#include "log/event_log.h"
+#include "log/win32/log_file_win32.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "state/win32/registry_win32.h"
 #include "state/win32/settings_store_win32.h"
+#include "ui/logged_dialogs.h"
 #include "ui/main_form.h"
 #include "ui/program_control.h"
 #include "ui/win32/main_window.h"
@@ -39,24 +43,32 @@ class Application : public ProgramControl {
   void ShowLocatorWindow();
   void ShowQuitWindow();
   void OnMainWindowClosed();
+  int RunWindows(const std::string& link);
   void ProvideTitleBarSymbols();
   HWND FrontWindow() const;
   static int MessageLoop();
 
+  // First, so that it outlives everything that writes to it and is written out last.
+  LogFileWin32 logFile_;
+  EventLog log_{logFile_};
   RegistryWin32 registry_;
   SettingsStoreWin32 store_;
   LauncherSettings settings_{store_};
   ProgramStarterWin32 starter_;
+  LoggedStarter loggedStarter_{starter_, log_};
   WebOpenerWin32 webOpener_{[this] { return mainWindow_.Handle(); }};
-  OutsidePrograms programs_{registry_, settings_, starter_, webOpener_};
+  LoggedWebOpener loggedWebOpener_{webOpener_, log_};
+  OutsidePrograms programs_{registry_, settings_, loggedStarter_, loggedWebOpener_};
   UnixDesktopWin32 unixDesktop_;
   MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
-  VoiceClients voiceClients_{{programs_, mumble_}};
+  LoggedMumbleOpener loggedMumble_{mumble_, log_};
+  VoiceClients voiceClients_{{programs_, loggedMumble_}};
   ProtocolHandler protocol_;
-  MessageBoxes dialogs_{[this] {
+  MessageBoxes messageBoxes_{[this] {
     ProvideTitleBarSymbols();
     return mainWindow_.Handle();
   }};
+  LoggedDialogs dialogs_{messageBoxes_, log_};
   MainWindow mainWindow_;
   MainForm mainForm_;
   SessionLaunchersWin32 launchers_{[this] { return FrontWindow(); }};

@@ -1,5 +1,6 @@
 #include "ui/win32/locator_window.h"
 
+#include "log/win32/log_file_win32.h"
 #include "win32/text.h"
 #include "window_kit/pictures.h"
 #include "window_kit/win32/picture_control.h"
@@ -128,7 +129,7 @@ void LocatorWindow::SetFiles(const std::vector<std::string>& files) {
 }
 
 void LocatorWindow::ShowMessage(const std::string& text) {
-  ::MessageBoxW(window_, Widen(text).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+  ::MessageBoxW(window_, Widen(WithLogPlace(text)).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void LocatorWindow::Show() { ShowCentred(); }

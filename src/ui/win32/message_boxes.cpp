@@ -1,5 +1,6 @@
 #include "ui/win32/message_boxes.h"
 
+#include "log/win32/log_file_win32.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -12,7 +13,7 @@ bool MessageBoxes::AskYesNo(const std::string& text, const std::string& title, b
 }
 
 void MessageBoxes::ShowMessage(const std::string& text, const std::string& title) {
-  ::MessageBoxW(owner_(), Widen(text).c_str(), Widen(title).c_str(),
+  ::MessageBoxW(owner_(), Widen(WithLogPlace(text)).c_str(), Widen(title).c_str(),
                 MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 

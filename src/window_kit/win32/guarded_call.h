@@ -7,12 +7,13 @@
 
 #include <exception>
 
+#include "log/win32/log_file_win32.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
 
 inline void ReportFatalError(HWND owner, const char* what) {
-  ::MessageBoxW(owner, Widen(what).c_str(), L"Cindermoor Launcher",
+  ::MessageBoxW(owner, Widen(WithLogPlace(what)).c_str(), L"Cindermoor Launcher",
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -39,7 +39,8 @@ struct Desk {
     FormOperations windows(
         w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
     return RunStartup(
-        {w.settings, w.programs, w.protocol, windows, w.dialogs, w.voiceClients, launchers}, link);
+        {w.settings, w.programs, w.protocol, windows, w.dialogs, w.voiceClients, launchers, w.log},
+        link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;

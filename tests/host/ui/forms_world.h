@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "doubles/memory_log_file.h"
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
 #include "doubles/memory_unix_desktop.h"
@@ -11,6 +12,7 @@
 #include "doubles/recording_programs.h"
 #include "external/outside_programs.h"
 #include "host/ui/main_form_fakes.h"
+#include "log/event_log.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "ui/main_form.h"
@@ -25,6 +27,8 @@ inline constexpr const char* kGameKey = "Software\\Dynamix\\Starsiege Tribes";
 inline constexpr const char* kCommandKey = "Software\\CLASSES\\tribes\\shell\\open\\command";
 
 struct FormsWorld {
+  MemoryLogFile logFile;
+  EventLog log{logFile};
   MemoryRegistry registry;
   MemorySettingsStore store;
   LauncherSettings settings{store};

@@ -41,7 +41,7 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
 
   fakes::FormsWorld world;
   RecordingQuitView view;
-  QuitForm form{world.settings, world.voiceClients, world.program, view};
+  QuitForm form{world.settings, world.voiceClients, world.program, view, world.log};
 };
 
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
   fakes::FormsWorld world;
   RecordingQuitView view;
-  QuitForm form(world.settings, world.voiceClients, world.program, view);
+  QuitForm form(world.settings, world.voiceClients, world.program, view, world.log);
 
   form.Show();
 
@@ -94,7 +94,7 @@ TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
   world.InstallVoiceClient("C:\\RogerWilco");
   world.settings.Write(setting::kRogerWilcoLaunch, "0");
   RecordingQuitView view;
-  QuitForm form(world.settings, world.voiceClients, world.program, view);
+  QuitForm form(world.settings, world.voiceClients, world.program, view, world.log);
   form.Show();
 
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
@@ -112,7 +112,7 @@ TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
   OutsidePrograms programs(world.registry, world.settings, starter, world.web);
   VoiceClients voiceClients({programs, world.mumble});
   RecordingQuitView view;
-  QuitForm form(world.settings, voiceClients, world.program, view);
+  QuitForm form(world.settings, voiceClients, world.program, view, world.log);
 
   EXPECT_THROW(form.OnQuitClicked(), FatalError);
 

@@ -60,7 +60,7 @@ class AccessibilityTest : public ::testing::Test {
   LocatorWindow locator;
   LocatorForm locatorForm{world.settings, world.form, files, locator};
   QuitWindow quit;
-  QuitForm quitForm{world.settings, world.voiceClients, world.program, quit};
+  QuitForm quitForm{world.settings, world.voiceClients, world.program, quit, world.log};
 };
 
 // Found by class and text, so a control that is missing, misnamed or of the wrong role fails.

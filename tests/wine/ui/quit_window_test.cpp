@@ -40,7 +40,7 @@ class QuitWindowTest : public ::testing::Test {
 
   fakes::FormsWorld world;
   QuitWindow window;
-  QuitForm form{world.settings, world.voiceClients, world.program, window};
+  QuitForm form{world.settings, world.voiceClients, world.program, window, world.log};
   HWND label = nullptr;
 };
 

@@ -112,6 +112,7 @@ std::string MumbleHandlers::WindowsClassCommand() {
 // own tools read them. A folder's mimeinfo.cache names the entries that declare the scheme, so
 // only those are read; the entries of a folder without one are all read.
 bool MumbleHandlers::HasLinuxEntry() {
+  if (linuxEntryFound_) return true;
   std::set<std::string> seen;
   for (const std::string& folder : ApplicationFolders()) {
     const std::vector<std::string> names = unixDesktop_.UnixFolderFiles(folder);
@@ -121,7 +122,10 @@ bool MumbleHandlers::HasLinuxEntry() {
       if (!name.ends_with(".desktop") || !seen.insert(name).second) continue;
       if (cached && !CacheNamesMumbleEntry(cache.text, name)) continue;
       const UnixFileRead entry = unixDesktop_.ReadUnixFile(folder + "/" + name);
-      if (entry.state == UnixFileRead::State::Read && DeclaresMumbleLinks(entry.text)) return true;
+      if (entry.state == UnixFileRead::State::Read && DeclaresMumbleLinks(entry.text)) {
+        linuxEntryFound_ = true;
+        return true;
+      }
     }
   }
   return false;

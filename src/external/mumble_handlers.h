@@ -24,7 +24,9 @@ class MumbleHandlers {
  public:
   MumbleHandlers(Registry& registry, UnixDesktop& unixDesktop);
 
-  // Asked afresh each time: the user may install Mumble while the launcher runs.
+  // A Windows class is asked afresh each time, and the Linux desktop until an entry is found:
+  // the user may install Mumble while the launcher runs, and a served link asks three times
+  // (installed? does the URL fit? open), each of which would read the desktop's files again.
   MumbleRoad Find();
   // The command of the Windows class that Find found; "" without one.
   std::string WindowsClassCommand();
@@ -36,6 +38,7 @@ class MumbleHandlers {
 
   Registry& registry_;
   UnixDesktop& unixDesktop_;
+  bool linuxEntryFound_ = false;
 };
 
 }  // namespace cindermoor

@@ -1,9 +1,9 @@
 #include "external/win32/mumble_opener_win32.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "external/mumble_url.h"
+#include "external/win32/shell_open.h"
 #include "text/text.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
@@ -48,7 +48,7 @@ Outcome OpenThroughShell(const std::string& url) {
   info.lpVerb = L"open";
   info.lpFile = wideUrl.c_str();
   info.nShow = SW_SHOWNORMAL;
-  if (!::ShellExecuteExW(&info)) return Outcome::Failure(CannotOpen(url, ::GetLastError()));
+  if (!ShellOpen(info)) return Outcome::Failure(CannotOpen(url, ::GetLastError()));
   return Outcome::Success();
 }
 

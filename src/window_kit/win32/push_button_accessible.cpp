@@ -30,6 +30,10 @@ void Find(HMODULE library, const char* name, Function& function) {
 const AccessibilityFunctions& Accessibility() {
   static const AccessibilityFunctions functions = [] {
     AccessibilityFunctions found;
+    // Screen readers in other processes reach these objects through COM: a single-threaded
+    // apartment for this, the windows' thread, kept for the run. Without it the windows still
+    // work, only unseen by screen readers.
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const HMODULE oleacc = ::LoadLibraryW(L"oleacc.dll");
     const HMODULE oleaut = ::LoadLibraryW(L"oleaut32.dll");
     Find(oleacc, "CreateStdAccessibleObject", found.createStandard);

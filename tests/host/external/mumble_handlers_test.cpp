@@ -117,6 +117,18 @@ TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
   }
 }
 
+// Mumble installed while the launcher runs is found; once found, the desktop is not read again.
+TEST(MumbleHandlersTest, TheLinuxDesktopIsReadUntilAnEntryIsFound) {
+  World world;
+  world.unix.underWine = true;
+  MumbleHandlers handlers(world.registry, world.unix);
+  EXPECT_EQ(handlers.Find(), MumbleRoad::None);
+  world.unix.files[kSystemEntry] = kEntry;
+  EXPECT_EQ(handlers.Find(), MumbleRoad::LinuxDesktop);
+  world.unix.unreadable.insert(kSystemEntry);
+  EXPECT_EQ(handlers.Find(), MumbleRoad::LinuxDesktop);
+}
+
 TEST(MumbleHandlersTest, OnlyTheMainGroupsMimeTypeDeclaresTheScheme) {
   const struct {
     const char* text;

@@ -84,7 +84,7 @@ int Application::Run(const std::string& link) {
 // The log is held until start-up is done, the game started: the link's road to the game
 // does not wait for a file.
 int Application::RunWindows(const std::string& link) {
-  ProvideWindowFaceUnderWine(unixDesktop_);
+  ProvideWindowFaceUnderWine(unixDesktop_, LanguageInUse());
   mainWindow_.Connect(mainForm_);
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });

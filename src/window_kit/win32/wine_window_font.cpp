@@ -61,12 +61,12 @@ bool ProvideWindowFace(const std::vector<std::string>& fontFiles, BYTE character
   return ProvideFace(kWindowFace, fontFiles, characterSet);
 }
 
-void ProvideWindowFaceUnderWine(UnixDesktop& desktop) {
+// One language's character set only: each font file costs a served link's start some
+// milliseconds, and the program speaks one language a run.
+void ProvideWindowFaceUnderWine(UnixDesktop& desktop, std::size_t language) {
   if (!desktop.UnderWine()) return;
-  for (std::size_t language = 0; language < LanguageCount(); ++language) {
-    const auto characterSet = static_cast<BYTE>(LanguageCharacterSet(language));
-    ProvideWindowFace(WineFontFiles(desktop, WineFontFileFor(characterSet)), characterSet);
-  }
+  const auto characterSet = static_cast<BYTE>(LanguageCharacterSet(language));
+  ProvideWindowFace(WineFontFiles(desktop, WineFontFileFor(characterSet)), characterSet);
 }
 
 // Wine draws the title bar's buttons as letters of its Marlett font; without it they show as

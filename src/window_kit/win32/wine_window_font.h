@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,10 @@ bool ProvideFace(const wchar_t* face, const std::vector<std::string>& fontFiles,
 bool ProvideWindowFace(const std::vector<std::string>& fontFiles,
                        BYTE characterSet = DEFAULT_CHARSET);
 
-// Under Wine, provides the windows' face, in the character set of each language, from where
-// Wine keeps its fonts. It must run before
-// anything asks for that face: once a request has fallen back to another face, Wine keeps
-// answering it with that one.
-void ProvideWindowFaceUnderWine(UnixDesktop& desktop);
+// Under Wine, provides the windows' face in the character set of the language's letters, from
+// where Wine keeps its fonts. It must run before anything asks for that face: once a request
+// has fallen back to another face, Wine keeps answering it with that one.
+void ProvideWindowFaceUnderWine(UnixDesktop& desktop, std::size_t language);
 // The same for the symbols of title bars' buttons, before the first window with a title bar.
 void ProvideTitleBarSymbolsUnderWine(UnixDesktop& desktop);
 

@@ -52,7 +52,7 @@ std::wstring FaceOf(HFONT font) {
 
 TEST(WindowFontTest, WineOwnFaceStandsInWhenTheSystemLacksIt) {
   UnixDesktopWin32 desktop;
-  ProvideWindowFaceUnderWine(desktop);
+  ProvideWindowFaceUnderWine(desktop, kEnglish);
   const UniqueHfont font = CreateDefaultFont(TestDpi());
   EXPECT_EQ(FaceOf(font.get()), L"MS Sans Serif");
   // The title bar's buttons are letters of Marlett.
@@ -186,7 +186,9 @@ class MainWindowLabelsTest : public ::testing::Test {
 
 TEST_F(MainWindowLabelsTest, EveryTextFitsInWineOwnFace) {
   UnixDesktopWin32 desktop;
-  ProvideWindowFaceUnderWine(desktop);
+  for (std::size_t language = 0; language < LanguageCount(); ++language) {
+    ProvideWindowFaceUnderWine(desktop, language);
+  }
   ExpectEveryTextFits(false);
 }
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "link/game_link.h"
+
 namespace cindermoor {
 namespace {
 
@@ -15,8 +17,6 @@ constexpr std::string_view kVoiceJoin = "/join1 ";
 constexpr std::string_view kUrlScheme = "://";
 constexpr std::string_view kLinkScheme = "tribes://";
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 void MaskValue(std::string& text, std::string_view secret) {
   for (std::size_t at = text.find(secret); at != std::string::npos;
        at = text.find(secret, at + kMasked.size())) {
@@ -24,22 +24,17 @@ void MaskValue(std::string& text, std::string_view secret) {
   }
 }
 
-// A link's "p=" and "pr=" values run to its end, and a link stands last in any event that
-// carries one, so all after the first tag past "tribes://" goes, in any letter case and in
-// refused links too; with no "tribes://" at all, all after the first tag anywhere. Starting
-// at the scheme keeps a refusal's own words about "p=" readable.
+// A link stands last in any event that carries one, so the link's own masking applies from
+// "tribes://" (any letter case) to the end; with no link at all, to the whole event. Starting at
+// the scheme keeps a refusal's own words about "p=" readable.
 void MaskLinkPasswords(std::string& text) {
   std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  });
   const std::size_t scheme = lower.find(kLinkScheme);
-  for (std::size_t at = scheme == std::string::npos ? 0 : scheme; at + 1 < lower.size(); ++at) {
-    if (lower[at] != 'p') continue;
-    const std::size_t equals = lower[at + 1] == 'r' ? at + 2 : at + 1;
-    if (equals < lower.size() && lower[equals] == '=') {
-      text.replace(equals + 1, std::string::npos, kMasked);
-      return;
-    }
-  }
+  const std::size_t from = scheme == std::string::npos ? 0 : scheme;
+  text.replace(from, std::string::npos, LinkForMessages(std::string_view(text).substr(from)));
 }
 
 // The game's "+password <value>": the value is one word, as links with blanks are refused.

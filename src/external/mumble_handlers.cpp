@@ -38,49 +38,48 @@ bool ListHolds(std::string_view list, std::string_view wanted) {
   return false;
 }
 
+// Calls `onEntry(key, value)` for each "key=value" line of the group named `header`, both
+// trimmed, until it returns false. Desktop entries and the MIME cache share this shape.
+template <typename OnEntry>
+void ForEachEntryOf(std::string_view text, std::string_view header, OnEntry onEntry) {
+  bool inGroup = false;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = Trimmed(text.substr(start, end - start));
+    start = end + 1;
+    if (line.starts_with('[')) {
+      inGroup = line == header;
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (!inGroup || equals == std::string_view::npos) continue;
+    if (!onEntry(Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1)))) return;
+  }
+}
+
 }  // namespace
 
 // The cache's one group maps each MIME type to the entries that declare it.
 bool CacheNamesMumbleEntry(std::string_view mimeInfoCache, std::string_view entryName) {
-  bool inCacheGroup = false;
-  for (std::size_t start = 0; start < mimeInfoCache.size();) {
-    const std::size_t end = std::min(mimeInfoCache.find('\n', start), mimeInfoCache.size());
-    const std::string_view line = Trimmed(mimeInfoCache.substr(start, end - start));
-    start = end + 1;
-    if (line.starts_with('[')) {
-      inCacheGroup = line == "[MIME Cache]";
-      continue;
-    }
-    const std::size_t equals = line.find('=');
-    if (!inCacheGroup || equals == std::string_view::npos) continue;
-    if (SameLetters(Trimmed(line.substr(0, equals)), kMimeType) &&
-        ListHolds(line.substr(equals + 1), entryName)) {
-      return true;
-    }
-  }
-  return false;
+  bool named = false;
+  ForEachEntryOf(mimeInfoCache, "[MIME Cache]", [&](std::string_view key, std::string_view value) {
+    named = SameLetters(key, kMimeType) && ListHolds(value, entryName);
+    return !named;
+  });
+  return named;
 }
 
 // Only the main group counts, and only its unlocalised keys; MIME types ignore letter case.
 bool DeclaresMumbleLinks(std::string_view desktopEntry) {
-  bool inMainGroup = false;
+  bool hidden = false;
   bool declares = false;
-  for (std::size_t start = 0; start < desktopEntry.size();) {
-    const std::size_t end = std::min(desktopEntry.find('\n', start), desktopEntry.size());
-    const std::string_view line = Trimmed(desktopEntry.substr(start, end - start));
-    start = end + 1;
-    if (line.starts_with('[')) {
-      inMainGroup = line == "[Desktop Entry]";
-      continue;
-    }
-    const std::size_t equals = line.find('=');
-    if (!inMainGroup || equals == std::string_view::npos) continue;
-    const std::string_view key = Trimmed(line.substr(0, equals));
-    const std::string_view value = Trimmed(line.substr(equals + 1));
-    if (key == "Hidden" && value == "true") return false;
-    if (key == "MimeType") declares = ListHolds(value, kMimeType);
-  }
-  return declares;
+  ForEachEntryOf(desktopEntry, "[Desktop Entry]",
+                 [&](std::string_view key, std::string_view value) {
+                   hidden = key == "Hidden" && value == "true";
+                   if (key == "MimeType") declares = ListHolds(value, kMimeType);
+                   return !hidden;
+                 });
+  return declares && !hidden;
 }
 
 MumbleHandlers::MumbleHandlers(Registry& registry, UnixDesktop& unixDesktop)

@@ -66,7 +66,7 @@ void OutsidePrograms::StartGame(const std::string& gameArgs) {
     throw FatalError(Text("programs.cannot_start_game"));
   }
   starter_.Start(
-      {JoinFolder(folder, kGameProgram), folder, GameCommand(gameArgs), ShowCommand::Normal});
+      {JoinFolder(folder, kGameProgram), folder, GameCommand(gameArgs), ShowCommand::Normal, true});
 }
 
 Outcome OutsidePrograms::CheckGameCanStart() {

@@ -15,12 +15,15 @@ struct ProgramStart {
   std::string folder;       // made the current folder before the start
   std::string commandLine;  // exactly what the program receives, its own name first
   ShowCommand show = ShowCommand::Normal;
+  // Waits a moment for the program to come up before going on, so the starter's own next
+  // steps do not slow its start down.
+  bool waitUntilReady = false;
 };
 
 class ProgramStarter {
  public:
   virtual ~ProgramStarter() = default;
-  // Makes the folder current and starts the program without waiting for it.
+  // Makes the folder current and starts the program without waiting for it to end.
   // Throws FatalError when either step fails.
   virtual void Start(const ProgramStart& start) = 0;
   virtual bool FileExists(const std::string& path) = 0;

@@ -126,16 +126,24 @@ class Startup {
     return false;
   }
 
-  // Without any voice client the launch box and voice settings are pushed out of sight; with
-  // one of them the choice stays in reach. A link looks only at the chosen client while that
-  // one is there: the others matter only to the main window, which a served link never shows.
+  // A link looks only at the chosen client: the others matter only to the main window, which
+  // a served link never shows.
   bool CheckVoiceClients() {
     installed_.assign(s_.voiceClients.Count(), false);
     installed_[chosen_] = s_.voiceClients.At(chosen_).Installed();
-    if (!link_ || !installed_[chosen_]) LookForOtherClients();
+    if (!link_) LookForOtherClients();
+    return AdaptToVoiceClients();
+  }
+
+  // Without any voice client the launch box and voice settings are pushed out of sight; with
+  // one of them the choice stays in reach. Until every client was looked for, a missing one
+  // leaves the window as it is.
+  bool AdaptToVoiceClients() {
     if (std::find(installed_.begin(), installed_.end(), true) != installed_.end()) return true;
-    s_.windows.Compact();
-    s_.windows.SetLaunchBox(0);
+    if (lookedForAll_) {
+      s_.windows.Compact();
+      s_.windows.SetLaunchBox(0);
+    }
     return false;
   }
 
@@ -227,7 +235,9 @@ class Startup {
     s_.dialogs.ShowMessage(WithLink(refusal.Reason(), linkText_), Text("startup.title"));
     if (!locatorShown_) return StartupOutcome::End;
     if (!lookedForAll_) {
+      const bool launchBoxSet = installed_[chosen_];
       LookForOtherClients();
+      if (AdaptToVoiceClients() && !launchBoxSet) SetLaunchBox();
       s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
     }
     return StartupOutcome::LocatorWindow;

@@ -10,6 +10,10 @@ namespace cindermoor::win32 {
 
 namespace {
 
+// Long enough for a program's start under Wine, short enough that the quit window, filled
+// in after it, is not seen empty.
+constexpr DWORD kReadyWait = 50;
+
 void MakeFolderCurrent(const std::string& folder) {
   if (!::SetCurrentDirectoryW(Widen(folder).c_str())) {
     throw FatalError(DescribeError(Text("programs.cannot_enter_folder", {{"folder", folder}}),
@@ -40,9 +44,11 @@ void ProgramStarterWin32::Start(const ProgramStart& start) {
     throw FatalError(DescribeError(Text("programs.cannot_start", {{"program", start.programPath}}),
                                    ::GetLastError()));
   }
-  // The started program is not watched: its handles are closed straight away.
+  // The started program is not watched: its handles are closed once it is ready for input
+  // (or has ended), or the wait is over.
   UniqueHandle process(processInfo.hProcess);
   UniqueHandle thread(processInfo.hThread);
+  if (start.waitUntilReady) ::WaitForInputIdle(process.get(), kReadyWait);
 }
 
 bool ProgramStarterWin32::FileExists(const std::string& path) {

@@ -1,5 +1,8 @@
 #include "launcher/win32/application.h"
 
+#include <functional>
+#include <utility>
+
 #include "launcher/form_operations.h"
 #include "launcher/startup_sequence.h"
 #include "launcher/win32/start_event.h"
@@ -18,8 +21,8 @@ namespace cindermoor::win32 {
 
 struct QuitWindowParts {
   QuitWindowParts(LauncherSettings& settings, VoiceClients& voiceClients, ProgramControl& program,
-                  EventLog& log)
-      : form(settings, voiceClients, program, window, log) {
+                  EventLog& log, std::function<void()> beforeText)
+      : window(std::move(beforeText)), form(settings, voiceClients, program, window, log) {
     window.Create(form);
   }
   QuitWindow window;
@@ -61,7 +64,7 @@ ProgramFile RunningProgram() {
 
 Application::Application()
     : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
-      mainWindow_([this] { OnMainWindowClosed(); }, [this] { ProvideTitleBarSymbols(); }),
+      mainWindow_([this] { OnMainWindowClosed(); }, [this] { ProvideFontsWithTitleBar(); }),
       mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this, voiceClients_,
                                  [this] { ShowLocatorWindow(); }},
                 mainWindow_) {}
@@ -84,7 +87,6 @@ int Application::Run(const std::string& link) {
 // The log is held until start-up is done, the game started: the link's road to the game
 // does not wait for a file.
 int Application::RunWindows(const std::string& link) {
-  ProvideWindowFaceUnderWine(unixDesktop_, LanguageInUse());
   mainWindow_.Connect(mainForm_);
   FormOperations windows(
       mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
@@ -107,12 +109,18 @@ int Application::RunWindows(const std::string& link) {
 void Application::EndProgram() { ::PostQuitMessage(0); }
 
 void Application::ShowLocatorWindow() {
-  if (!locator_) locator_ = std::make_unique<LocatorWindowParts>(settings_, mainForm_);
+  if (!locator_) {
+    ProvideWindowFace();
+    locator_ = std::make_unique<LocatorWindowParts>(settings_, mainForm_);
+  }
   locator_->form.Show();
 }
 
 void Application::ShowQuitWindow() {
-  if (!quit_) quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this, log_);
+  if (!quit_) {
+    quit_ = std::make_unique<QuitWindowParts>(settings_, voiceClients_, *this, log_,
+                                              [this] { ProvideWindowFace(); });
+  }
   quit_->form.Show();
 }
 
@@ -125,11 +133,18 @@ void Application::OnMainWindowClosed() {
   EndProgram();
 }
 
+// Wine's own fonts are loaded for this process when a window first needs them: a served
+// link starts its game first.
+void Application::ProvideWindowFace() {
+  if (std::exchange(windowFaceProvided_, true)) return;
+  ProvideWindowFaceUnderWine(unixDesktop_, LanguageInUse());
+}
+
 // Only the main window and the message boxes have a title bar: a served link, which shows
 // neither, does not wait for the font of its buttons.
-void Application::ProvideTitleBarSymbols() {
-  if (titleBarSymbolsProvided_) return;
-  titleBarSymbolsProvided_ = true;
+void Application::ProvideFontsWithTitleBar() {
+  ProvideWindowFace();
+  if (std::exchange(titleBarSymbolsProvided_, true)) return;
   ProvideTitleBarSymbolsUnderWine(unixDesktop_);
 }
 

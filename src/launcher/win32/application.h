@@ -48,7 +48,8 @@ class Application : public ProgramControl {
   void ShowQuitWindow();
   void OnMainWindowClosed();
   int RunWindows(const std::string& link);
-  void ProvideTitleBarSymbols();
+  void ProvideWindowFace();
+  void ProvideFontsWithTitleBar();
   HWND FrontWindow() const;
   static int MessageLoop();
 
@@ -69,7 +70,7 @@ class Application : public ProgramControl {
   VoiceClients voiceClients_{{programs_, loggedMumble_}};
   ProtocolHandler protocol_;
   MessageBoxes messageBoxes_{[this] {
-    ProvideTitleBarSymbols();
+    ProvideFontsWithTitleBar();
     return mainWindow_.Handle();
   }};
   LoggedDialogs dialogs_{messageBoxes_, log_};
@@ -79,6 +80,7 @@ class Application : public ProgramControl {
   // Created on first use, then only hidden and shown.
   std::unique_ptr<QuitWindowParts> quit_;
   std::unique_ptr<LocatorWindowParts> locator_;
+  bool windowFaceProvided_ = false;
   bool titleBarSymbolsProvided_ = false;
 };
 

@@ -11,6 +11,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"CindermoorQuitWindow";
 constexpr int kQuitLineId = 100;
+constexpr UINT kAddTextLine = WM_APP;
 
 // Fixed design, in twips from the client area's top-left corner.
 constexpr int kClientWidth = 5250;
@@ -27,8 +28,6 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
 }  // namespace
 
-// SS_NOTIFY makes the whole rectangle of the text line answer a click, the part without
-// text included. Screen readers meet the line as the push button it works as.
 void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
   // Not drawn, as the window has no title bar; the taskbar and window lists show it.
@@ -36,7 +35,14 @@ void QuitWindow::Create(QuitForm& form) {
   CreateTopLevel(
       this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
              AppIcon(::GetSystemMetrics(SM_CXICON)), AppIcon(::GetSystemMetrics(SM_CXSMICON))});
-  logo_.emplace(Picture::QuitLogo, Dpi());
+  // Posted messages come before the first paint.
+  ::PostMessageW(window_, kAddTextLine, 0, 0);
+}
+
+// SS_NOTIFY makes the whole rectangle of the text line answer a click, the part without
+// text included. Screen readers meet the line as the push button it works as.
+void QuitWindow::AddTextLine() {
+  beforeText_();
   FitTextToPlace(AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0,
                           kQuitLineId, kQuitLine));
   AnswerAsPushButtonFrom(::GetDlgItem(window_, kQuitLineId));
@@ -58,6 +64,9 @@ void QuitWindow::Show() {
 
 LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kAddTextLine:
+      AddTextLine();
+      return 0;
     // Enter (through DM_GETDEFID, as the line's own click) and Esc come from the dialog
     // manager; Space, which it leaves alone, as a key.
     case WM_COMMAND:
@@ -83,7 +92,7 @@ LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The logo is drawn straight onto the window: it is no button.
 void QuitWindow::Paint(HDC dc) const {
-  if (!logo_) return;
+  if (!logo_) logo_.emplace(Picture::QuitLogo, Dpi());
   POINT previous{};
   ::OffsetViewportOrgEx(dc, Px(kLogoLeft), Px(kLogoTop), &previous);
   logo_->Draw(dc);

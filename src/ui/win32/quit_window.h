@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,10 +16,14 @@ namespace cindermoor::win32 {
 
 class QuitWindow : public QuitFormView, public TopLevelWindow {
  public:
-  QuitWindow() = default;
+  // beforeText runs just before the text line is made, which is once the first message is
+  // handled.
+  explicit QuitWindow(std::function<void()> beforeText = [] {})
+      : beforeText_(std::move(beforeText)) {}
   ~QuitWindow() { Destroy(); }
 
-  // Creates the window, hidden; clicks on the text line go to the form from then on.
+  // Creates the window, hidden; clicks on the text line go to the form from then on. The text
+  // line comes with the first message handled: a served link's game starts before that.
   void Create(QuitForm& form);
 
   void SetCaption(const std::string& caption) override;
@@ -28,9 +33,13 @@ class QuitWindow : public QuitFormView, public TopLevelWindow {
 
  private:
   void Paint(HDC dc) const override;
+  void AddTextLine();
 
+  std::function<void()> beforeText_;
   QuitForm* form_ = nullptr;
-  std::optional<PicturePainter> logo_;  // made with the window, at its resolution
+  // Made at the first paint, at the window's resolution: its trial fonts would hold up the
+  // game, which a served link starts before the window is painted.
+  mutable std::optional<PicturePainter> logo_;
 };
 
 }  // namespace cindermoor::win32

@@ -301,6 +301,9 @@ TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {
   EXPECT_EQ(w.starter.starts[1].commandLine, "tribes.exe +connect 10.0.0.1:28001");
   EXPECT_EQ(w.starter.starts[1].programPath, "C:\\Dynamix\\Tribes\\tribes.exe");
   EXPECT_EQ(w.starter.starts[1].show, ShowCommand::Normal);
+  // Only the game is waited for: the voice client starts first and must not hold it up.
+  EXPECT_EQ(w.starter.starts[0].waitUntilReady, false);
+  EXPECT_EQ(w.starter.starts[1].waitUntilReady, true);
   EXPECT_EQ(mumble.lookups, 0);  // Roger Wilco chosen and there: the other is not looked for
 }
 
@@ -322,6 +325,7 @@ TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
     EXPECT_EQ(fresh.StartedCommands(),
               std::vector<std::string>{"tribes.exe +connect 10.0.0.1:28001 +password secret"});
     EXPECT_EQ(fresh.quitShows, 1);
+    EXPECT_EQ(fresh.mumble.lookups, 0);  // only the chosen client is looked at
   }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/win32/locator_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/quit_window.h"
+#include "window_pixels.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -48,6 +49,7 @@ class AccessibilityTest : public ::testing::Test {
     mainForm.Show();
     locator.Create(locatorForm);
     quit.Create(quitForm);
+    testing::HandlePendingMessages();
   }
   void TearDown() override { ::CoUninitialize(); }
 

@@ -29,6 +29,7 @@
 #include "window_kit/win32/default_font.h"
 #include "window_kit/win32/window_instance.h"
 #include "window_kit/win32/wine_window_font.h"
+#include "window_pixels.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -173,6 +174,7 @@ class MainWindowLabelsTest : public ::testing::Test {
       QuitWindow quitWindow;
       QuitForm quitForm{world.settings, world.voiceClients, world.program, quitWindow, world.log};
       quitWindow.Create(quitForm);
+      testing::HandlePendingMessages();
       ExpectControlsFit(quitWindow.Handle(), tag + " quit window", mayShrink);
       FileSystemWin32 files;
       LocatorWindow locatorWindow;

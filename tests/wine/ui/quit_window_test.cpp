@@ -21,6 +21,7 @@ class QuitWindowTest : public ::testing::Test {
     world.InstallVoiceClient("C:\\RogerWilco");
     window.Create(form);
     ASSERT_NE(window.Handle(), nullptr);
+    testing::HandlePendingMessages();  // the text line comes with the first message
     label = ::FindWindowExW(window.Handle(), nullptr, L"Static", nullptr);
     ASSERT_NE(label, nullptr);
   }

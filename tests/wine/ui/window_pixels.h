@@ -10,6 +10,12 @@
 
 namespace cindermoor::win32::testing {
 
+// What the program's message loop would do with the messages waiting for this thread.
+inline void HandlePendingMessages() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+}
+
 class PrintedWindow {
  public:
   explicit PrintedWindow(HWND window);

@@ -11,6 +11,8 @@
 
 #include <new>
 
+#include "win32/library_function.h"
+
 namespace cindermoor::win32 {
 namespace {
 
@@ -20,11 +22,6 @@ struct AccessibilityFunctions {
   decltype(&::SysAllocString) allocateString = nullptr;
 };
 
-template <typename Function>
-void Find(HMODULE library, const char* name, Function& function) {
-  if (library) function = reinterpret_cast<Function>(::GetProcAddress(library, name));
-}
-
 // Loaded once and kept for the run: the objects handed out live in these libraries' code.
 // All null when a library is missing; the controls then answer as the system would.
 const AccessibilityFunctions& Accessibility() {
@@ -33,12 +30,13 @@ const AccessibilityFunctions& Accessibility() {
     // Screen readers in other processes reach these objects through COM: a single-threaded
     // apartment for this, the windows' thread, kept for the run. Without it the windows still
     // work, only unseen by screen readers.
-    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const HMODULE oleacc = ::LoadLibraryW(L"oleacc.dll");
-    const HMODULE oleaut = ::LoadLibraryW(L"oleaut32.dll");
-    Find(oleacc, "CreateStdAccessibleObject", found.createStandard);
-    Find(oleacc, "LresultFromObject", found.answerWith);
-    Find(oleaut, "SysAllocString", found.allocateString);
+    EnterComApartment();
+    found.createStandard =
+        LibraryFunction<decltype(found.createStandard)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    found.answerWith =
+        LibraryFunction<decltype(found.answerWith)>(L"oleacc.dll", "LresultFromObject");
+    found.allocateString =
+        LibraryFunction<decltype(found.allocateString)>(L"oleaut32.dll", "SysAllocString");
     return found;
   }();
   return functions;

@@ -36,10 +36,12 @@ void TopLevelWindow::PrepareResources() {
 void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
   RECT outer{0, 0, Px(design.clientWidth), Px(design.clientHeight)};
   ::AdjustWindowRectEx(&outer, design.style, FALSE, design.exStyle);
-  const HWND window =
-      ::CreateWindowExW(design.exStyle, design.className, design.title, design.style, CW_USEDEFAULT,
-                        CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                        nullptr, ::GetModuleHandleW(nullptr), self);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  const POINT corner = CentredCorner(width, height);
+  const HWND window = ::CreateWindowExW(design.exStyle, design.className, design.title,
+                                        design.style, corner.x, corner.y, width, height, nullptr,
+                                        nullptr, ::GetModuleHandleW(nullptr), self);
   if (!window) {
     throw FatalError(DescribeError(
         Text("fatal.cannot_create_window", {{"title", Narrow(design.title)}}), ::GetLastError()));

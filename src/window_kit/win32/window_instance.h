@@ -82,14 +82,20 @@ void RegisterInstanceClass(const wchar_t* className, HICON icon, HICON smallIcon
 }
 
 // Places a window of the given client size in the middle of the primary screen.
+// The top-left corner that centres a window of this outer size on the primary screen.
+inline POINT CentredCorner(int width, int height) {
+  return {(::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+          (::GetSystemMetrics(SM_CYSCREEN) - height) / 2};
+}
+
+// A window made centred stays where it is: moving it costs a served link's start.
 inline void CentreOnScreen(HWND window) {
   RECT bounds{};
   ::GetWindowRect(window, &bounds);
-  const int width = bounds.right - bounds.left;
-  const int height = bounds.bottom - bounds.top;
-  const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT corner = CentredCorner(bounds.right - bounds.left, bounds.bottom - bounds.top);
+  if (corner.x == bounds.left && corner.y == bounds.top) return;
+  ::SetWindowPos(window, nullptr, corner.x, corner.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 inline std::wstring WindowText(HWND window) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <utility>
 
 #include "desktop/wine_paths.h"
 
@@ -29,13 +30,20 @@ bool SameLetters(std::string_view a, std::string_view b) {
   });
 }
 
-bool ListHolds(std::string_view list, std::string_view wanted) {
+std::vector<std::string_view> ListItems(std::string_view list) {
+  std::vector<std::string_view> items;
   for (std::size_t start = 0; start <= list.size();) {
     const std::size_t end = std::min(list.find(';', start), list.size());
-    if (SameLetters(Trimmed(list.substr(start, end - start)), wanted)) return true;
+    items.push_back(Trimmed(list.substr(start, end - start)));
     start = end + 1;
   }
-  return false;
+  return items;
+}
+
+bool ListHolds(std::string_view list, std::string_view wanted) {
+  const std::vector<std::string_view> items = ListItems(list);
+  return std::any_of(items.begin(), items.end(),
+                     [&](std::string_view item) { return SameLetters(item, wanted); });
 }
 
 // Calls `onEntry(key, value)` for each "key=value" line of the group named `header`, both
@@ -57,17 +65,59 @@ void ForEachEntryOf(std::string_view text, std::string_view header, OnEntry onEn
   }
 }
 
-}  // namespace
+// The files of each applications folder, listed when first needed: a large system folder that
+// has its cache is never listed.
+class FolderListings {
+ public:
+  FolderListings(UnixDesktop& desktop, std::vector<std::string> folders)
+      : desktop_(desktop), folders_(std::move(folders)), names_(folders_.size()) {}
+
+  std::size_t Count() const { return folders_.size(); }
+  const std::string& Folder(std::size_t index) const { return folders_[index]; }
+
+  const std::set<std::string>& NamesIn(std::size_t index) {
+    if (!names_[index]) {
+      const std::vector<std::string> files = desktop_.UnixFolderFiles(folders_[index]);
+      names_[index].emplace(files.begin(), files.end());
+    }
+    return *names_[index];
+  }
+
+  // Whether a folder before this one holds a file of that name.
+  bool HeldBefore(std::size_t index, const std::string& name) {
+    for (std::size_t earlier = 0; earlier < index; ++earlier) {
+      if (NamesIn(earlier).contains(name)) return true;
+    }
+    return false;
+  }
+
+ private:
+  UnixDesktop& desktop_;
+  std::vector<std::string> folders_;
+  std::vector<std::optional<std::set<std::string>>> names_;
+};
 
 // The cache's one group maps each MIME type to the entries that declare it.
-bool CacheNamesMumbleEntry(std::string_view mimeInfoCache, std::string_view entryName) {
-  bool named = false;
+std::vector<std::string> EntriesTheCacheNames(std::string_view mimeInfoCache) {
+  std::vector<std::string> names;
   ForEachEntryOf(mimeInfoCache, "[MIME Cache]", [&](std::string_view key, std::string_view value) {
-    named = SameLetters(key, kMimeType) && ListHolds(value, entryName);
-    return !named;
+    if (!SameLetters(key, kMimeType)) return true;
+    for (std::string_view name : ListItems(value)) names.emplace_back(name);
+    return false;
   });
-  return named;
+  return names;
 }
+
+// The entries the folder's cache names, or without a cache, every file of the folder.
+std::vector<std::string> EntriesToRead(UnixDesktop& desktop, FolderListings& listings,
+                                       std::size_t index) {
+  const UnixFileRead cache = desktop.ReadUnixFile(listings.Folder(index) + "/mimeinfo.cache");
+  if (cache.state == UnixFileRead::State::Read) return EntriesTheCacheNames(cache.text);
+  const std::set<std::string>& names = listings.NamesIn(index);
+  return {names.begin(), names.end()};
+}
+
+}  // namespace
 
 // Only the main group counts, and only its unlocalised keys; MIME types ignore letter case.
 bool DeclaresMumbleLinks(std::string_view desktopEntry) {
@@ -112,14 +162,11 @@ std::string MumbleHandlers::WindowsClassCommand() {
 // only those are read; the entries of a folder without one are all read.
 bool MumbleHandlers::HasLinuxEntry() {
   if (linuxEntryFound_) return true;
-  std::set<std::string> seen;
-  for (const std::string& folder : ApplicationFolders()) {
-    const std::vector<std::string> names = unixDesktop_.UnixFolderFiles(folder);
-    const UnixFileRead cache = unixDesktop_.ReadUnixFile(folder + "/mimeinfo.cache");
-    const bool cached = cache.state == UnixFileRead::State::Read;
-    for (const std::string& name : names) {
-      if (!name.ends_with(".desktop") || !seen.insert(name).second) continue;
-      if (cached && !CacheNamesMumbleEntry(cache.text, name)) continue;
+  FolderListings listings(unixDesktop_, ApplicationFolders());
+  for (std::size_t index = 0; index < listings.Count(); ++index) {
+    const std::string& folder = listings.Folder(index);
+    for (const std::string& name : EntriesToRead(unixDesktop_, listings, index)) {
+      if (!name.ends_with(".desktop") || listings.HeldBefore(index, name)) continue;
       const UnixFileRead entry = unixDesktop_.ReadUnixFile(folder + "/" + name);
       if (entry.state == UnixFileRead::State::Read && DeclaresMumbleLinks(entry.text)) {
         linuxEntryFound_ = true;

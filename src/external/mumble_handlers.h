@@ -16,10 +16,6 @@ enum class MumbleRoad { None, WindowsClass, LinuxDesktop };
 // Whether a desktop entry's text says it opens mumble:// links (and is not hidden).
 bool DeclaresMumbleLinks(std::string_view desktopEntry);
 
-// Whether an applications folder's mimeinfo.cache (what update-desktop-database writes) lists
-// the entry of this file name among those that open mumble:// links.
-bool CacheNamesMumbleEntry(std::string_view mimeInfoCache, std::string_view entryName);
-
 class MumbleHandlers {
  public:
   MumbleHandlers(Registry& registry, UnixDesktop& unixDesktop);

@@ -48,6 +48,7 @@ Outcome MemoryUnixDesktop::RemoveUnixFile(const std::string& path) {
 // A folder holds the files whose paths continue it with one more name; deeper ones are in its
 // sub-folders.
 std::vector<std::string> MemoryUnixDesktop::UnixFolderFiles(const std::string& folder) {
+  listed.push_back(folder);
   const std::string prefix = folder + "/";
   std::vector<std::string> names;
   for (const auto& [path, bytes] : files) {

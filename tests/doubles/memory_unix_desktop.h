@@ -27,6 +27,7 @@ class MemoryUnixDesktop : public UnixDesktop {
   std::set<std::string> unreadable;  // files whose reads fail
   std::set<std::string> readOnly;    // files whose writes and removal fail
   int writes = 0;                    // successful writes and removals
+  std::vector<std::string> listed;   // folders listed, in order
 };
 
 }  // namespace cindermoor

@@ -99,6 +99,13 @@ TEST(MumbleHandlersTest, FindsTheWayTheSystemOpensMumbleLinks) {
       {"entry named by its folder's cache",
        [](W w) { w.Cache("x-scheme-handler/mumble=a.desktop;mumble.desktop;"); },
        MumbleRoad::LinuxDesktop},
+      {"a user's entry hides the one the system's cache names",
+       [](W w) {
+         w.unix.environment["XDG_DATA_HOME"] = "/x";
+         w.unix.files["/x/applications/mumble.desktop"] = std::string(kEntry) + "Hidden=true\n";
+         w.Cache("x-scheme-handler/mumble=mumble.desktop;");
+       },
+       MumbleRoad::None},
       {"a cache without the scheme: the entries are not read",
        [](W w) { w.Cache("text/plain=mumble.desktop;"); }, MumbleRoad::None},
       {"unreadable entry",
@@ -127,6 +134,15 @@ TEST(MumbleHandlersTest, TheLinuxDesktopIsReadUntilAnEntryIsFound) {
   EXPECT_EQ(handlers.Find(), MumbleRoad::LinuxDesktop);
   world.unix.unreadable.insert(kSystemEntry);
   EXPECT_EQ(handlers.Find(), MumbleRoad::LinuxDesktop);
+}
+
+// A system folder holds hundreds of entries: with its cache it is not even listed.
+TEST(MumbleHandlersTest, AFolderWithItsCacheIsNotListed) {
+  World world;
+  world.unix.underWine = true;
+  world.Cache("x-scheme-handler/mumble=mumble.desktop;");
+  EXPECT_EQ(MumbleHandlers(world.registry, world.unix).Find(), MumbleRoad::LinuxDesktop);
+  EXPECT_EQ(world.unix.listed, std::vector<std::string>{"/usr/local/share/applications"});
 }
 
 TEST(MumbleHandlersTest, OnlyTheMainGroupsMimeTypeDeclaresTheScheme) {

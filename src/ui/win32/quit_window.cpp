@@ -11,7 +11,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"CindermoorQuitWindow";
 constexpr int kQuitLineId = 100;
-constexpr UINT kAddTextLine = WM_APP;
+constexpr UINT kComplete = WM_APP;
 
 // Fixed design, in twips from the client area's top-left corner.
 constexpr int kClientWidth = 5250;
@@ -32,16 +32,21 @@ void QuitWindow::Create(QuitForm& form) {
   form_ = &form;
   // Not drawn, as the window has no title bar; the taskbar and window lists show it.
   const std::wstring title = Widen(Text("quit.title"));
-  CreateTopLevel(
-      this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
-             AppIcon(::GetSystemMetrics(SM_CXICON)), AppIcon(::GetSystemMetrics(SM_CXSMICON))});
+  CreateTopLevel(this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
+                        nullptr, nullptr});
   // Posted messages come before the first paint.
-  ::PostMessageW(window_, kAddTextLine, 0, 0);
+  ::PostMessageW(window_, kComplete, 0, 0);
 }
 
-// SS_NOTIFY makes the whole rectangle of the text line answer a click, the part without
-// text included. Screen readers meet the line as the push button it works as.
-void QuitWindow::AddTextLine() {
+// The icons the taskbar shows (Wine hands them to the Linux desktop, which takes a served
+// link's start some time) and the text line. SS_NOTIFY makes the whole rectangle of the text
+// line answer a click, the part without text included. Screen readers meet the line as the
+// push button it works as.
+void QuitWindow::Complete() {
+  ::SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(AppIcon(::GetSystemMetrics(SM_CXICON))));
+  ::SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(AppIcon(::GetSystemMetrics(SM_CXSMICON))));
   beforeText_();
   FitTextToPlace(AddChild(L"STATIC", form_->Caption(), SS_RIGHT | SS_NOPREFIX | SS_NOTIFY, 0,
                           kQuitLineId, kQuitLine));
@@ -64,8 +69,8 @@ void QuitWindow::Show() {
 
 LRESULT QuitWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kAddTextLine:
-      AddTextLine();
+    case kComplete:
+      Complete();
       return 0;
     // Enter (through DM_GETDEFID, as the line's own click) and Esc come from the dialog
     // manager; Space, which it leaves alone, as a key.

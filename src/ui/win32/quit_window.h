@@ -22,8 +22,8 @@ class QuitWindow : public QuitFormView, public TopLevelWindow {
       : beforeText_(std::move(beforeText)) {}
   ~QuitWindow() { Destroy(); }
 
-  // Creates the window, hidden; clicks on the text line go to the form from then on. The text
-  // line comes with the first message handled: a served link's game starts before that.
+  // Creates the window, hidden; clicks on the text line go to the form from then on. Its icons
+  // and text line come with the first message handled: a served link's game starts before that.
   void Create(QuitForm& form);
 
   void SetCaption(const std::string& caption) override;
@@ -33,7 +33,7 @@ class QuitWindow : public QuitFormView, public TopLevelWindow {
 
  private:
   void Paint(HDC dc) const override;
-  void AddTextLine();
+  void Complete();
 
   std::function<void()> beforeText_;
   QuitForm* form_ = nullptr;

@@ -424,6 +424,17 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
   }
 }
 
+// A link looks only at the chosen client; led on to the locator, and from there to the main
+// window, it finds the other as a plain start would.
+TEST_F(StartupTest, ALinkLedToTheLocatorLooksForTheOtherClientAfterAll) {
+  mumble.available = true;  // Roger Wilco, the chosen client, is missing
+  EXPECT_EQ(Start(kLink), StartupOutcome::LocatorWindow);
+  EXPECT_EQ(mumble.lookups, 1);
+  EXPECT_FALSE(w.form.IsCompact());
+  EXPECT_EQ(w.form.LaunchBox(), 1);
+  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+}
+
 // With Mumble chosen and the launch box ticked, a served link hands Mumble its URL once the
 // game starts, and starts Roger Wilco in no case.
 TEST_F(StartupTest, MumbleRoads) {

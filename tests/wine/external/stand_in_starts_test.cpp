@@ -141,6 +141,17 @@ TEST_F(StandInStartsTest, OutsideProgramsStartEachProgramAsAsked) {
   }
 }
 
+// The stand-in logs and ends at once: a start that waits for the program to come up returns
+// after its line, unless the wait ran out first.
+TEST_F(StandInStartsTest, AStartThatWaitsReturnsOnceTheProgramIsUp) {
+  const auto before = std::chrono::steady_clock::now();
+  starter_.Start({Utf8(gameFolder_ / L"tribes.exe"), Utf8(gameFolder_), "tribes.exe",
+                  ShowCommand::Normal, true});
+  if (LoggedLines().empty()) {
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(50));
+  }
+}
+
 TEST_F(StandInStartsTest, TheCommandLineArrivesUnchanged) {
   const std::string tail = "\"quoted part\"   x\ty \"\" \\\" caf\u00e9 ";
   starter_.Start({Utf8(voiceFolder_ / L"roger.exe"), Utf8(voiceFolder_),

@@ -53,7 +53,16 @@ std::wstring FaceOf(HFONT font) {
 
 TEST(WindowFontTest, WineOwnFaceStandsInWhenTheSystemLacksIt) {
   UnixDesktopWin32 desktop;
-  ProvideWindowFaceUnderWine(desktop, kEnglish);
+  // As the program asks for it: when the quit window's text line is about to be made, after
+  // the window itself.
+  fakes::FormsWorld world;
+  QuitWindow quitWindow([&] { ProvideWindowFaceUnderWine(desktop, kEnglish); });
+  QuitForm quitForm{world.settings, world.voiceClients, world.program, quitWindow, world.log};
+  quitWindow.Create(quitForm);
+  testing::HandlePendingMessages();
+  const HWND line = ::FindWindowExW(quitWindow.Handle(), nullptr, L"Static", nullptr);
+  EXPECT_EQ(FaceOf(reinterpret_cast<HFONT>(::SendMessageW(line, WM_GETFONT, 0, 0))),
+            L"MS Sans Serif");
   const UniqueHfont font = CreateDefaultFont(TestDpi());
   EXPECT_EQ(FaceOf(font.get()), L"MS Sans Serif");
   // The title bar's buttons are letters of Marlett.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "ui/quit_form.h"
 #include "window_kit/win32/picture_drawing.h"

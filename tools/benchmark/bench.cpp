@@ -43,12 +43,16 @@ PROCESS_INFORMATION Start(const std::wstring& program, std::wstring commandLine,
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-    std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.c_str(), ::GetLastError());
-    ::ExitProcess(1);
+  // Wine fails one process start in a few thousand (ERROR_INTERNAL_ERROR): once more, then give up.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    std::wstring line = commandLine;
+    if (::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+      return process;
+    }
   }
-  return process;
+  std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.c_str(), ::GetLastError());
+  ::ExitProcess(1);
 }
 
 void Close(PROCESS_INFORMATION& process, bool end) {

@@ -1,5 +1,6 @@
-// Functions of Windows' own libraries that only some runs need, loaded on first use: a served
-// link's start does not wait for libraries it never calls.
+// Functions of Windows' own libraries looked up at run time: those only some runs need, loaded
+// on first use so that a served link's start does not wait for them, and Wine's own, which
+// Windows does not have.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,7 @@ template <typename Function>
 Function LibraryFunction(const wchar_t* library, const char* name) {
   const HMODULE module = ::LoadLibraryW(library);
   if (!module) return nullptr;
+  // Through void*: a FARPROC is cast to the function's real type, which only the name tells.
   return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "launcher/command_line.h"
+#include "win32/environment_variable.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -14,14 +15,6 @@ namespace {
 
 using cindermoor::win32::Narrow;
 using cindermoor::win32::UniqueHandle;
-
-std::wstring LogPath() {
-  const DWORD size = ::GetEnvironmentVariableW(L"CINDERMOOR_STANDIN_LOG", nullptr, 0);
-  if (size == 0) return {};
-  std::wstring path(size, L'\0');
-  path.resize(::GetEnvironmentVariableW(L"CINDERMOOR_STANDIN_LOG", path.data(), size));
-  return path;
-}
 
 std::wstring OwnFileName() {
   std::wstring path(MAX_PATH, L'\0');
@@ -64,7 +57,8 @@ void AppendLine(const std::wstring& logPath, const std::string& line) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const std::wstring logPath = LogPath();
+  const std::wstring logPath =
+      cindermoor::win32::EnvironmentVariable(L"CINDERMOOR_STANDIN_LOG").value_or(L"");
   if (logPath.empty()) return 0;
   const std::string line = Narrow(OwnFileName()) + '\t' + Narrow(CurrentFolder()) + '\t' +
                            ShowCommandGiven() + '\t' +

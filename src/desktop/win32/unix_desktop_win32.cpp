@@ -4,6 +4,8 @@
 
 #include "desktop/win32/unix_files_win32.h"
 #include "text/text.h"
+#include "win32/environment_variable.h"
+#include "win32/library_function.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -20,17 +22,11 @@ using UniqueFind = Unique<HANDLE, &::FindClose>;
 using UnixFileNameOf = char*(__cdecl*)(const wchar_t*);
 using DosFileNameOf = wchar_t*(__cdecl*)(const char*);
 
-// Looked up at run time: Windows has neither export, and the program must start there.
-template <typename Function>
-Function Kernel32Export(const char* name) {
-  const HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
-  if (!kernel32) return nullptr;
-  // Through void*: a FARPROC is cast to the export's real type, which only the name tells.
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(kernel32, name)));
-}
-
+// Wine's kernel32 alone has these, so they are looked up at run time: the program must start
+// on Windows too.
 std::optional<std::wstring> DosPathOf(const std::string& unixPath) {
-  static const auto convert = Kernel32Export<DosFileNameOf>("wine_get_dos_file_name");
+  static const auto convert =
+      LibraryFunction<DosFileNameOf>(L"kernel32.dll", "wine_get_dos_file_name");
   if (!convert) return std::nullopt;
   const WineDosPath dos(convert(unixPath.c_str()));
   if (!dos) return std::nullopt;
@@ -58,25 +54,20 @@ void CreateFoldersAbove(const std::wstring& file) {
 // On Windows this is the whole cost of the Linux side: one lookup, once.
 bool UnixDesktopWin32::UnderWine() {
   if (!underWine_) {
-    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    underWine_ = ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    underWine_ = LibraryFunction<FARPROC>(L"ntdll.dll", "wine_get_version") != nullptr;
   }
   return *underWine_;
 }
 
 std::optional<std::string> UnixDesktopWin32::Environment(const std::string& name) {
-  const std::wstring wideName = Widen(name);
-  const DWORD size = ::GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
-  if (size == 0) return std::nullopt;
-  std::wstring value(size, L'\0');
-  const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
-  if (length == 0 || length >= size) return std::nullopt;
-  value.resize(length);
-  return Narrow(value);
+  const std::optional<std::wstring> value = EnvironmentVariable(Widen(name).c_str());
+  if (!value) return std::nullopt;
+  return Narrow(*value);
 }
 
 std::optional<std::string> UnixDesktopWin32::UnixPath(const std::string& windowsPath) {
-  static const auto convert = Kernel32Export<UnixFileNameOf>("wine_get_unix_file_name");
+  static const auto convert =
+      LibraryFunction<UnixFileNameOf>(L"kernel32.dll", "wine_get_unix_file_name");
   if (!convert) return std::nullopt;
   const WineUnixPath unixPath(convert(Widen(windowsPath).c_str()));
   if (!unixPath) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "version.h"
+#include "win32/library_function.h"
 #include "win32/text.h"
 
 namespace cindermoor::win32 {
@@ -11,9 +12,7 @@ namespace {
 // ntdll's own answer: GetVersionExW tells a program what its manifest lets it see.
 std::string WindowsVersion() {
   using GetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
-  const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-  const auto getVersion =
-      reinterpret_cast<GetVersionCall>(::GetProcAddress(ntdll, "RtlGetVersion"));
+  const auto getVersion = LibraryFunction<GetVersionCall>(L"ntdll.dll", "RtlGetVersion");
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
   if (!getVersion || getVersion(&info) != 0) return "Windows (version unknown)";
@@ -24,8 +23,7 @@ std::string WindowsVersion() {
 // Wine's ntdll alone has wine_get_version, and it is how Wine names its own version.
 std::string WineVersion() {
   using WineVersionCall = const char*(CDECL*)();
-  const auto wineVersion = reinterpret_cast<WineVersionCall>(
-      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version"));
+  const auto wineVersion = LibraryFunction<WineVersionCall>(L"ntdll.dll", "wine_get_version");
   return wineVersion ? std::string(" (Wine ") + wineVersion() + ")" : std::string();
 }
 

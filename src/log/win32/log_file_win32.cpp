@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "text/text.h"
+#include "win32/environment_variable.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 
@@ -16,13 +17,7 @@ constexpr const wchar_t* kFolders[] = {L"\\Cindermoor", L"\\Launcher"};
 constexpr const wchar_t* kFileName = L"\\launcher.log";
 constexpr const wchar_t* kOlderFileName = L"\\launcher.1.log";
 
-std::wstring LocalAppDataFolder() {
-  const DWORD size = ::GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
-  if (size == 0) return {};
-  std::wstring folder(size, L'\0');
-  folder.resize(::GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), size));
-  return folder;
-}
+std::wstring LocalAppDataFolder() { return EnvironmentVariable(L"LOCALAPPDATA").value_or(L""); }
 
 std::wstring LogFolder() {
   std::wstring folder = LocalAppDataFolder();

@@ -1,5 +1,5 @@
 // Prints a window's client area (and its children's) into a memory bitmap, so tests can
-// read what the window would show.
+// read what the window would show; and lets a window do what it posted itself before it shows.
 #pragma once
 
 #include <windows.h>

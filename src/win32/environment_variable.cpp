@@ -1,0 +1,17 @@
+#include "win32/environment_variable.h"
+
+#include <windows.h>
+
+namespace cindermoor::win32 {
+
+std::optional<std::wstring> EnvironmentVariable(const wchar_t* name) {
+  const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return std::nullopt;
+  std::wstring value(size, L'\0');
+  const DWORD length = ::GetEnvironmentVariableW(name, value.data(), size);
+  if (length == 0 || length >= size) return std::nullopt;
+  value.resize(length);
+  return value;
+}
+
+}  // namespace cindermoor::win32

@@ -118,10 +118,10 @@ RECT PlaceInParent(HWND control) {
   return place;
 }
 
-void GrowToFitText(HWND control, HFONT font) {
+bool GrowToFitText(HWND control, HFONT font) {
   const std::wstring text = WindowText(control);
   const WindowDc dc(control);
-  if (text.empty() || Fits(control, dc.get(), font, text).value_or(true)) return;
+  if (text.empty() || Fits(control, dc.get(), font, text).value_or(true)) return true;
   const SelectedObject selected(dc.get(), font);
   const std::optional<TextPlace> place = PlaceOfText(control, dc.get());
   const RECT at = PlaceInParent(control);
@@ -145,6 +145,7 @@ void GrowToFitText(HWND control, HFONT font) {
   LONG left = towardsLeft ? std::max<LONG>(room.left, at.right - width) : at.left;
   left = std::max<LONG>(room.left, std::min<LONG>(left, room.right - width));
   ::SetWindowPos(control, nullptr, left, at.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  return false;
 }
 
 UniqueHfont FontFittingText(HWND control, HFONT font) {

@@ -13,8 +13,9 @@ RECT PlaceInParent(HWND control);
 
 // Widens a static text, check box or option whose text the font would cut off, and lets a
 // text that wraps take more lines, into the free room round it that no other control takes;
-// English texts fit their design places and never move.
-void GrowToFitText(HWND control, HFONT font);
+// English texts fit their design places and never move. True when the text fitted as it was,
+// so nothing grew and there is nothing more to fit.
+bool GrowToFitText(HWND control, HFONT font);
 
 // A smaller font of the same face for a static text, check box or option whose text the
 // given font would cut off at the control's size (after it has grown); null when it fits, or the

@@ -79,8 +79,8 @@ void TopLevelWindow::FitTextToPlace(HWND control) {
     ::SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                    place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  GrowToFitText(control, font_.get());
-  UniqueHfont fitted = FontFittingText(control, font_.get());
+  UniqueHfont fitted =
+      GrowToFitText(control, font_.get()) ? UniqueHfont() : FontFittingText(control, font_.get());
   const HFONT font = fitted ? fitted.get() : font_.get();
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (fitted) {

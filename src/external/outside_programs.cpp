@@ -65,8 +65,10 @@ void OutsidePrograms::StartGame(const std::string& gameArgs) {
   if (folder.empty()) {
     throw FatalError(Text("programs.cannot_start_game"));
   }
-  starter_.Start(
-      {JoinFolder(folder, kGameProgram), folder, GameCommand(gameArgs), ShowCommand::Normal, true});
+  starter_.Start({.programPath = JoinFolder(folder, kGameProgram),
+                  .folder = folder,
+                  .commandLine = GameCommand(gameArgs),
+                  .waitUntilReady = true});
 }
 
 Outcome OutsidePrograms::CheckGameCanStart() {

@@ -416,7 +416,7 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
     EXPECT_TRUE(fresh.w.starter.starts.empty());
     EXPECT_EQ(fresh.quitShows, 0);
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
-    EXPECT_EQ(fresh.launchers.announced, (std::vector<std::string>{kLink, ""}));
+    EXPECT_EQ(fresh.launchers.announced, (std::vector<std::string>{"10.0.0.1:28001", ""}));
     ASSERT_EQ(fresh.w.dialogs.messages.size(), 1u);
     if (c.gameFolderStored) {
       EXPECT_NE(fresh.w.dialogs.messages[0].text.find("D:\\Empty\\tribes.exe"), std::string::npos);

@@ -12,8 +12,8 @@ namespace {
 // Local: one user's session; fast user switching and other sessions have their own.
 constexpr const wchar_t* kTurnName = L"Local\\Cindermoor Launcher start";
 constexpr const wchar_t* kClassName = L"Cindermoor Launcher in session";
-// Deciding waits for no other launcher, so only a start that is stuck while it decides holds
-// the turn this long; the next start then goes on as if alone.
+// Deciding waits for no other launcher and takes milliseconds, so only a start that is stuck
+// while it decides holds the turn this long; the next start then goes on as if alone.
 constexpr DWORD kTurnWait = 5000;
 // A launcher's window text, which Windows itself hands to whoever reads it: no launcher ever
 // waits for another to answer, however busy or hung that one is. Empty while deciding.
@@ -67,14 +67,16 @@ SessionLaunchersWin32::~SessionLaunchersWin32() {
 }
 
 // The hand-over only spares the player a second game: where Windows refuses the mutex or the
-// window, the start goes on as it would alone.
+// window, the start goes on as it would alone. The window is made before the turn is taken,
+// since a process's first window can take Wine seconds to make on a busy machine: the turn
+// then covers only reading what the others show and telling what this one does.
 std::vector<RunningLauncher> SessionLaunchersWin32::TakeTurn() {
   turnMutex_.reset(::CreateMutexW(nullptr, FALSE, kTurnName));
-  if (!turnMutex_) return {};
+  if (!turnMutex_ || !CreateWindowToBeFound()) return {};
   // A launcher that ended while deciding leaves the mutex abandoned, and then it is ours.
   const DWORD waited = ::WaitForSingleObject(turnMutex_.get(), kTurnWait);
   holdsTurn_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
-  if (!holdsTurn_ || !CreateWindowToBeFound()) return {};
+  if (!holdsTurn_) return {};
   const std::wstring ownImage = ProcessImage(::GetCurrentProcessId());
   std::vector<RunningLauncher> running;
   for (HWND other = nullptr; (other = ::FindWindowExW(HWND_MESSAGE, other, kClassName, nullptr));) {

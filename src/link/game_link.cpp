@@ -1,11 +1,11 @@
 // The command lines are built by plain concatenation and split by the programs that
 // receive them, so a link is served only when the parts copied from it cannot add
 // arguments of their own: no blanks, quotes or control characters, nothing that starts
-// like a switch. A password also becomes part of a console command, so it holds no ";". Beyond
-// that, a link must be a tribes:// link with no quote left in it: a quote means the shell or Wine
-// re-escaped it on the way, and its parts are not where they seem. The rest of the link is never
-// copied anywhere and passes as it is. web/join.html checks the addresses it turns into links by
-// these same rules: the two must agree, so change both together.
+// like a switch. Beyond that, a link must be a tribes:// link with no quote left in it: a
+// quote means the shell or Wine re-escaped it on the way, and its parts are not where they
+// seem. The rest of the link is never copied anywhere and passes as it is.
+// web/join.html checks the addresses it turns into links by these same rules: the two must
+// agree, so change both together.
 #include "link/game_link.h"
 
 #include <algorithm>

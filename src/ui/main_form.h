@@ -1,6 +1,8 @@
 // The main window's behaviour: its controls' values and the handlers they raise. A value
 // changed from code raises the same handler as the user's change, so both roads store alike;
-// only the ShowStored… methods, which show what is stored already, raise none.
+// only the ShowStored… methods, which show what is stored already, raise none. The form holds
+// the window's one state: each control is shown from it as it changes, and all of them when
+// the window is made (ShowEveryControl).
 #pragma once
 
 #include <array>
@@ -37,6 +39,19 @@ constexpr MainControl ControlOf(EntryBox box) {
   return MainControl::ServerBox;  // not reached: every box is named above
 }
 
+// The setting each box stores.
+constexpr const char* SettingOf(EntryBox box) {
+  switch (box) {
+    case EntryBox::Server:
+      return setting::kServer;
+    case EntryBox::Channel:
+      return setting::kChannel;
+    case EntryBox::Password:
+      return setting::kPassword;
+  }
+  return setting::kServer;  // not reached: every box is named above
+}
+
 struct MainFormServices {
   LauncherSettings& settings;
   ProtocolHandler& protocol;
@@ -61,6 +76,10 @@ class MainForm {
   // chosen one is missing but another is there.
   void ShowStoredVoiceClient(std::size_t chosen, const std::string& name,
                              const std::vector<bool>& installed);
+  // Un-Install while the tribes class is installed, else Install.
+  void ShowStoredInstallState(bool installed);
+  // Shows every control from the form's state, as the window is made.
+  void ShowEveryControl();
 
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);
@@ -77,11 +96,13 @@ class MainForm {
   void Compact();
   void Show();
   void Hide();
+  // The game locator takes the main window's place.
+  void LeaveForLocator();
 
   const std::string& Text(EntryBox box) const;
-  bool Enabled(EntryBox box) const;
+  bool Enabled(EntryBox) const { return boxesEnabled_; }
   int LaunchBox() const { return launchBox_; }
-  bool CommunityServerSelected() const { return communityServer_; }
+  bool CommunityServerSelected() const { return !ownServer_; }
   bool OwnServerSelected() const { return ownServer_; }
   const VoiceClients& Clients() const { return services_.voiceClients; }
   std::size_t ChosenVoiceClient() const { return voiceClient_; }
@@ -100,25 +121,21 @@ class MainForm {
   void OnChangeFolderClicked();
 
  private:
+  void ShowControl(MainControl control);
   void SelectServer(bool community);
   void OnLaunchBoxChanged();
   void OnCommunityServerChosen();
   void OnOwnServerChosen();
-  void OnServerChanged();
-  void OnChannelChanged();
-  void OnPasswordChanged();
   void ShowVoiceClient(std::size_t client);
-  void ShowInstallButton(bool installShown);
   // Shows a failure's reason, if any.
   void ShowIfFailed(const Outcome& outcome);
 
   MainFormServices services_;
   MainFormView& view_;
   std::array<std::string, 3> texts_;
-  std::array<bool, 3> enabled_{true, true, true};
+  bool boxesEnabled_ = true;
   int launchBox_ = 0;
-  bool communityServer_ = true;
-  bool ownServer_ = false;
+  bool ownServer_ = false;  // else the community server's option is chosen
   std::size_t voiceClient_ = 0;
   std::string voiceName_;
   std::vector<bool> installed_;

@@ -20,6 +20,7 @@ enum class MainControl {
   GameFolderLabel,
   VoiceNameBox,
   VoiceClientNote,
+  Count,  // not a control: how many there are
 };
 
 class MainFormView {

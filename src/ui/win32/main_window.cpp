@@ -106,26 +106,7 @@ void MainWindow::CreateFromForm() {
   for (size_t index = 0; index < form_->Clients().Count(); ++index) {
     FitTextToPlace(::GetDlgItem(window_, OptionId(index)));
   }
-  ShowFormState();
-}
-
-void MainWindow::ShowFormState() {
-  for (EntryBox box : kEntryBoxes) {
-    SetText(ControlOf(box), form_->Text(box));
-    SetEnabled(ControlOf(box), form_->Enabled(box));
-  }
-  SetText(MainControl::GameFolderLabel, form_->GameFolder());
-  SetChecked(MainControl::LaunchBox, form_->LaunchBox() == 1);
-  SetChecked(MainControl::CommunityOption, form_->CommunityServerSelected());
-  SetChecked(MainControl::OwnServerOption, form_->OwnServerSelected());
-  const size_t chosen = form_->ChosenVoiceClient();
-  ShowVoiceClient(chosen, form_->Clients().At(chosen).Texts());
-  SetText(MainControl::VoiceNameBox, form_->VoiceName());
-  SetText(MainControl::VoiceClientNote, form_->VoiceClientNote());
-  for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
-    SetVisible(picture, form_->PictureVisible(picture));
-  }
-  if (form_->IsCompact()) Compact();
+  form_->ShowEveryControl();
 }
 
 // Created in reading order, which is the keyboard's: Tab visits the controls that take the
@@ -180,7 +161,8 @@ void MainWindow::CreateControls() {
 
 HWND MainWindow::Control(MainControl control) const { return ::GetDlgItem(window_, IdOf(control)); }
 
-// Until the window exists the form's state is all there is; the window shows it when made.
+// Until the window exists the form's state is all there is: the form shows every control when
+// the window is made.
 void MainWindow::SetText(MainControl control, const std::string& text) {
   if (!window_) return;
   const std::wstring wide = Widen(text);

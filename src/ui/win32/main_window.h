@@ -40,7 +40,6 @@ class MainWindow : public MainFormView, public TopLevelWindow {
  private:
   void CreateFromForm();
   void CreateControls();
-  void ShowFormState();
   HWND Control(MainControl control) const;
   void OnCommand(int id, int code);
   LRESULT OnControlColour(HDC dc, HWND control);

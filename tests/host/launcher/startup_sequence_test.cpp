@@ -6,7 +6,6 @@
 #include <set>
 
 #include "host/ui/forms_world.h"
-#include "launcher/form_operations.h"
 #include "launcher/session_launchers.h"
 
 namespace cindermoor {
@@ -38,11 +37,9 @@ struct Desk {
     w.starter.existingFiles.insert(folder + "\\tribes.exe");
   }
   StartupOutcome Start(const std::string& link = "") {
-    FormOperations windows(
-        w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return RunStartup(
-        {w.settings, w.programs, w.protocol, windows, w.dialogs, w.voiceClients, launchers, w.log},
-        link);
+    return RunStartup({w.settings, w.programs, w.protocol, w.form, w.dialogs, w.voiceClients,
+                       launchers, w.log, [this] { ++quitShows; }},
+                      link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -53,7 +50,7 @@ struct Desk {
   fakes::FormsWorld w;
   RecordingMumbleOpener& mumble = w.mumble;
   FakeLaunchers launchers;
-  int locatorShows = 0;
+  int& locatorShows = w.locatorShows;
   int quitShows = 0;
 };
 

@@ -77,6 +77,7 @@ class Startup {
       s_.mainWindow.ShowStoredVoiceMode(voiceMode_ == VoiceMode::OwnServer);
     }
     ShowInstallState();
+    ShowSettingBoxes();
     LogWhatWasRead();
     if (!link_) {
       RefreshLinkHandler();
@@ -194,6 +195,13 @@ class Startup {
     const std::string& installed = stored_[setting::kInstalled];
     if (installed.empty()) s_.mainWindow.ShowStoredInstallState(false);
     if (installed == "1") s_.mainWindow.ShowStoredInstallState(true);
+  }
+
+  void ShowSettingBoxes() {
+    const auto boxes = s_.mainWindow.SettingBoxes();
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+      s_.mainWindow.ShowStoredSettingBox(box, stored_[boxes[box].setting] == "1");
+    }
   }
 
   // Every start points an installed handler at this copy of the program. When Windows

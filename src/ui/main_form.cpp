@@ -28,7 +28,7 @@ std::string ProductPage(const std::string& path) {
 }  // namespace
 
 MainForm::MainForm(MainFormServices services, MainFormView& view)
-    : services_(std::move(services)), view_(view) {}
+    : services_(std::move(services)), view_(view), settingBoxes_(services_.settingBoxes.size()) {}
 
 // The one place that turns the form's state into what a control shows. A control added to
 // MainControl and missing here is a compiler warning (a switch over every value).
@@ -77,7 +77,21 @@ void MainForm::ShowEveryControl() {
   for (int control = 0; control < static_cast<int>(MainControl::Count); ++control) {
     ShowControl(static_cast<MainControl>(control));
   }
+  for (std::size_t box = 0; box < settingBoxes_.size(); ++box) {
+    view_.SetSettingBox(box, settingBoxes_[box]);
+  }
   if (compact_) view_.Compact();
+}
+
+void MainForm::ShowStoredSettingBox(std::size_t box, bool ticked) {
+  settingBoxes_[box] = ticked;
+  view_.SetSettingBox(box, ticked);
+}
+
+void MainForm::SetSettingBox(std::size_t box, bool ticked) {
+  if (settingBoxes_[box] == ticked) return;
+  ShowStoredSettingBox(box, ticked);
+  services_.settings.Write(services_.settingBoxes[box].setting, ticked ? "1" : "0");
 }
 
 void MainForm::ShowStoredText(EntryBox box, const std::string& text) {

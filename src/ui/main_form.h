@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "state/launcher_settings.h"
 #include "ui/dialogs.h"
 #include "ui/main_form_view.h"
+#include "ui/main_window_layout.h"
 #include "voice/voice_clients.h"
 
 namespace cindermoor {
@@ -60,6 +62,7 @@ struct MainFormServices {
   ProgramControl& program;
   VoiceClients& voiceClients;
   std::function<void()> showLocatorWindow;
+  std::span<const main_layout::SettingBox> settingBoxes = main_layout::kSettingBoxes;
 };
 
 class MainForm {
@@ -76,6 +79,8 @@ class MainForm {
   // chosen one is missing but another is there.
   void ShowStoredVoiceClient(std::size_t chosen, const std::string& name,
                              const std::vector<bool>& installed);
+  // A check box of a flag setting (its place in the services' settingBoxes).
+  void ShowStoredSettingBox(std::size_t box, bool ticked);
   // Un-Install while the tribes class is installed, else Install.
   void ShowStoredInstallState(bool installed);
   // Shows every control from the form's state, as the window is made.
@@ -84,6 +89,8 @@ class MainForm {
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);
   void SetLaunchBox(int value);
+  // Stores the box's setting, "1" or "0".
+  void SetSettingBox(std::size_t box, bool ticked);
   void SelectCommunityServer();
   void SelectOwnServer();
   // The window speaks of the chosen client from this moment on.
@@ -102,6 +109,8 @@ class MainForm {
   const std::string& Text(EntryBox box) const;
   bool Enabled(EntryBox) const { return boxesEnabled_; }
   int LaunchBox() const { return launchBox_; }
+  std::span<const main_layout::SettingBox> SettingBoxes() const { return services_.settingBoxes; }
+  bool SettingBoxTicked(std::size_t box) const { return settingBoxes_[box]; }
   bool CommunityServerSelected() const { return !ownServer_; }
   bool OwnServerSelected() const { return ownServer_; }
   const VoiceClients& Clients() const { return services_.voiceClients; }
@@ -135,6 +144,7 @@ class MainForm {
   std::array<std::string, 3> texts_;
   bool boxesEnabled_ = true;
   int launchBox_ = 0;
+  std::vector<bool> settingBoxes_;
   bool ownServer_ = false;  // else the community server's option is chosen
   std::size_t voiceClient_ = 0;
   std::string voiceName_;

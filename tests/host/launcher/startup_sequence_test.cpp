@@ -30,7 +30,10 @@ struct FakeLaunchers : SessionLaunchers {
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
-  Desk() { mumble.available = false; }
+  explicit Desk(std::span<const main_layout::SettingBox> boxes = main_layout::kSettingBoxes)
+      : w(boxes) {
+    mumble.available = false;
+  }
   void InstallVoiceClient() { w.InstallVoiceClient("C:\\RogerWilco"); }
   void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
     w.settings.Write(setting::kTribesPath, folder);
@@ -278,6 +281,26 @@ TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
     EXPECT_NE(w.logFile.current.find("the Linux desktop): " + std::string(start.logged)),
               std::string::npos)
         << start.name;
+  }
+}
+
+// A check box of a flag setting shows what is stored as its row reads it, and a start stores
+// nothing for it. The launch box's setting stands in for a row of the window's layout.
+TEST(StartupSettingBoxTest, ABoxShowsItsStoredFlagAndAStartWritesNone) {
+  const main_layout::SettingBox boxes[] = {{setting::kRogerWilcoLaunch, "main.caption", {}}};
+  const struct {
+    const char* stored;
+    bool ticked;
+  } cases[] = {{"0", false}, {"0.6", true}, {"abc", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Desk fresh{boxes};
+    fresh.InstallGame();
+    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    fresh.w.store.refusesWrites = true;
+    EXPECT_EQ(fresh.Start(), StartupOutcome::MainWindow);
+    EXPECT_EQ(fresh.w.form.SettingBoxTicked(0), c.ticked);
+    EXPECT_EQ(fresh.w.view.settingBoxes[0], c.ticked);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "common/settings_table.h"
 #include "text/text.h"
 #include "window_kit/twips.h"
 

@@ -1,0 +1,47 @@
+// The master servers' lists: their packets, and the rules that make one list of them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "servers/server_address.h"
+
+namespace cindermoor {
+
+// The master query, as sent to a master's port.
+inline constexpr std::uint8_t kMasterQuery[] = {0x10, 0x03, 0xFF, 0x00, 0x02};
+
+// One numbered packet of a master's answer (number and count from 1).
+struct MasterPacket {
+  int number = 0, count = 0;
+  // As listed, every entry; the list rules choose among them.
+  std::vector<ServerAddress> servers;
+  // Which of them were loopback addresses (the same order).
+  std::vector<bool> loopback;
+};
+
+// Nullopt when it is no master answer or its header runs past its end. Any number of entries
+// is read; a trailing part-entry is ignored.
+std::optional<MasterPacket> ParseMasterPacket(std::span<const std::uint8_t> packet);
+
+// The list every master's packets add to: at most kMaxServers, each address once, no address
+// nobody can be asked at (0.0.0.0/8, multicast, broadcast, port 0), and loopback only from a
+// master on loopback.
+class MasterList {
+ public:
+  static constexpr std::size_t kMaxServers = 5000;
+
+  void Add(const MasterPacket& packet, bool fromLoopbackMaster);
+  const std::vector<ServerAddress>& Servers() const { return servers_; }
+
+ private:
+  std::vector<ServerAddress> servers_;
+};
+
+// Whether a dotted IPv4 host is on 127.0.0.0/8.
+bool IsLoopbackHost(const std::string& host);
+
+}  // namespace cindermoor

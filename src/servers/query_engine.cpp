@@ -141,7 +141,8 @@ void QueryEngine::GiveUp(Query& query) {
 
 void QueryEngine::OnDatagram(Endpoint from, std::span<const std::uint8_t> bytes, Millis now) {
   const auto query = std::find_if(queries_.begin(), queries_.end(), [&](const Query& query) {
-    return query.endpoint == from && query.sent > 0 && !query.finished;
+    const bool listening = query.state == QueryState::Asking || now < query.nextSend;
+    return query.endpoint == from && query.sent > 0 && !query.finished && listening;
   });
   if (query == queries_.end()) return;
   if (query->kind == Kind::Master) {
@@ -197,8 +198,12 @@ void QueryEngine::FinishMaster() {
 
 std::optional<QueryEngine::Millis> QueryEngine::NextWake() const {
   std::optional<Millis> wake;
+  // The end of listening after an answer needs no wake of its own: a later datagram is simply
+  // not taken, so a window whose servers have all answered sleeps.
   for (const Query& query : queries_) {
-    if (query.endpoint && (!wake || query.nextSend < *wake)) wake = query.nextSend;
+    if (query.endpoint && query.state == QueryState::Asking && (!wake || query.nextSend < *wake)) {
+      wake = query.nextSend;
+    }
   }
   return wake;
 }

@@ -55,12 +55,15 @@ class Refresh : public cindermoor::ServerQueryListener {
   int maxPing = 0;
 };
 
-// Handles messages, sleeping in the message wait, until `done` or `seconds` have passed.
+// Handles messages, sleeping in the message wait (so what wakes the program is only the
+// queries' own messages), until `done` or `seconds` have passed.
 template <typename Done>
 void Pump(Done done, double seconds) {
   const auto end = Clock::now() + std::chrono::duration<double>(seconds);
   while (!done() && Clock::now() < end) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left.count()) + 1,
+                                QS_ALLINPUT);
     MSG message;
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 namespace cindermoor {
 namespace {
@@ -34,11 +35,9 @@ std::optional<std::uint32_t> DottedIpv4(const std::string& host) {
 void QueryEngine::AskServers(const std::vector<ServerAddress>& servers, Millis now) {
   ++asked_;
   std::erase_if(queries_, [](const Query& query) { return query.kind == Kind::Server; });
+  std::set<std::string> asked;
   for (const ServerAddress& server : servers) {
-    const bool asked = std::any_of(queries_.begin(), queries_.end(), [&](const Query& query) {
-      return query.kind == Kind::Server && query.address == server;
-    });
-    if (!asked) Add(Kind::Server, server, now);
+    if (asked.insert(AddressText(server)).second) Add(Kind::Server, server, now);
   }
   Flush();
 }

@@ -12,7 +12,7 @@ import sys
 
 SRC = pathlib.Path(__file__).resolve().parent.parent / "src"
 # Lowest first: each layer may use only the ones before it.
-LAYERS = ["common", "text", "link", "log", "desktop", "state", "external", "voice", "window_kit", "ui", "launcher"]
+LAYERS = ["common", "text", "link", "log", "desktop", "state", "servers", "external", "voice", "window_kit", "ui", "launcher"]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 LINK_LINE = re.compile(r"target_link_libraries\(\s*(cm_\w+)\s+(?:PUBLIC|PRIVATE|INTERFACE)?([^)]*)\)")
 

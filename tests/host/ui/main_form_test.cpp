@@ -44,7 +44,7 @@ TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
 TEST_F(MainFormTest, VoiceClientChoiceAndNameStoreTheirSettings) {
   const size_t rogerWilco = w.Client("RogerWilco");
   const size_t mumble = w.Client("Mumble");
-  form.ShowStoredVoiceClient(rogerWilco, "", {true, false});
+  form.ShowStoredVoiceClient(rogerWilco, "", {true, false, false});
   form.SelectVoiceClient(rogerWilco);
   form.SetVoiceName("");
   EXPECT_FALSE(w.Stored(setting::kVoiceClient));

@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QuitCase{"", false}, QuitCase{"2", false}, QuitCase{"abc", false},
                     QuitCase{"1abc", false}, QuitCase{"0.5", false}, QuitCase{"0.6", true},
                     QuitCase{"1", true, "", "0"}, QuitCase{"0", false, "", "1"},
-                    QuitCase{"1", true, "RogerWilco"}, QuitCase{"1", false, "Mumble"}));
+                    QuitCase{"1", true, "RogerWilco"}, QuitCase{"1", false, "Mumble"},
+                    QuitCase{"1", false, "TeamSpeak"}));
 
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
   fakes::FormsWorld world;
@@ -110,7 +111,7 @@ TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
   world.settings.Write(setting::kRogerWilcoLaunch, "1");
   RefusingStarter starter;
   OutsidePrograms programs(world.registry, world.settings, starter, world.web);
-  VoiceClients voiceClients({programs, world.mumble});
+  VoiceClients voiceClients({programs, world.urls, world.log});
   RecordingQuitView view;
   QuitForm form(world.settings, voiceClients, world.program, view, world.log);
 

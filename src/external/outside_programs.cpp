@@ -18,7 +18,7 @@ OutsidePrograms::OutsidePrograms(Registry& registry, LauncherSettings& settings,
                                  ProgramStarter& starter, WebOpener& webOpener)
     : registry_(registry), settings_(settings), starter_(starter), webOpener_(webOpener) {}
 
-// The game and Roger Wilco are 32-bit and their installers write the 32-bit view of the
+// The programs found this way are 32-bit and their installers write the 32-bit view of the
 // machine's software key; the native view is the fallback for installs that wrote it directly.
 // Read on every call: the user may install a program while the launcher runs.
 std::string OutsidePrograms::InstallFolder(const std::string& subKey) {

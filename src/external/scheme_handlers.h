@@ -1,5 +1,5 @@
-// Who opens links of a scheme (mumble://, ts3server://) on this system: a Windows URL class,
-// or, under Wine, a Linux desktop entry for x-scheme-handler/SCHEME.
+// Who opens links of a scheme on this system: a Windows URL class, or, under Wine, a Linux
+// desktop entry for x-scheme-handler/SCHEME.
 #pragma once
 
 #include <set>

@@ -1,5 +1,5 @@
-// Opening a URL of any scheme (mumble://, ts3server://) with whatever the system opens that
-// scheme with, as the web opener opens web pages with the browser.
+// Opening a URL of any scheme, as the voice clients that join by links need, with whatever
+// the system opens that scheme with, as the web opener opens web pages with the browser.
 #pragma once
 
 #include <string>
@@ -13,7 +13,7 @@ namespace cindermoor {
 struct UrlToOpen {
   std::string url;
   std::string shown;    // the URL as a message may show it: no password
-  std::string program;  // what it is meant for, as messages name it ("Mumble")
+  std::string program;  // what it is meant for, as messages name it
 };
 
 // The scheme a URL begins with, before its ":".

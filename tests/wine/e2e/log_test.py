@@ -49,11 +49,7 @@ class LogTest(LauncherTest):
     def test_served_and_refused_links_leave_their_lines_and_no_password(self):
         self.serve_and_quit({"UseTWRW": "0", "Server": "rw.example", "Channel": "clan",
                              "Password": "voicepass1"}, "tribes://10.0.0.1:28001/p=linkpass1")
-        env = dict(os.environ, XDG_DATA_DIRS=wd.mumble_applications(),
-                   CINDERMOOR_XDG_OPEN_LOG=wd.host_path(self.log_win) + ".xdg-open",
-                   PATH=os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..", "..",
-                                                     "tools", "stand_in"))
-                   + os.pathsep + os.environ["PATH"])
+        env = wd.recording_opener_env(wd.host_path(self.log_win) + ".xdg-open", "mumble")
         self.serve_and_quit({"VoiceClient": "Mumble", "VoiceName": "Ann", "UseTWRW": "0",
                              "Server": "m.example", "Password": "mumble:pass"},
                             "tribes://10.0.0.1:28001/pr=recpass1", env)

@@ -74,7 +74,7 @@ class MainWindowTest(LauncherTest):
 
     def test_with_mumble_alone_the_voice_part_shows_and_says_roger_wilco_is_missing(self):
         self.prepare(voice_client=False, settings={"TribesPath": wd.GAME_WIN})
-        launcher = self.start(env=dict(os.environ, XDG_DATA_DIRS=wd.mumble_applications()))
+        launcher = self.start(env=dict(os.environ, XDG_DATA_DIRS=wd.applications_for("mumble")))
         window = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
         shot = wd.Screenshot(save_as="main-window-mumble-only.png")
         self.assertEqual(shot.client_rect(window)[2:], (328, 513))

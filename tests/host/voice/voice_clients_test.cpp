@@ -48,9 +48,9 @@ TEST(VoiceClientsTest, EachClientThroughTheOneShape) {
        "ts3server",
        {"TeamSpeak", 1215, "TeamSpeak Settings", "Launch TeamSpeak on game connection?",
         "Use Cindermoor TeamSpeak server.", "Use your own TeamSpeak server.",
-        "In order to use the TeamSpeak features of Cindermoor Launcher, you must have installed "
-        "TeamSpeak.  You can download TeamSpeak at https://teamspeak.com/en/downloads/ or, on "
-        "Linux, install your distribution's or Flathub's TeamSpeak package.",
+        "To use the TeamSpeak features of Cindermoor Launcher, you must have installed TeamSpeak.  "
+        "Download it at https://teamspeak.com/en/downloads/ or, on Linux, install your "
+        "distribution's or Flathub's TeamSpeak package.",
         "TeamSpeak is not installed.",
         "Your nickname in TeamSpeak. Left empty, TeamSpeak uses the one set in it.", ""},
        {"ts3server://teamspeak.cindermoor.example?port=9987&nickname=Ann&channel=1000128001"},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "doubles/memory_log_file.h"
+#include "link/game_link.h"
 #include "log/log_lines.h"
 
 namespace cindermoor {

@@ -2,21 +2,14 @@
 
 #include <algorithm>
 
+#include "common/ascii_text.h"
+
 namespace cindermoor {
 
-namespace {
-
-// A carriage return counts as a blank: files kept with CRLF read as the same entries.
-constexpr std::string_view kBlanks = " \t\r";
-
-char FoldedLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
+// A line's carriage return counts as a blank: files kept with CRLF read as the same entries.
 std::string_view KeyFileTrimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  if (text.ends_with('\r')) text.remove_suffix(1);
+  return Trimmed(text);
 }
 
 bool IsGroupHeaderLine(std::string_view line) { return KeyFileTrimmed(line).starts_with('['); }
@@ -41,10 +34,7 @@ std::vector<std::string_view> ListItems(std::string_view list) {
   return items;
 }
 
-bool SameMimeType(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return FoldedLetter(x) == FoldedLetter(y); });
-}
+bool SameMimeType(std::string_view a, std::string_view b) { return SameIgnoringCase(a, b); }
 
 bool ListHoldsMimeType(std::string_view list, std::string_view mimeType) {
   const std::vector<std::string_view> items = ListItems(list);

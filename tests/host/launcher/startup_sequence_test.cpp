@@ -80,7 +80,7 @@ TEST_F(StartupTest, FirstRunAcceptingTheFoundFolder) {
   EXPECT_EQ(w.settings.Read(setting::kTribesPath), "C:\\Dynamix\\Tribes");
   EXPECT_EQ(w.form.GameFolder(), "C:\\Dynamix\\Tribes");
   EXPECT_EQ(w.form.LaunchBox(), 1);
-  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), "1");
   EXPECT_TRUE(w.form.CommunityServerSelected());
   EXPECT_FALSE(w.form.Enabled(EntryBox::Server));
   EXPECT_FALSE(w.Stored(setting::kUseTWRW));
@@ -168,7 +168,7 @@ TEST_F(StartupTest, WithoutVoiceClientTheWindowIsCompactAndTheLaunchSettingUntou
   EXPECT_TRUE(w.form.IsCompact());
   EXPECT_TRUE(w.view.compact);
   EXPECT_EQ(w.form.LaunchBox(), 0);
-  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+  EXPECT_FALSE(w.Stored(setting::kLaunchVoiceClient));
 }
 
 TEST_F(StartupTest, StoredLaunchValues) {
@@ -183,10 +183,10 @@ TEST_F(StartupTest, StoredLaunchValues) {
     Desk fresh;
     fresh.InstallVoiceClient();
     fresh.InstallGame();
-    if (*c.stored) fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    if (*c.stored) fresh.w.settings.Write(setting::kLaunchVoiceClient, c.stored);
     fresh.Start();
     EXPECT_EQ(fresh.w.form.LaunchBox(), c.box);
-    EXPECT_EQ(fresh.w.settings.Read(setting::kRogerWilcoLaunch), c.afterwards);
+    EXPECT_EQ(fresh.w.settings.Read(setting::kLaunchVoiceClient), c.afterwards);
   }
 }
 
@@ -292,7 +292,7 @@ TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
 // A check box of a flag setting shows what is stored as its row reads it, and a start stores
 // nothing for it. The launch box's setting stands in for a row of the window's layout.
 TEST(StartupSettingBoxTest, ABoxShowsItsStoredFlagAndAStartWritesNone) {
-  const main_layout::SettingBox boxes[] = {{setting::kRogerWilcoLaunch, "main.caption", {}}};
+  const main_layout::SettingBox boxes[] = {{setting::kLaunchVoiceClient, "main.caption", {}}};
   const struct {
     const char* stored;
     bool ticked;
@@ -301,7 +301,7 @@ TEST(StartupSettingBoxTest, ABoxShowsItsStoredFlagAndAStartWritesNone) {
     SCOPED_TRACE(c.stored);
     Desk fresh{boxes};
     fresh.InstallGame();
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, c.stored);
     fresh.w.store.refusesWrites = true;
     EXPECT_EQ(fresh.Start(), StartupOutcome::MainWindow);
     EXPECT_EQ(fresh.w.form.SettingBoxTicked(0), c.ticked);
@@ -353,7 +353,7 @@ TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
     Desk fresh;
     if (c.voiceClient) fresh.InstallVoiceClient();
     fresh.InstallGame();
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.launch);
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, c.launch);
     fresh.w.settings.Write(setting::kUseTWRW, c.mode);
     EXPECT_EQ(fresh.Start(std::string(kLink) + "p=secret"), StartupOutcome::ServingLink);
     EXPECT_EQ(fresh.StartedCommands(),
@@ -404,7 +404,7 @@ TEST_F(StartupTest, AStartWritesNoSettingAndServesALinkFromAReadOnlyStore) {
     for (const auto& [key, value] : {std::pair{setting::kServer, "rw.example"},
                                      {setting::kChannel, "clan"},
                                      {setting::kPassword, "pw"},
-                                     {setting::kRogerWilcoLaunch, "1"},
+                                     {setting::kLaunchVoiceClient, "1"},
                                      {setting::kUseTWRW, "0"},
                                      {setting::kInstalled, "1"}}) {
       fresh.w.settings.Write(key, value);
@@ -428,7 +428,7 @@ TEST_F(StartupTest, InvalidLinkIsRefusedBeforeAnythingHappens) {
   EXPECT_TRUE(w.starter.starts.empty());
   EXPECT_EQ(quitShows, 0);
   EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, kCommandKey));
-  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+  EXPECT_FALSE(w.Stored(setting::kLaunchVoiceClient));
 }
 
 TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
@@ -467,7 +467,7 @@ TEST_F(StartupTest, ALinkLedToTheLocatorLooksForTheOtherClientAfterAll) {
   EXPECT_EQ(urls.lookups, 2);
   EXPECT_FALSE(w.form.IsCompact());
   EXPECT_EQ(w.form.LaunchBox(), 1);
-  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), "1");
 }
 
 // With Mumble chosen and the launch box ticked, a served link hands Mumble its URL once the
@@ -573,7 +573,7 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     fresh.InstallGame();
     fresh.w.settings.Write(setting::kVoiceClient, c.stored);
     fresh.w.settings.Write(setting::kVoiceName, " Ann ");
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, "1");
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, "1");
     fresh.w.store.refusesWrites = true;
     fresh.Start();
     EXPECT_EQ(fresh.w.form.IsCompact(), c.compact);

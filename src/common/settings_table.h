@@ -17,7 +17,9 @@ inline constexpr const char* kTribesPath = "TribesPath";
 inline constexpr const char* kServer = "Server";
 inline constexpr const char* kChannel = "Channel";
 inline constexpr const char* kPassword = "Password";
-inline constexpr const char* kRogerWilcoLaunch = "RogerWilcoLaunch";
+// The launch box, for whichever voice client is chosen; its stored name is from the days of
+// Roger Wilco alone.
+inline constexpr const char* kLaunchVoiceClient = "RogerWilcoLaunch";
 inline constexpr const char* kUseTWRW = "UseTWRW";
 inline constexpr const char* kInstalled = "Installed";
 inline constexpr const char* kPath = "Path";
@@ -54,7 +56,7 @@ inline constexpr SettingRow kSettingRows[] = {
     {setting::kChannel, Reading::Text, "", Shown::MainWindow},
     {setting::kPassword, Reading::Text, "", Shown::MainWindow},
     // The launch box: a first run ticks it.
-    {setting::kRogerWilcoLaunch, Reading::Flag, "1", Shown::MainWindow},
+    {setting::kLaunchVoiceClient, Reading::Flag, "1", Shown::MainWindow},
     // 1: the community server, 0: the user's own, any other number: no voice joined.
     {setting::kUseTWRW, Reading::Number, "1", Shown::MainWindow},
     // "1" while the tribes class is installed.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "desktop/mime_apps_list.h"
-#include "desktop/wine_paths.h"
+#include "desktop/xdg_folders.h"
 #include "text/text.h"
 
 namespace cindermoor {
@@ -107,56 +107,23 @@ void DesktopHandler::RememberTold(const Outcome& told) {
 
 std::optional<DesktopHandler::Places> DesktopHandler::FindPlaces(std::string& whyNot) {
   const std::optional<std::string> loader = desktop_.Environment("WINELOADER");
-  const std::optional<std::string> prefix = UnixFolderNamedBy("WINECONFIGDIR");
+  const std::optional<std::string> prefix = UnixFolderNamedBy(desktop_, "WINECONFIGDIR");
   if (!loader || !prefix) {
     whyNot = Text("desktop.no_wine_places");
     return std::nullopt;
   }
-  const std::optional<std::string> data = XdgFolder("XDG_DATA_HOME", "/.local/share");
-  const std::optional<std::string> config = XdgFolder("XDG_CONFIG_HOME", "/.config");
+  const std::optional<std::string> data = XdgFolder(desktop_, "XDG_DATA_HOME", "/.local/share");
+  const std::optional<std::string> config = XdgFolder(desktop_, "XDG_CONFIG_HOME", "/.config");
   if (!data || !config) {
     whyNot = Text("desktop.home_unreachable");
     return std::nullopt;
   }
-  const std::string applications = WithoutTrailingSlash(*data) + "/applications/";
+  const std::string applications = *data + "/applications/";
   return Places{{*loader, *prefix, program_},
                 applications + kDesktopId,
                 applications + kScriptName,
-                WithoutTrailingSlash(*config) + "/mimeapps.list",
-                ApplicationFolders(applications)};
-}
-
-// Where the desktop looks for entries: the user's own folder first, then those of
-// XDG_DATA_DIRS (relative ones do not count).
-std::vector<std::string> DesktopHandler::ApplicationFolders(const std::string& own) {
-  std::vector<std::string> folders{own};
-  const std::string dataDirs =
-      desktop_.Environment("XDG_DATA_DIRS").value_or("/usr/local/share/:/usr/share/");
-  std::size_t start = 0;
-  while (start <= dataDirs.size()) {
-    const std::size_t stop = std::min(dataDirs.find(':', start), dataDirs.size());
-    const std::string folder = dataDirs.substr(start, stop - start);
-    if (folder.starts_with('/')) folders.push_back(WithoutTrailingSlash(folder) + "/applications/");
-    start = stop + 1;
-  }
-  return folders;
-}
-
-std::optional<std::string> DesktopHandler::UnixFolderNamedBy(const std::string& variable) {
-  const std::optional<std::string> ntPath = desktop_.Environment(variable);
-  if (!ntPath) return std::nullopt;
-  return desktop_.UnixPath(WindowsPathOfNtPath(*ntPath));
-}
-
-// The XDG variables count only when they hold an absolute path; otherwise the folder is the
-// usual one under the Unix home.
-std::optional<std::string> DesktopHandler::XdgFolder(const std::string& variable,
-                                                     const std::string& underHome) {
-  const std::optional<std::string> set = desktop_.Environment(variable);
-  if (set && set->starts_with('/')) return set;
-  const std::optional<std::string> home = UnixFolderNamedBy("WINEHOMEDIR");
-  if (!home) return std::nullopt;
-  return WithoutTrailingSlash(*home) + underHome;
+                *config + "/mimeapps.list",
+                ApplicationFolders(desktop_)};
 }
 
 Outcome DesktopHandler::WriteIfChanged(const std::string& path, const std::string& text) {
@@ -230,7 +197,8 @@ std::string DesktopHandler::EarlierDefault(const Places& places) {
   for (const std::string& id : DesktopIdsIn(earlier)) {
     if (id == kDesktopId) continue;
     for (const std::string& folder : places.applicationFolders) {
-      if (desktop_.ReadUnixFile(folder + id).state == UnixFileRead::State::Read) return earlier;
+      if (desktop_.ReadUnixFile(folder + "/" + id).state == UnixFileRead::State::Read)
+        return earlier;
     }
   }
   return {};

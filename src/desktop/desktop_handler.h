@@ -53,10 +53,7 @@ class DesktopHandler {
   Outcome SetUp();
   void RememberTold(const Outcome& told);
   std::optional<Places> FindPlaces(std::string& whyNot);
-  std::optional<std::string> UnixFolderNamedBy(const std::string& variable);
-  std::optional<std::string> XdgFolder(const std::string& variable, const std::string& underHome);
   Outcome WriteIfChanged(const std::string& path, const std::string& text);
-  std::vector<std::string> ApplicationFolders(const std::string& own);
   Outcome SetDefault(const std::string& mimeApps);
   void RememberWhatWasChanged(const UnixFileRead& before, const std::string& after);
   Outcome RemoveDefault(const Places& places);

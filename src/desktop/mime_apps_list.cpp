@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/ascii_text.h"
+#include "desktop/key_file.h"
 
 namespace cindermoor {
 
@@ -46,17 +46,9 @@ std::string JoinLines(const std::vector<Line>& lines) {
   return text;
 }
 
-bool IsBlank(const Line& line) { return Trimmed(line.text).empty(); }
-bool IsGroupHeader(const Line& line) { return Trimmed(line.text).starts_with('['); }
-bool IsDefaultsGroup(const Line& line) { return Trimmed(line.text) == kDefaultsGroup; }
-
-// The key of a "key=value" line; comments and other lines have none.
-std::optional<std::string_view> KeyOf(const Line& line) {
-  const std::string_view text = line.text;
-  const std::size_t equals = text.find('=');
-  if (text.starts_with('#') || equals == std::string_view::npos) return std::nullopt;
-  return Trimmed(text.substr(0, equals));
-}
+bool IsBlank(const Line& line) { return KeyFileTrimmed(line.text).empty(); }
+bool IsGroupHeader(const Line& line) { return IsGroupHeaderLine(line.text); }
+bool IsDefaultsGroup(const Line& line) { return KeyFileTrimmed(line.text) == kDefaultsGroup; }
 
 // New lines end as the file's lines do, so a file kept with CRLF stays CRLF.
 std::string LineEndOf(const std::vector<Line>& lines) {
@@ -89,15 +81,8 @@ void AppendDefaultsGroup(std::vector<Line>& lines, const std::string& entry,
 }
 
 std::vector<std::string> SplitList(std::string_view value) {
-  std::vector<std::string> items;
-  std::size_t start = 0;
-  while (start <= value.size()) {
-    const std::size_t stop = std::min(value.find(';', start), value.size());
-    const std::string_view item = Trimmed(value.substr(start, stop - start));
-    if (!item.empty()) items.emplace_back(item);
-    start = stop + 1;
-  }
-  return items;
+  const std::vector<std::string_view> items = ListItems(value);
+  return {items.begin(), items.end()};
 }
 
 // A byte-order mark before the first line is kept as it is and edited around.
@@ -114,14 +99,14 @@ std::vector<std::size_t> DefaultLinesFor(const std::vector<Line>& lines,
   bool inDefaults = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (IsGroupHeader(lines[i])) inDefaults = IsDefaultsGroup(lines[i]);
-    if (inDefaults && KeyOf(lines[i]) == mimeType) found.push_back(i);
+    const std::optional<KeyFileEntry> entry = EntryOfLine(lines[i].text);
+    if (inDefaults && entry && entry->key == mimeType) found.push_back(i);
   }
   return found;
 }
 
-std::string ValueOf(const Line& line) {
-  return std::string(Trimmed(std::string_view(line.text).substr(line.text.find('=') + 1)));
-}
+// Only for a line DefaultLinesFor found, which is an entry.
+std::string ValueOf(const Line& line) { return std::string(EntryOfLine(line.text)->value); }
 
 }  // namespace
 

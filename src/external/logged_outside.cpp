@@ -27,10 +27,10 @@ void LoggedWebOpener::OpenWebPage(const std::string& url) {
   log_.Write("Web page handed to the browser: " + url);
 }
 
-Outcome LoggedMumbleOpener::Open(const std::string& url) {
+Outcome LoggedUrlOpener::Open(const UrlToOpen& url) {
   Outcome opened = opener_.Open(url);
-  log_.Write(opened.Succeeded() ? "URL opened: " + url
-                                : "URL not opened (" + opened.Reason() + "): " + url);
+  log_.Write(opened.Succeeded() ? "URL opened: " + url.url
+                                : "URL not opened (" + opened.Reason() + "): " + url.url);
   return opened;
 }
 

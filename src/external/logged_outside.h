@@ -2,8 +2,8 @@
 // wrapped around the real starter and openers, so no caller can start one unlogged.
 #pragma once
 
-#include "external/mumble_opener.h"
 #include "external/program_starter.h"
+#include "external/url_opener.h"
 #include "log/event_log.h"
 
 namespace cindermoor {
@@ -29,15 +29,15 @@ class LoggedWebOpener : public WebOpener {
   EventLog& log_;
 };
 
-class LoggedMumbleOpener : public MumbleOpener {
+class LoggedUrlOpener : public UrlOpener {
  public:
-  LoggedMumbleOpener(MumbleOpener& opener, EventLog& log) : opener_(opener), log_(log) {}
-  bool Available() override { return opener_.Available(); }
-  Outcome CheckCarries(const std::string& url) override { return opener_.CheckCarries(url); }
-  Outcome Open(const std::string& url) override;
+  LoggedUrlOpener(UrlOpener& opener, EventLog& log) : opener_(opener), log_(log) {}
+  bool Opens(const std::string& scheme) override { return opener_.Opens(scheme); }
+  Outcome CheckCarries(const UrlToOpen& url) override { return opener_.CheckCarries(url); }
+  Outcome Open(const UrlToOpen& url) override;
 
  private:
-  MumbleOpener& opener_;
+  UrlOpener& opener_;
   EventLog& log_;
 };
 

@@ -1,4 +1,4 @@
-// Finding, starting and stopping the voice client and the game, and opening web pages.
+// Finding and starting programs, the game among them, and opening web pages.
 #pragma once
 
 #include <string>
@@ -15,14 +15,13 @@ class OutsidePrograms {
   OutsidePrograms(Registry& registry, LauncherSettings& settings, ProgramStarter& starter,
                   WebOpener& webOpener);
 
-  // "" when no voice client is installed.
-  std::string VoiceClientFolder();
+  // The folder an installer recorded in the machine's key (its "Path" value); "" when there is
+  // none.
+  std::string InstallFolder(const std::string& subKey);
   // The folder the game's installer recorded; "" when there is none.
   std::string DetectedGameFolder();
 
-  void StartVoiceClient(const std::string& voiceArgs);
-  // Does nothing when no voice client is installed.
-  void StopVoiceClient();
+  void StartProgram(const ProgramStart& start) { starter_.Start(start); }
   // Starts the game from the TribesPath folder.
   void StartGame(const std::string& gameArgs);
   // Whether StartGame can work; when not, why, naming the path.
@@ -31,10 +30,6 @@ class OutsidePrograms {
   void OpenWebPage(const std::string& url);
 
  private:
-  std::string ReadInstallFolder(const std::string& subKey);
-  void StartVoiceCommand(const std::string& folder, const std::string& commandLine,
-                         ShowCommand show);
-
   Registry& registry_;
   LauncherSettings& settings_;
   ProgramStarter& starter_;

@@ -180,9 +180,9 @@ class Startup {
   // A first run, or a value that is neither 0 nor 1, ticks the box and stores "1": the quit
   // window reads the setting to know whether to shut down the voice client it started.
   void TickLaunchBox() {
-    launchBox_ = stored_[setting::kRogerWilcoLaunch] == "1" ? 1 : 0;
-    if (stored_.Defaulted(setting::kRogerWilcoLaunch)) {
-      s_.settings.Write(setting::kRogerWilcoLaunch, stored_[setting::kRogerWilcoLaunch]);
+    launchBox_ = stored_[setting::kLaunchVoiceClient] == "1" ? 1 : 0;
+    if (stored_.Defaulted(setting::kLaunchVoiceClient)) {
+      s_.settings.Write(setting::kLaunchVoiceClient, stored_[setting::kLaunchVoiceClient]);
     }
     s_.mainWindow.ShowStoredLaunchBox(launchBox_);
   }

@@ -6,13 +6,11 @@
 #include <algorithm>
 #include <iterator>
 
-#include "common/config.h"
 #include "common/setting_number.h"
 
 namespace cindermoor {
 namespace {
 
-constexpr std::string_view kJoinToken = " /join1 ";
 constexpr std::string_view kConnectToken = " +connect ";
 constexpr std::string_view kPasswordToken = " +password ";
 constexpr std::string_view kRecordToken = " +record";
@@ -34,30 +32,6 @@ std::string ChannelDigitsOf(std::string_view address) {
   return digits;
 }
 
-std::string BuildVoiceArgs(VoiceMode mode, std::string_view server, std::string_view channel,
-                           std::string_view password, const GameLink& link) {
-  std::string args(kJoinToken);
-  switch (mode) {
-    case VoiceMode::Community:
-      args += config::kCommunityVoiceHost;
-      args += '/';
-      args += ChannelDigitsOf(link.serverAddress);
-      args += ' ';
-      args += config::kCommunityChannelPassword;
-      return args;
-    case VoiceMode::OwnServer:
-      args += server;
-      args += '/';
-      args += channel;
-      args += ' ';
-      args += password;
-      return args;
-    case VoiceMode::None:
-      break;
-  }
-  return {};
-}
-
 // Each option's value runs to the end of the link, so with both tags the first value holds
 // the second.
 std::string BuildGameArgs(const GameLink& link) {
@@ -75,10 +49,19 @@ std::string BuildGameArgs(const GameLink& link) {
   return args;
 }
 
-std::string VoiceCommand(std::string_view voiceArgs) {
-  return "roger.exe" + std::string(voiceArgs);
-}
-
 std::string GameCommand(std::string_view gameArgs) { return "tribes.exe" + std::string(gameArgs); }
+
+// The value is one word, as links with blanks are refused.
+std::string WithGamePasswordsMasked(std::string_view text) {
+  const std::string_view token = kPasswordToken.substr(1);
+  std::string masked(text);
+  for (std::size_t at = masked.find(token); at != std::string::npos;
+       at = masked.find(token, at + 1)) {
+    const std::size_t value = at + token.size();
+    const std::size_t end = std::min(masked.find(' ', value), masked.size());
+    masked.replace(value, end - value, kMasked);
+  }
+  return masked;
+}
 
 }  // namespace cindermoor

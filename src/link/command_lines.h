@@ -1,4 +1,5 @@
-// The voice client's and the game's command lines, built from a parsed game link.
+// The game's command line, built from a parsed game link, and what the voice clients take
+// from the link and the settings alike.
 #pragma once
 
 #include <string>
@@ -18,15 +19,12 @@ VoiceMode ParseVoiceMode(std::string_view useTwrw);
 // The address without its "." and ":" characters: the community voice channel's name.
 std::string ChannelDigitsOf(std::string_view address);
 
-// The voice client's argument tail (leading space), or "" for VoiceMode::None. server,
-// channel and password are the user's own voice server, used in OwnServer mode.
-std::string BuildVoiceArgs(VoiceMode mode, std::string_view server, std::string_view channel,
-                           std::string_view password, const GameLink& link);
-
 // The game's argument tail: " +connect <address>" and the password options.
 std::string BuildGameArgs(const GameLink& link);
 
-std::string VoiceCommand(std::string_view voiceArgs);
 std::string GameCommand(std::string_view gameArgs);
+
+// The text with the game's "+password" values masked wherever they stand.
+std::string WithGamePasswordsMasked(std::string_view text);
 
 }  // namespace cindermoor

@@ -118,7 +118,7 @@ std::string LinkForMessages(std::string_view text) {
   const std::size_t tag = std::min(lower.find(kPasswordTag, from), lower.find(kRecordTag, from));
   if (tag == std::string::npos) return std::string(text);
   const std::size_t value = lower.find('=', tag) + 1;
-  return std::string(text.substr(0, value)) + "****";
+  return std::string(text.substr(0, value)) + std::string(kMasked);
 }
 
 }  // namespace cindermoor

@@ -8,6 +8,9 @@
 
 namespace cindermoor {
 
+// What stands for a password wherever one is masked: in messages and in the log.
+inline constexpr std::string_view kMasked = "****";
+
 // The parts of a link that reach the command lines.
 struct GameLink {
   // Between "tribes://" and the first "/" after it: "host:port", possibly empty.

@@ -22,7 +22,7 @@ void EventLog::Flush() {
   const unsigned long processId = file_.ProcessId();
   std::string text;
   for (const Event& event : held_)
-    text += LogLine(event.time, processId, Redacted(event.text, secrets_));
+    text += LogLine(event.time, processId, Redacted(event.text, secrets_, maskings_));
   held_.clear();
   if (MustRotate(file_.Size(), text.size())) file_.Rotate();
   file_.Append(text);

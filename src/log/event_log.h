@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "log/log_file.h"
+#include "log/log_lines.h"
 
 namespace cindermoor {
 
@@ -20,6 +21,8 @@ class EventLog {
   // A value never to be written: wherever it turns up when it has 4 characters or more,
   // where a password stands when shorter.
   void KeepSecret(std::string_view value);
+  // A kind of command line or URL whose passwords are masked wherever they stand.
+  void MaskAlso(TextMasking masking) { maskings_.push_back(masking); }
   // Stamped now; held while holding, written straight away after the first Flush.
   void Write(std::string_view event);
   // Writes what is held and stops holding.
@@ -33,6 +36,7 @@ class EventLog {
 
   LogFile& file_;
   std::vector<std::string> secrets_;
+  std::vector<TextMasking> maskings_;
   std::vector<Event> held_;
   bool holding_ = true;
 };

@@ -213,7 +213,7 @@ bool MainForm::PictureVisible(MainControl picture) const {
 }
 
 void MainForm::OnLaunchBoxChanged() {
-  services_.settings.Write(setting::kRogerWilcoLaunch, std::to_string(launchBox_));
+  services_.settings.Write(setting::kLaunchVoiceClient, std::to_string(launchBox_));
 }
 
 void MainForm::OnCommunityServerChosen() {

@@ -34,16 +34,13 @@ inline constexpr TwipRect kPasswordLabel = InFrame(360, 1080, 735, 255);
 inline constexpr TwipRect kChannelLabel = InFrame(240, 720, 855, 255);
 inline constexpr TwipRect kServerLabel = InFrame(480, 360, 615, 255);
 // The voice clients' options stand in one row, each as wide as its client says, this far
-// apart; the note follows them to the frame's inner edge, two lines high: it wraps.
+// apart; the note has the row below them to itself, between the options and the Name box.
 inline constexpr int kVoiceClientOptionsLeft = 240;
 inline constexpr int kVoiceClientOptionGap = 105;
-inline constexpr int kVoiceClientNoteRight = 4455;
 constexpr TwipRect VoiceClientOption(int left, int width) {
   return InFrame(left, 2160, width, 255);
 }
-constexpr TwipRect VoiceClientNote(int left) {
-  return InFrame(left, 2100, kVoiceClientNoteRight - left, 420);
-}
+inline constexpr TwipRect kVoiceClientNote = InFrame(240, 2415, 4215, 225);
 inline constexpr TwipRect kVoiceNameLabel = InFrame(480, 2640, 615, 255);
 inline constexpr TwipRect kVoiceNameBox = InFrame(1200, 2640, 3255, 285);
 inline constexpr TwipRect kVoiceNameHint = InFrame(240, 3000, 4215, 420);

@@ -1,6 +1,5 @@
 // The quit window's behaviour: its one text line, whose click does the chosen voice client's
-// quit (Roger Wilco is shut down) when the user wants it started with games, and ends the
-// program.
+// quit when the user wants it started with games, and ends the program.
 #pragma once
 
 #include <string>

@@ -9,16 +9,19 @@
 #include "common/outcome.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
+#include "log/log_lines.h"
 
 namespace cindermoor {
 
-class MumbleOpener;
+class EventLog;
 class OutsidePrograms;
+class UrlOpener;
 
-// The system's services a client may stand on.
+// The system's services a client may stand on, and the log that must mask its secrets.
 struct VoiceServices {
   OutsidePrograms& programs;
-  MumbleOpener& mumble;
+  UrlOpener& urls;
+  EventLog& log;
 };
 
 // The own-server boxes of the voice settings, as typed.
@@ -72,6 +75,9 @@ class VoiceClient {
   virtual Outcome Start(const std::string& start) = 0;
   // The quit window's click, when the player wanted the client started with games.
   virtual void Quit() = 0;
+  // Masks the passwords in what it starts, wherever that stands in a text: every event of the
+  // log goes through it.
+  virtual TextMasking Masking() const = 0;
 };
 
 }  // namespace cindermoor

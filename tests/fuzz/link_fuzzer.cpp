@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/link/crt_argv_split.h"
+#include "host/voice/roger_wilco_command.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
 
@@ -61,12 +62,13 @@ void CheckVoice(const GameLink& link) {
   const Argv community{"roger.exe", "/join1",
                        "rw.cindermoor.example/" + cindermoor::ChannelDigitsOf(link.serverAddress),
                        "vortamb"};
-  Require(SplitLikeCrt(cindermoor::VoiceCommand(cindermoor::BuildVoiceArgs(
-              cindermoor::VoiceMode::Community, "", "", "", link))) == community);
+  Require(SplitLikeCrt(cindermoor::testing::RogerWilcoCommand(
+              link, {cindermoor::VoiceMode::Community, {}, ""})) == community);
   const Argv own{"roger.exe", "/join1", "voice.example:3782/lobby", "pw"};
-  Require(SplitLikeCrt(cindermoor::VoiceCommand(cindermoor::BuildVoiceArgs(
-              cindermoor::VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", link))) ==
-          own);
+  Require(
+      SplitLikeCrt(cindermoor::testing::RogerWilcoCommand(
+          link, {cindermoor::VoiceMode::OwnServer, {"voice.example:3782", "lobby", "pw"}, ""})) ==
+      own);
 }
 
 }  // namespace

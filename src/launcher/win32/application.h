@@ -7,8 +7,8 @@
 #include "desktop/win32/unix_desktop_win32.h"
 #include "external/logged_outside.h"
 #include "external/outside_programs.h"
-#include "external/win32/mumble_opener_win32.h"
 #include "external/win32/program_starter_win32.h"
+#include "external/win32/url_opener_win32.h"
 #include "external/win32/web_opener_win32.h"
 #include "launcher/win32/session_launchers_win32.h"
 #include "log/event_log.h"
@@ -65,9 +65,9 @@ class Application : public ProgramControl {
   LoggedWebOpener loggedWebOpener_{webOpener_, log_};
   OutsidePrograms programs_{registry_, settings_, loggedStarter_, loggedWebOpener_};
   UnixDesktopWin32 unixDesktop_;
-  MumbleOpenerWin32 mumble_{registry_, unixDesktop_};
-  LoggedMumbleOpener loggedMumble_{mumble_, log_};
-  VoiceClients voiceClients_{{programs_, loggedMumble_}};
+  UrlOpenerWin32 urlOpener_{registry_, unixDesktop_};
+  LoggedUrlOpener loggedUrlOpener_{urlOpener_, log_};
+  VoiceClients voiceClients_{{programs_, loggedUrlOpener_, log_}};
   ProtocolHandler protocol_;
   MessageBoxes messageBoxes_{[this] {
     ProvideFontsWithTitleBar();

@@ -159,7 +159,7 @@ void MainWindow::CreateControls() {
         OptionId(index), layout::VoiceClientOption(left, texts.optionWidth));
     left += texts.optionWidth + layout::kVoiceClientOptionGap;
   }
-  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::VoiceClientNote(left));
+  add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceClientNoteId, layout::kVoiceClientNote);
   add(L"STATIC", Text("main.voice_name_label"), SS_RIGHT | SS_NOPREFIX, kVoiceNameLabelId,
       layout::kVoiceNameLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kVoiceNameBoxId, layout::kVoiceNameBox);

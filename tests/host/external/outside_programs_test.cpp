@@ -41,7 +41,6 @@ void ExpectStart(const ProgramStart& actual, const ProgramStart& expected) {
 
 struct StartCase {
   const char* name;
-  const char* voiceFolder;
   const char* tribesPath;
   std::function<void(OutsidePrograms&)> action;
   ProgramStart expected;
@@ -49,43 +48,18 @@ struct StartCase {
 
 TEST_F(OutsideProgramsTest, EachStartNamesTheProgramInItsFolder) {
   const StartCase cases[] = {
-      {"voice client joining a channel",
-       "C:\\Program Files\\Roger Wilco",
-       "",
-       [](OutsidePrograms& p) { p.StartVoiceClient(" /join1 rw.example/100128001 vortamb"); },
-       {"C:\\Program Files\\Roger Wilco\\roger.exe", "C:\\Program Files\\Roger Wilco",
-        "roger.exe /join1 rw.example/100128001 vortamb", ShowCommand::Minimized}},
-      {"voice client without arguments",
-       "C:\\RW",
-       "",
-       [](OutsidePrograms& p) { p.StartVoiceClient(""); },
-       {"C:\\RW\\roger.exe", "C:\\RW", "roger.exe", ShowCommand::Minimized}},
-      {"voice client shutdown",
-       "C:\\Program Files\\Roger Wilco",
-       "",
-       [](OutsidePrograms& p) { p.StopVoiceClient(); },
-       {"C:\\Program Files\\Roger Wilco\\roger.exe", "C:\\Program Files\\Roger Wilco",
-        "roger.exe /shutdown", ShowCommand::Normal}},
-      {"voice client in a drive root",
-       "E:\\",
-       "",
-       [](OutsidePrograms& p) { p.StopVoiceClient(); },
-       {"E:\\roger.exe", "E:\\", "roger.exe /shutdown", ShowCommand::Normal}},
       {"game with password",
-       "",
        "D:\\Games\\Dynamix\\Tribes",
        [](OutsidePrograms& p) { p.StartGame(" +connect 10.0.0.1:28001 +password a b"); },
        {"D:\\Games\\Dynamix\\Tribes\\tribes.exe", "D:\\Games\\Dynamix\\Tribes",
         "tribes.exe +connect 10.0.0.1:28001 +password a b", ShowCommand::Normal}},
       {"game in a drive root",
-       "",
        "C:\\",
        [](OutsidePrograms& p) { p.StartGame(" +connect h:1"); },
        {"C:\\tribes.exe", "C:\\", "tribes.exe +connect h:1", ShowCommand::Normal}},
   };
   for (const StartCase& c : cases) {
     SCOPED_TRACE(c.name);
-    SetVoiceFolder(c.voiceFolder);
     settings.Write("TribesPath", c.tribesPath);
     starter.starts.clear();
     c.action(programs);
@@ -122,7 +96,7 @@ TEST_F(OutsideProgramsTest, FoldersComeFromThe32BitViewFirst) {
       SetVoiceFolder(under(value, "\\RW"), view);
       SetGameFolder(under(value, "\\Tribes"), view);
     }
-    EXPECT_EQ(programs.VoiceClientFolder(), under(c.expected, "\\RW"));
+    EXPECT_EQ(programs.InstallFolder(kVoiceKey), under(c.expected, "\\RW"));
     EXPECT_EQ(programs.DetectedGameFolder(), under(c.expected, "\\Tribes"));
   }
 }
@@ -130,27 +104,22 @@ TEST_F(OutsideProgramsTest, FoldersComeFromThe32BitViewFirst) {
 TEST_F(OutsideProgramsTest, FoldersAreReadAfreshEachTime) {
   SetVoiceFolder("C:\\Old RW");
   settings.Write("TribesPath", "C:\\Old Tribes");
-  programs.StartVoiceClient("");
+  EXPECT_EQ(programs.InstallFolder(kVoiceKey), "C:\\Old RW");
   programs.StartGame("");
 
   SetVoiceFolder("D:\\New RW");
   SetGameFolder("D:\\Found Tribes");
   settings.Write("TribesPath", "D:\\New Tribes");
-  EXPECT_EQ(programs.VoiceClientFolder(), "D:\\New RW");
+  EXPECT_EQ(programs.InstallFolder(kVoiceKey), "D:\\New RW");
   EXPECT_EQ(programs.DetectedGameFolder(), "D:\\Found Tribes");
-  programs.StopVoiceClient();
   programs.StartGame("");
 
-  ASSERT_EQ(starter.starts.size(), 4u);
-  EXPECT_EQ(starter.starts[0].folder, "C:\\Old RW");
-  EXPECT_EQ(starter.starts[1].folder, "C:\\Old Tribes");
-  EXPECT_EQ(starter.starts[2].folder, "D:\\New RW");
-  EXPECT_EQ(starter.starts[3].folder, "D:\\New Tribes");
+  ASSERT_EQ(starter.starts.size(), 2u);
+  EXPECT_EQ(starter.starts[0].folder, "C:\\Old Tribes");
+  EXPECT_EQ(starter.starts[1].folder, "D:\\New Tribes");
 }
 
 TEST_F(OutsideProgramsTest, NothingIsStartedByBareNameWithoutAFolder) {
-  programs.StopVoiceClient();  // no voice client installed: nothing to shut down
-  EXPECT_THROW(programs.StartVoiceClient(" /join1 a/b c"), FatalError);
   try {
     programs.StartGame(" +connect 1.2.3.4:28001");
     ADD_FAILURE() << "StartGame started without a game folder";

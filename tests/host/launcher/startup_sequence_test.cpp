@@ -30,9 +30,14 @@ struct FakeLaunchers : SessionLaunchers {
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
+  // Nothing opens URLs until a test says what does: Mumble's, then, and no other.
   explicit Desk(std::span<const main_layout::SettingBox> boxes = main_layout::kSettingBoxes)
       : w(boxes) {
-    mumble.available = false;
+    FindMumble(false);
+  }
+  void FindMumble(bool found) {
+    urls.schemes.clear();
+    if (found) urls.schemes.insert("mumble");
   }
   void InstallVoiceClient() { w.InstallVoiceClient("C:\\RogerWilco"); }
   void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
@@ -51,7 +56,7 @@ struct Desk {
   }
 
   fakes::FormsWorld w;
-  RecordingMumbleOpener& mumble = w.mumble;
+  RecordingUrlOpener& urls = w.urls;
   FakeLaunchers launchers;
   int& locatorShows = w.locatorShows;
   int quitShows = 0;
@@ -75,7 +80,7 @@ TEST_F(StartupTest, FirstRunAcceptingTheFoundFolder) {
   EXPECT_EQ(w.settings.Read(setting::kTribesPath), "C:\\Dynamix\\Tribes");
   EXPECT_EQ(w.form.GameFolder(), "C:\\Dynamix\\Tribes");
   EXPECT_EQ(w.form.LaunchBox(), 1);
-  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), "1");
   EXPECT_TRUE(w.form.CommunityServerSelected());
   EXPECT_FALSE(w.form.Enabled(EntryBox::Server));
   EXPECT_FALSE(w.Stored(setting::kUseTWRW));
@@ -163,7 +168,7 @@ TEST_F(StartupTest, WithoutVoiceClientTheWindowIsCompactAndTheLaunchSettingUntou
   EXPECT_TRUE(w.form.IsCompact());
   EXPECT_TRUE(w.view.compact);
   EXPECT_EQ(w.form.LaunchBox(), 0);
-  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+  EXPECT_FALSE(w.Stored(setting::kLaunchVoiceClient));
 }
 
 TEST_F(StartupTest, StoredLaunchValues) {
@@ -178,10 +183,10 @@ TEST_F(StartupTest, StoredLaunchValues) {
     Desk fresh;
     fresh.InstallVoiceClient();
     fresh.InstallGame();
-    if (*c.stored) fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    if (*c.stored) fresh.w.settings.Write(setting::kLaunchVoiceClient, c.stored);
     fresh.Start();
     EXPECT_EQ(fresh.w.form.LaunchBox(), c.box);
-    EXPECT_EQ(fresh.w.settings.Read(setting::kRogerWilcoLaunch), c.afterwards);
+    EXPECT_EQ(fresh.w.settings.Read(setting::kLaunchVoiceClient), c.afterwards);
   }
 }
 
@@ -287,7 +292,7 @@ TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
 // A check box of a flag setting shows what is stored as its row reads it, and a start stores
 // nothing for it. The launch box's setting stands in for a row of the window's layout.
 TEST(StartupSettingBoxTest, ABoxShowsItsStoredFlagAndAStartWritesNone) {
-  const main_layout::SettingBox boxes[] = {{setting::kRogerWilcoLaunch, "main.caption", {}}};
+  const main_layout::SettingBox boxes[] = {{setting::kLaunchVoiceClient, "main.caption", {}}};
   const struct {
     const char* stored;
     bool ticked;
@@ -296,7 +301,7 @@ TEST(StartupSettingBoxTest, ABoxShowsItsStoredFlagAndAStartWritesNone) {
     SCOPED_TRACE(c.stored);
     Desk fresh{boxes};
     fresh.InstallGame();
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, c.stored);
     fresh.w.store.refusesWrites = true;
     EXPECT_EQ(fresh.Start(), StartupOutcome::MainWindow);
     EXPECT_EQ(fresh.w.form.SettingBoxTicked(0), c.ticked);
@@ -333,7 +338,7 @@ TEST_F(StartupTest, CommunityLinkWithLaunchBoxStartsVoiceThenGame) {
   // Only the game is waited for: the voice client starts first and must not hold it up.
   EXPECT_EQ(w.starter.starts[0].waitUntilReady, false);
   EXPECT_EQ(w.starter.starts[1].waitUntilReady, true);
-  EXPECT_EQ(mumble.lookups, 0);  // Roger Wilco chosen and there: the other is not looked for
+  EXPECT_EQ(urls.lookups, 0);  // Roger Wilco chosen and there: the others are not looked for
 }
 
 TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
@@ -348,13 +353,13 @@ TEST_F(StartupTest, LinkStartsOnlyTheGameWhenTheVoiceClientIsNotWanted) {
     Desk fresh;
     if (c.voiceClient) fresh.InstallVoiceClient();
     fresh.InstallGame();
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.launch);
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, c.launch);
     fresh.w.settings.Write(setting::kUseTWRW, c.mode);
     EXPECT_EQ(fresh.Start(std::string(kLink) + "p=secret"), StartupOutcome::ServingLink);
     EXPECT_EQ(fresh.StartedCommands(),
               std::vector<std::string>{"tribes.exe +connect 10.0.0.1:28001 +password secret"});
     EXPECT_EQ(fresh.quitShows, 1);
-    EXPECT_EQ(fresh.mumble.lookups, 0);  // only the chosen client is looked at
+    EXPECT_EQ(fresh.urls.lookups, 0);  // only the chosen client is looked at
   }
 }
 
@@ -399,7 +404,7 @@ TEST_F(StartupTest, AStartWritesNoSettingAndServesALinkFromAReadOnlyStore) {
     for (const auto& [key, value] : {std::pair{setting::kServer, "rw.example"},
                                      {setting::kChannel, "clan"},
                                      {setting::kPassword, "pw"},
-                                     {setting::kRogerWilcoLaunch, "1"},
+                                     {setting::kLaunchVoiceClient, "1"},
                                      {setting::kUseTWRW, "0"},
                                      {setting::kInstalled, "1"}}) {
       fresh.w.settings.Write(key, value);
@@ -423,7 +428,7 @@ TEST_F(StartupTest, InvalidLinkIsRefusedBeforeAnythingHappens) {
   EXPECT_TRUE(w.starter.starts.empty());
   EXPECT_EQ(quitShows, 0);
   EXPECT_FALSE(w.registry.KeyExists(RegRoot::LocalMachine, kCommandKey));
-  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+  EXPECT_FALSE(w.Stored(setting::kLaunchVoiceClient));
 }
 
 TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
@@ -440,8 +445,9 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
     fresh.InstallVoiceClient();
     if (c.gameFolderStored) fresh.w.settings.Write(setting::kTribesPath, "D:\\Empty");
     EXPECT_EQ(fresh.Start(kLink), c.outcome);
-    // Only the locator leads on to the main window, whose voice part tells of both clients.
-    EXPECT_EQ(fresh.mumble.lookups, c.locatorShows);
+    // Only the locator leads on to the main window, whose voice part tells of every client:
+    // then the two that open URLs are looked for.
+    EXPECT_EQ(fresh.urls.lookups, 2 * c.locatorShows);
     EXPECT_TRUE(fresh.w.starter.starts.empty());
     EXPECT_EQ(fresh.quitShows, 0);
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
@@ -456,12 +462,12 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
 // A link looks only at the chosen client; led on to the locator, and from there to the main
 // window, it finds the other as a plain start would.
 TEST_F(StartupTest, ALinkLedToTheLocatorLooksForTheOtherClientAfterAll) {
-  mumble.available = true;  // Roger Wilco, the chosen client, is missing
+  FindMumble(true);  // Roger Wilco, the chosen client, is missing
   EXPECT_EQ(Start(kLink), StartupOutcome::LocatorWindow);
-  EXPECT_EQ(mumble.lookups, 1);
+  EXPECT_EQ(urls.lookups, 2);
   EXPECT_FALSE(w.form.IsCompact());
   EXPECT_EQ(w.form.LaunchBox(), 1);
-  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), "1");
 }
 
 // With Mumble chosen and the launch box ticked, a served link hands Mumble its URL once the
@@ -519,9 +525,9 @@ TEST_F(StartupTest, MumbleRoads) {
     Desk fresh;
     fresh.InstallVoiceClient();
     fresh.InstallGame();
-    fresh.mumble.available = c.mumbleFound;
-    fresh.mumble.refusal = c.refusal;
-    fresh.mumble.uncarried = c.uncarried;
+    fresh.FindMumble(c.mumbleFound);
+    fresh.urls.refusal = c.refusal;
+    fresh.urls.uncarried = c.uncarried;
     for (const auto& [key, value] : {std::pair{setting::kVoiceClient, "Mumble"},
                                      {setting::kVoiceName, "Ann B"},
                                      {setting::kUseTWRW, c.mode},
@@ -532,7 +538,7 @@ TEST_F(StartupTest, MumbleRoads) {
     }
     const StartupOutcome outcome = fresh.Start(kLink);
     EXPECT_EQ(outcome, c.commands.empty() ? StartupOutcome::End : StartupOutcome::ServingLink);
-    EXPECT_EQ(fresh.mumble.urls, c.urls);
+    EXPECT_EQ(fresh.urls.urls, c.urls);
     EXPECT_EQ(fresh.StartedCommands(), c.commands);
     EXPECT_EQ(fresh.quitShows, c.commands.empty() ? 0 : 1);
     ASSERT_EQ(fresh.w.dialogs.messages.size(), *c.message ? 1u : 0u);
@@ -563,11 +569,11 @@ TEST_F(StartupTest, VoiceClientChoiceAndNote) {
     SCOPED_TRACE(std::string(c.stored) + (c.rogerWilco ? " rw" : "") + (c.mumble ? " m" : ""));
     Desk fresh;
     if (c.rogerWilco) fresh.InstallVoiceClient();
-    fresh.mumble.available = c.mumble;
+    fresh.FindMumble(c.mumble);
     fresh.InstallGame();
     fresh.w.settings.Write(setting::kVoiceClient, c.stored);
     fresh.w.settings.Write(setting::kVoiceName, " Ann ");
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, "1");
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, "1");
     fresh.w.store.refusesWrites = true;
     fresh.Start();
     EXPECT_EQ(fresh.w.form.IsCompact(), c.compact);

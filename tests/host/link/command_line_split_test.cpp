@@ -1,5 +1,5 @@
-// Every accepted link must reach the game and the voice client as exactly the
-// arguments we mean, however the C runtime splits the command lines.
+// Every accepted link must reach the game as exactly the arguments we mean, however the C
+// runtime splits the command line (Roger Wilco's: tests/host/voice/roger_wilco_test.cpp).
 #include <gtest/gtest.h>
 
 #include "host/link/accepted_links.h"
@@ -35,19 +35,7 @@ TEST(CommandLineSplitTest, AcceptedLinksGiveTheIntendedArguments) {
     const LinkParse parsed = ParseGameLink(accepted.link);
     ASSERT_TRUE(parsed.link) << parsed.refusal;
     EXPECT_EQ(SplitLikeCrt(GameCommand(BuildGameArgs(*parsed.link))), accepted.game);
-    const std::string voice =
-        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", *parsed.link));
-    EXPECT_EQ(SplitLikeCrt(voice), accepted.communityVoice);
   }
-}
-
-TEST(CommandLineSplitTest, OwnServerAndNoVoice) {
-  const GameLink link{"10.0.0.1:28001", std::nullopt, std::nullopt};
-  EXPECT_EQ(SplitLikeCrt(VoiceCommand(
-                BuildVoiceArgs(VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", link))),
-            (Argv{"roger.exe", "/join1", "voice.example:3782/lobby", "pw"}));
-  EXPECT_EQ(SplitLikeCrt(VoiceCommand(BuildVoiceArgs(VoiceMode::None, "s", "c", "p", link))),
-            Argv{"roger.exe"});
 }
 
 }  // namespace

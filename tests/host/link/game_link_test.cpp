@@ -74,32 +74,6 @@ TEST(GameLinkTest, ChannelDigitsDropDotsAndColons) {
   EXPECT_EQ(ChannelDigitsOf(""), "");
 }
 
-struct VoiceCase {
-  VoiceMode mode;
-  const char* server;
-  const char* channel;
-  const char* password;
-  const char* address;
-  const char* voiceArgs;
-};
-
-TEST(GameLinkTest, VoiceArgsByMode) {
-  const VoiceCase cases[] = {
-      {VoiceMode::Community, "ignored", "ignored", "ignored", "10.0.0.1:28001",
-       " /join1 rw.cindermoor.example/1000128001 vortamb"},
-      {VoiceMode::Community, "", "", "", "", " /join1 rw.cindermoor.example/ vortamb"},
-      {VoiceMode::OwnServer, "voice.example:3782", "lobby", "pw", "10.0.0.1:28001",
-       " /join1 voice.example:3782/lobby pw"},
-      {VoiceMode::OwnServer, "", "", "", "10.0.0.1:28001", " /join1 / "},
-      {VoiceMode::None, "s", "c", "p", "10.0.0.1:28001", ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.voiceArgs);
-    const GameLink link{c.address, std::nullopt, std::nullopt};
-    EXPECT_EQ(BuildVoiceArgs(c.mode, c.server, c.channel, c.password, link), c.voiceArgs);
-  }
-}
-
 TEST(GameLinkTest, VoiceModeIsReadAsANumber) {
   const std::pair<const char*, VoiceMode> cases[] = {
       {"", VoiceMode::Community},    {"1", VoiceMode::Community},   {"01", VoiceMode::Community},
@@ -115,10 +89,8 @@ TEST(GameLinkTest, VoiceModeIsReadAsANumber) {
   }
 }
 
-TEST(GameLinkTest, CommandsPutTheProgramNameFirst) {
+TEST(GameLinkTest, TheGamesCommandPutsTheProgramNameFirst) {
   EXPECT_EQ(GameCommand(" +connect h:1"), "tribes.exe +connect h:1");
-  EXPECT_EQ(VoiceCommand(""), "roger.exe");
-  EXPECT_EQ(VoiceCommand(" /join1 / "), "roger.exe /join1 / ");
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
 #include "doubles/memory_unix_desktop.h"
-#include "doubles/recording_mumble_opener.h"
 #include "doubles/recording_programs.h"
+#include "doubles/recording_url_opener.h"
 #include "external/outside_programs.h"
 #include "host/ui/main_form_fakes.h"
 #include "log/event_log.h"
@@ -40,8 +40,8 @@ struct FormsWorld {
   RecordingStarter starter;
   RecordingWebOpener web;
   OutsidePrograms programs{registry, settings, starter, web};
-  RecordingMumbleOpener mumble;
-  VoiceClients voiceClients{{programs, mumble}};
+  RecordingUrlOpener urls;
+  VoiceClients voiceClients{{programs, urls, log}};
   MemoryUnixDesktop unixDesktop;
   ProtocolHandler protocol{registry, settings, unixDesktop, {kProgramFolder, "launcher.exe"}};
   ScriptedDialogs dialogs;

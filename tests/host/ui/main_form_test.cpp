@@ -44,7 +44,7 @@ TEST_F(MainFormTest, EachBoxStoresItsOwnSetting) {
 TEST_F(MainFormTest, VoiceClientChoiceAndNameStoreTheirSettings) {
   const size_t rogerWilco = w.Client("RogerWilco");
   const size_t mumble = w.Client("Mumble");
-  form.ShowStoredVoiceClient(rogerWilco, "", {true, false});
+  form.ShowStoredVoiceClient(rogerWilco, "", {true, false, false});
   form.SelectVoiceClient(rogerWilco);
   form.SetVoiceName("");
   EXPECT_FALSE(w.Stored(setting::kVoiceClient));
@@ -94,9 +94,9 @@ TEST_F(MainFormTest, ChoosingTheSelectedOptionAgainStoresNothing) {
 
 TEST_F(MainFormTest, LaunchBoxStoresZeroOrOne) {
   form.SetLaunchBox(1);
-  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "1");
+  EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), "1");
   form.SetLaunchBox(0);
-  EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), "0");
+  EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), "0");
 }
 
 TEST_F(MainFormTest, InstallAnsweredNoWritesTheClassOpensNothingAndSwaps) {
@@ -124,17 +124,17 @@ TEST_F(MainFormTest, InstallAnsweredYesOpensTheRegistrationPage) {
 // A check box of a flag setting stores "1" or "0" when it changes, and a stored value shown
 // stores nothing. The launch box's setting stands in for a row of the window's layout.
 TEST(MainFormSettingBoxTest, ABoxStoresItsFlagOnlyWhenItChanges) {
-  const main_layout::SettingBox boxes[] = {{setting::kRogerWilcoLaunch, "main.caption", {}}};
+  const main_layout::SettingBox boxes[] = {{setting::kLaunchVoiceClient, "main.caption", {}}};
   FormsWorld w{boxes};
   w.form.ShowStoredSettingBox(0, true);
   w.form.SetSettingBox(0, true);
   EXPECT_TRUE(w.view.settingBoxes[0]);
-  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+  EXPECT_FALSE(w.Stored(setting::kLaunchVoiceClient));
   for (const bool ticked : {false, true}) {
     w.form.SetSettingBox(0, ticked);
     EXPECT_EQ(w.form.SettingBoxTicked(0), ticked);
     EXPECT_EQ(w.view.settingBoxes[0], ticked);
-    EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), ticked ? "1" : "0");
+    EXPECT_EQ(w.settings.Read(setting::kLaunchVoiceClient), ticked ? "1" : "0");
   }
 }
 

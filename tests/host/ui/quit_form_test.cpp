@@ -45,11 +45,11 @@ class QuitClickTest : public testing::TestWithParam<QuitCase> {
 };
 
 TEST_P(QuitClickTest, ShutsTheVoiceClientDownOnlyForOneThenEnds) {
-  world.settings.Write(setting::kRogerWilcoLaunch, GetParam().launchSetting);
+  world.settings.Write(setting::kLaunchVoiceClient, GetParam().launchSetting);
   world.settings.Write(setting::kVoiceClient, GetParam().voiceClient);
   if (const char* other = GetParam().storedByAnotherRun) {
     world.store.WriteSetting(LauncherSettings::kApplication, LauncherSettings::kSection,
-                             setting::kRogerWilcoLaunch, other);
+                             setting::kLaunchVoiceClient, other);
   }
 
   form.OnQuitClicked();
@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QuitCase{"", false}, QuitCase{"2", false}, QuitCase{"abc", false},
                     QuitCase{"1abc", false}, QuitCase{"0.5", false}, QuitCase{"0.6", true},
                     QuitCase{"1", true, "", "0"}, QuitCase{"0", false, "", "1"},
-                    QuitCase{"1", true, "RogerWilco"}, QuitCase{"1", false, "Mumble"}));
+                    QuitCase{"1", true, "RogerWilco"}, QuitCase{"1", false, "Mumble"},
+                    QuitCase{"1", false, "TeamSpeak"}));
 
 TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
   fakes::FormsWorld world;
@@ -92,12 +93,12 @@ TEST(QuitFormTest, StartsWithItsTextLineAndShowsThroughItsFace) {
 TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
   fakes::FormsWorld world;
   world.InstallVoiceClient("C:\\RogerWilco");
-  world.settings.Write(setting::kRogerWilcoLaunch, "0");
+  world.settings.Write(setting::kLaunchVoiceClient, "0");
   RecordingQuitView view;
   QuitForm form(world.settings, world.voiceClients, world.program, view, world.log);
   form.Show();
 
-  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  world.settings.Write(setting::kLaunchVoiceClient, "1");
   form.OnQuitClicked();
 
   EXPECT_EQ(world.starter.starts.size(), 1u);
@@ -107,10 +108,10 @@ TEST(QuitFormTest, ReadsTheSettingAtTheClick) {
 TEST(QuitFormTest, AFailedShutdownStartPropagatesWithoutThanks) {
   fakes::FormsWorld world;
   world.InstallVoiceClient("C:\\RogerWilco");
-  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  world.settings.Write(setting::kLaunchVoiceClient, "1");
   RefusingStarter starter;
   OutsidePrograms programs(world.registry, world.settings, starter, world.web);
-  VoiceClients voiceClients({programs, world.mumble});
+  VoiceClients voiceClients({programs, world.urls, world.log});
   RecordingQuitView view;
   QuitForm form(world.settings, voiceClients, world.program, view, world.log);
 

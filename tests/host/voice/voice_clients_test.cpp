@@ -1,59 +1,27 @@
 // Every voice client through the one shape: whether it is found, what the window says of it,
-// what a served community link starts and what the quit click does.
+// what a served community link starts, what the quit click does, and that the log shows no
+// password of what it starts.
 #include "voice/voice_clients.h"
 
 #include <gtest/gtest.h>
 
-#include "doubles/memory_registry.h"
-#include "doubles/memory_settings_store.h"
-#include "doubles/recording_mumble_opener.h"
-#include "doubles/recording_programs.h"
-#include "external/outside_programs.h"
-#include "state/launcher_settings.h"
+#include "host/voice/voice_desk.h"
 
 namespace cindermoor {
 namespace {
 
-struct Desk {
-  MemoryRegistry registry;
-  MemorySettingsStore store;
-  LauncherSettings settings{store};
-  RecordingStarter starter;
-  RecordingWebOpener web;
-  OutsidePrograms programs{registry, settings, starter, web};
-  RecordingMumbleOpener mumble;
-  VoiceClients clients{{programs, mumble}};
-
-  void InstallRogerWilco() {
-    registry.PutString(RegRoot::LocalMachine,
-                       "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\roger.exe", "Path",
-                       "C:\\RogerWilco", RegView::Bit32);
-  }
-  VoiceClient& Client(const char* stored) { return clients.At(clients.Chosen(stored)); }
-
-  // What the system was asked to start or open, in order, and forgotten.
-  std::vector<std::string> Started() {
-    std::vector<std::string> started;
-    for (const ProgramStart& start : starter.starts) started.push_back(start.commandLine);
-    started.insert(started.end(), mumble.urls.begin(), mumble.urls.end());
-    starter.starts.clear();
-    mumble.urls.clear();
-    return started;
-  }
-};
-
 TEST(VoiceClientsTest, EachClientThroughTheOneShape) {
   const struct {
     const char* stored;
-    bool foundByAppPaths;    // Roger Wilco's installer entry
-    bool foundByLinkOpener;  // something opens mumble:// links
+    bool foundByAppPaths;  // Roger Wilco's installer entry
+    const char* scheme;    // the links whose opener finds it; "" for none
     VoiceTexts texts;
     std::vector<std::string> linkStarts;
     std::vector<std::string> quitStarts;
   } cases[] = {
       {"RogerWilco",
        true,
-       false,
+       "",
        {"Roger Wilco", 1335, "Roger Wilco Settings", "Launch RogerWilco on game connection?",
         "Use Cindermoor RW server.", "Use your own RogerWilco server.",
         "In order to use the Roger Wilco features of Cindermoor Launcher, you must have installed "
@@ -64,7 +32,7 @@ TEST(VoiceClientsTest, EachClientThroughTheOneShape) {
        {"roger.exe /shutdown"}},
       {"Mumble",
        false,
-       true,
+       "mumble",
        {"Mumble", 975, "Mumble Settings", "Launch Mumble on game connection?",
         "Use Cindermoor Mumble server.", "Use your own Mumble server.",
         "In order to use the Mumble features of Cindermoor Launcher, you must have installed "
@@ -75,16 +43,32 @@ TEST(VoiceClientsTest, EachClientThroughTheOneShape) {
         ""},
        {"mumble://Ann@mumble.cindermoor.example:64738/1000128001?version=1.2.0"},
        {}},
+      {"TeamSpeak",
+       false,
+       "ts3server",
+       {"TeamSpeak", 1215, "TeamSpeak Settings", "Launch TeamSpeak on game connection?",
+        "Use Cindermoor TeamSpeak server.", "Use your own TeamSpeak server.",
+        "To use the TeamSpeak features of Cindermoor Launcher, you must have installed TeamSpeak.  "
+        "Download it at https://teamspeak.com/en/downloads/ or, on Linux, install your "
+        "distribution's or Flathub's TeamSpeak package.",
+        "TeamSpeak is not installed.",
+        "Your nickname in TeamSpeak. Left empty, TeamSpeak uses the one set in it.", ""},
+       {"ts3server://teamspeak.cindermoor.example?port=9987&nickname=Ann&channel=1000128001"},
+       {}},
   };
   const GameLink link{"10.0.0.1:28001", std::nullopt, std::nullopt};
+  const std::string password = "s3cr:e@t&x=1 2";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
-    Desk nothing, appPaths, linkOpener, desk;
-    for (Desk* withRogerWilco : {&appPaths, &desk}) withRogerWilco->InstallRogerWilco();
-    nothing.mumble.available = appPaths.mumble.available = false;
+    VoiceDesk nothing, appPaths, otherScheme, ownScheme, desk;
+    for (VoiceDesk* withRogerWilco : {&appPaths, &desk}) withRogerWilco->InstallRogerWilco();
+    for (VoiceDesk* d : {&nothing, &appPaths}) d->urls.schemes.clear();
+    otherScheme.urls.schemes = {"x"};
+    ownScheme.urls.schemes = {c.scheme};
     EXPECT_FALSE(nothing.Client(c.stored).Installed());
+    EXPECT_FALSE(otherScheme.Client(c.stored).Installed());
     EXPECT_EQ(appPaths.Client(c.stored).Installed(), c.foundByAppPaths);
-    EXPECT_EQ(linkOpener.Client(c.stored).Installed(), c.foundByLinkOpener);
+    EXPECT_EQ(ownScheme.Client(c.stored).Installed(), *c.scheme != '\0');
 
     VoiceClient& client = desk.Client(c.stored);
     EXPECT_STREQ(client.StoredName(), c.stored);
@@ -100,6 +84,7 @@ TEST(VoiceClientsTest, EachClientThroughTheOneShape) {
                                           {texts.shuttingDown, c.texts.shuttingDown}}) {
       EXPECT_EQ(shown, expected);
     }
+    EXPECT_EQ(texts.optionWidth, c.texts.optionWidth);
 
     std::optional<std::string> start;
     ASSERT_TRUE(client.PlanStart(link, {VoiceMode::Community, {}, "Ann"}, start).Succeeded());
@@ -108,6 +93,19 @@ TEST(VoiceClientsTest, EachClientThroughTheOneShape) {
     EXPECT_EQ(desk.Started(), c.linkStarts);
     client.Quit();
     EXPECT_EQ(desk.Started(), c.quitStarts);
+
+    // The own server's password, in whatever shape the client starts it with, is never logged
+    // nor shown, though the log was not told the value.
+    ASSERT_TRUE(client.PlanStart(link, {VoiceMode::OwnServer, {"h", "c", password}, "Ann"}, start)
+                    .Succeeded());
+    ASSERT_TRUE(client.Start(*start).Succeeded());
+    desk.log.Write("Started: " + *start + " and more");
+    desk.log.Flush();
+    EXPECT_EQ(desk.logFile.current.find("s3cr"), std::string::npos) << desk.logFile.current;
+    EXPECT_NE(desk.logFile.current.find(std::string(kMasked)), std::string::npos);
+    for (const std::string& shown : desk.urls.shown) {
+      EXPECT_EQ(shown.find("s3cr"), std::string::npos) << shown;
+    }
   }
 }
 

@@ -20,12 +20,15 @@ OK_CENTRE = (298, 23)
 OWN_SERVER_CIRCLE = (70, 400)                      # own-server option at (64, 392), 17 px high
 SERVER_BOX_INSIDE = (200, 305)                     # server box at (88, 296), 217 x 19
 MUMBLE_CIRCLE = (126, 424)                         # Mumble's option at (120, 416)
+TEAMSPEAK_CIRCLE = (198, 424)                      # TeamSpeak's option at (192, 416)
 
 # The notices' exact words are the voice clients' table's (tests/host/voice/); here, their start.
 ROGER_WILCO_TEXTS = {"Roger Wilco Settings", "Launch RogerWilco on game connection?",
                      "Use Cindermoor RW server.", "Use your own RogerWilco server."}
 MUMBLE_TEXTS = {"Mumble Settings", "Launch Mumble on game connection?",
                 "Use Cindermoor Mumble server.", "Use your own Mumble server.", "Name:"}
+TEAMSPEAK_TEXTS = {"TeamSpeak Settings", "Launch TeamSpeak on game connection?",
+                   "Use Cindermoor TeamSpeak server.", "Use your own TeamSpeak server.", "Name:"}
 
 
 class MainWindowTest(LauncherTest):
@@ -74,7 +77,7 @@ class MainWindowTest(LauncherTest):
 
     def test_with_mumble_alone_the_voice_part_shows_and_says_roger_wilco_is_missing(self):
         self.prepare(voice_client=False, settings={"TribesPath": wd.GAME_WIN})
-        launcher = self.start(env=dict(os.environ, XDG_DATA_DIRS=wd.mumble_applications()))
+        launcher = self.start(env=dict(os.environ, XDG_DATA_DIRS=wd.applications_for("mumble")))
         window = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
         shot = wd.Screenshot(save_as="main-window-mumble-only.png")
         self.assertEqual(shot.client_rect(window)[2:], (328, 513))
@@ -83,20 +86,22 @@ class MainWindowTest(LauncherTest):
 
     def test_texts_speak_of_the_chosen_voice_client_and_nothing_moves(self):
         launcher, window, _ = self.open_main_window()
-        before = wd.window_controls(wd.MAIN_TITLE)
-        self.click_client(*MUMBLE_CIRCLE)
-        wd.wait_for(lambda: wd.settings().get("VoiceClient") == "Mumble", 'VoiceClient "Mumble"')
-        wd.Screenshot(save_as="main-window-mumble-chosen.png")
-        after = wd.window_controls(wd.MAIN_TITLE)
-        for controls, shown, hidden, notice in (
-                (before, ROGER_WILCO_TEXTS, MUMBLE_TEXTS, "In order to use the Roger Wilco "),
-                (after, MUMBLE_TEXTS, ROGER_WILCO_TEXTS, "In order to use the Mumble ")):
+        shown = [(wd.window_controls(wd.MAIN_TITLE), ROGER_WILCO_TEXTS, "Roger Wilco")]
+        for circle, name, texts in ((MUMBLE_CIRCLE, "Mumble", MUMBLE_TEXTS),
+                                    (TEAMSPEAK_CIRCLE, "TeamSpeak", TEAMSPEAK_TEXTS)):
+            self.click_client(*circle)
+            wd.wait_for(lambda: wd.settings().get("VoiceClient") == name, f'VoiceClient "{name}"')
+            wd.Screenshot(save_as=f"main-window-{name.lower()}-chosen.png")
+            shown.append((wd.window_controls(wd.MAIN_TITLE), texts, name))
+        every_text = ROGER_WILCO_TEXTS | MUMBLE_TEXTS | TEAMSPEAK_TEXTS
+        for controls, texts, name in shown:
             visible = {text for seen, _, text in controls.values() if seen}
-            self.assertLessEqual(shown, visible)
-            self.assertFalse(hidden & visible)
-            self.assertTrue(any(text.startswith(notice) for text in visible), notice)
-        self.assertEqual({c: place for c, (_, place, _) in before.items()},
-                         {c: place for c, (_, place, _) in after.items()})
+            self.assertLessEqual(texts, visible)
+            self.assertFalse((every_text - texts) & visible)
+            notice = f"use the {name} features of Cindermoor Launcher"
+            self.assertTrue(any(notice in text for text in visible), notice)
+            self.assertEqual({c: place for c, (_, place, _) in shown[0][0].items()},
+                             {c: place for c, (_, place, _) in controls.items()})
 
     def test_install_then_uninstall(self):
         launcher, window, _ = self.open_main_window()

@@ -34,7 +34,8 @@ ROOT_WIN = "C:\\" + ROOT_NAME
 LAUNCHER_WIN = ROOT_WIN + r"\Cindermoor\launcher.exe"
 VOICE_WIN = ROOT_WIN + r"\Roger Wilco"
 GAME_WIN = ROOT_WIN + r"\Games\Tribes"
-# A Linux desktop without applications, so that Mumble is found only where a test gives one.
+# A Linux desktop without applications, so that a voice client that joins by links is found only
+# where a test gives one.
 NO_APPLICATIONS_WIN = ROOT_WIN + r"\no-applications"
 
 
@@ -205,14 +206,24 @@ def install_programs():
     os.makedirs(host_path(NO_APPLICATIONS_WIN), exist_ok=True)
 
 
-def mumble_applications():
-    """A data folder whose desktop entry opens mumble:// links: with it Mumble is there."""
-    folder = host_path(ROOT_WIN + r"\mumble-data")
+def applications_for(scheme):
+    """A data folder whose desktop entry opens SCHEME:// links: with it the voice client that
+    joins by such links is there."""
+    folder = host_path(ROOT_WIN + "\\" + scheme + "-data")
     os.makedirs(os.path.join(folder, "applications"), exist_ok=True)
     with open(os.path.join(folder, "applications", "voice.desktop"), "w") as file:
-        file.write("[Desktop Entry]\nType=Application\nExec=mumble %u\n"
-                   "MimeType=x-scheme-handler/mumble;\n")
+        file.write(f"[Desktop Entry]\nType=Application\nExec={scheme} %u\n"
+                   f"MimeType=x-scheme-handler/{scheme};\n")
     return folder
+
+
+def recording_opener_env(log_path, scheme):
+    """The environment of a launcher that finds SCHEME's desktop entry and hands its links to
+    the recording xdg-open (tools/stand_in), which writes them to log_path."""
+    stand_in = os.path.join(os.path.dirname(__file__), "..", "..", "..", "tools", "stand_in")
+    return dict(os.environ, XDG_DATA_DIRS=applications_for(scheme),
+                CINDERMOOR_XDG_OPEN_LOG=log_path,
+                PATH=os.path.abspath(stand_in) + os.pathsep + os.environ["PATH"])
 
 
 def window_controls(title):

@@ -11,11 +11,15 @@
 #include <thread>
 #include <vector>
 
+#include "doubles/memory_log_file.h"
 #include "doubles/memory_registry.h"
 #include "doubles/memory_settings_store.h"
 #include "doubles/recording_programs.h"
+#include "doubles/recording_url_opener.h"
 #include "external/outside_programs.h"
 #include "external/win32/program_starter_win32.h"
+#include "log/event_log.h"
+#include "voice/voice_clients.h"
 #include "win32/text.h"
 
 namespace cindermoor {
@@ -112,7 +116,7 @@ class StandInStartsTest : public ::testing::Test {
   win32::ProgramStarterWin32 starter_;
 };
 
-TEST_F(StandInStartsTest, OutsideProgramsStartEachProgramAsAsked) {
+TEST_F(StandInStartsTest, TheGameAndRogerWilcoStartAsAsked) {
   MemoryRegistry registry;
   registry.PutString(RegRoot::LocalMachine, kVoiceKey, "Path", Utf8(voiceFolder_), RegView::Bit32);
   MemorySettingsStore store;
@@ -120,18 +124,23 @@ TEST_F(StandInStartsTest, OutsideProgramsStartEachProgramAsAsked) {
   settings.Write("TribesPath", Utf8(gameFolder_));
   RecordingWebOpener webOpener;
   OutsidePrograms programs(registry, settings, starter_, webOpener);
+  MemoryLogFile logFile;
+  EventLog log(logFile);
+  RecordingUrlOpener urls;
+  VoiceClients clients({programs, urls, log});
+  VoiceClient& rogerWilco = clients.At(clients.Chosen("RogerWilco"));
 
   const std::string voice = Utf8(voiceFolder_), game = Utf8(gameFolder_);
   const struct {
     std::function<void()> start;
     LogLine expected;
   } cases[] = {
-      {[&] { programs.StartVoiceClient(" /join1 rw.cindermoor.example/100128001 vortamb"); },
+      {[&] { (void)rogerWilco.Start(" /join1 rw.cindermoor.example/100128001 vortamb"); },
        {"roger.exe", voice, "6", "/join1 rw.cindermoor.example/100128001 vortamb"}},
       {[&] { programs.StartGame(" +connect 10.0.0.1:28001 +password a  b\t\"c\" +record"); },
        {"tribes.exe", game, "1", "+connect 10.0.0.1:28001 +password a  b\t\"c\" +record"}},
-      {[&] { programs.StopVoiceClient(); }, {"roger.exe", voice, "1", "/shutdown"}},
-      {[&] { programs.StartVoiceClient(""); }, {"roger.exe", voice, "6", ""}},
+      {[&] { rogerWilco.Quit(); }, {"roger.exe", voice, "1", "/shutdown"}},
+      {[&] { (void)rogerWilco.Start(""); }, {"roger.exe", voice, "6", ""}},
   };
   // One start at a time, so the log's lines come in the order of the cases.
   for (std::size_t i = 0; i < std::size(cases); ++i) {

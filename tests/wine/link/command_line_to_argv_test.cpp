@@ -6,6 +6,7 @@
 
 #include "host/link/accepted_links.h"
 #include "host/link/crt_argv_split.h"
+#include "host/voice/roger_wilco_command.h"
 #include "link/command_lines.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
@@ -34,7 +35,7 @@ TEST(CommandLineToArgvTest, AcceptedLinksGiveTheIntendedArguments) {
     ASSERT_TRUE(parsed.link) << parsed.refusal;
     EXPECT_EQ(SplitByWindows(GameCommand(BuildGameArgs(*parsed.link))), accepted.game);
     const std::string voice =
-        VoiceCommand(BuildVoiceArgs(VoiceMode::Community, "", "", "", *parsed.link));
+        testing::RogerWilcoCommand(*parsed.link, {VoiceMode::Community, {}, ""});
     EXPECT_EQ(SplitByWindows(voice), accepted.communityVoice);
   }
 }

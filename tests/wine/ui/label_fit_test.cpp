@@ -162,7 +162,8 @@ void ExpectControlsFit(HWND window, const std::string& where, bool mayShrink) {
 
 class MainWindowLabelsTest : public ::testing::Test {
  protected:
-  // Every window in every language, the main window with each voice client chosen.
+  // Every window in every language, the main window with each voice client chosen and its note
+  // shown.
   void ExpectEveryTextFits(bool mayShrink) {
     for (std::size_t language = 0; language < LanguageCount(); ++language) {
       UseLanguage(language);
@@ -175,7 +176,10 @@ class MainWindowLabelsTest : public ::testing::Test {
       window.Connect(form);
       form.Show();
       for (size_t client = 0; client < world.voiceClients.Count(); ++client) {
-        form.SelectVoiceClient(client);
+        // Chosen while missing and the others there: its note shows as well.
+        std::vector<bool> installed(world.voiceClients.Count(), true);
+        installed[client] = false;
+        form.ShowStoredVoiceClient(client, "Ann", installed);
         ExpectControlsFit(window.Handle(),
                           tag + " main window, " + world.voiceClients.At(client).Texts().option,
                           mayShrink);

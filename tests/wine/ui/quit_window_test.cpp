@@ -78,7 +78,7 @@ TEST_F(QuitWindowTest, ShowsTheYellowLogoOnBlack) {
 }
 
 TEST_F(QuitWindowTest, TheLabelsEmptyLeftPartEndsTheRun) {
-  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  world.settings.Write(setting::kLaunchVoiceClient, "1");
 
   ClickAt({5, 184});
 
@@ -98,7 +98,7 @@ TEST_F(QuitWindowTest, ClicksOnTheLogoOrBesideTheLabelDoNothing) {
 }
 
 TEST_F(QuitWindowTest, AKeyboardCloseEndsTheRunLikeTheClick) {
-  world.settings.Write(setting::kRogerWilcoLaunch, "0");
+  world.settings.Write(setting::kLaunchVoiceClient, "0");
 
   ::SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
 
@@ -109,7 +109,7 @@ TEST_F(QuitWindowTest, AKeyboardCloseEndsTheRunLikeTheClick) {
 
 // As the program's message loop hands a key to the dialog manager; each key is a new click.
 TEST_F(QuitWindowTest, EnterSpaceAndEscEachEndTheRunLikeTheClick) {
-  world.settings.Write(setting::kRogerWilcoLaunch, "1");
+  world.settings.Write(setting::kLaunchVoiceClient, "1");
   window.Show();
   ASSERT_EQ(::GetFocus(), window.Handle());
   int ends = 0;

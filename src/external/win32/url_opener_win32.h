@@ -1,4 +1,4 @@
-// Opens mumble:// links through the shell where Windows has a class for them, and under Wine
+// Opens URLs through the shell where Windows has a class for their scheme, and under Wine
 // without one through the Linux desktop's own opener, xdg-open, started directly.
 #pragma once
 
@@ -6,17 +6,17 @@
 #include <string>
 
 #include "desktop/win32/unix_desktop_win32.h"
-#include "external/mumble_handlers.h"
-#include "external/mumble_opener.h"
+#include "external/scheme_handlers.h"
+#include "external/url_opener.h"
 
 namespace cindermoor::win32 {
 
-class MumbleOpenerWin32 : public MumbleOpener {
+class UrlOpenerWin32 : public UrlOpener {
  public:
-  MumbleOpenerWin32(Registry& registry, UnixDesktopWin32& unixDesktop);
-  bool Available() override;
-  Outcome CheckCarries(const std::string& url) override;
-  Outcome Open(const std::string& url) override;
+  UrlOpenerWin32(Registry& registry, UnixDesktopWin32& unixDesktop);
+  bool Opens(const std::string& scheme) override;
+  Outcome CheckCarries(const UrlToOpen& url) override;
+  Outcome Open(const UrlToOpen& url) override;
 
  private:
   // The program and command line that hand the URL to the Linux desktop; nullopt when Wine
@@ -26,10 +26,10 @@ class MumbleOpenerWin32 : public MumbleOpener {
     std::wstring commandLine;
   };
   std::optional<Start> LinuxOpenerStart(const std::string& url);
-  Outcome OpenThroughLinuxOpener(const std::string& url);
+  Outcome OpenThroughLinuxOpener(const UrlToOpen& url);
 
   UnixDesktopWin32& unixDesktop_;
-  MumbleHandlers handlers_;
+  SchemeHandlers handlers_;
 };
 
 }  // namespace cindermoor::win32

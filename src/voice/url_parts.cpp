@@ -1,17 +1,13 @@
-#include "external/mumble_url.h"
+#include "voice/url_parts.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "common/config.h"
 #include "text/text.h"
 
 namespace cindermoor {
 
 namespace {
-
-// The client version that answers: Mumble's form for "join as a current client".
-constexpr const char* kVersionQuery = "?version=1.2.0";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -109,8 +105,8 @@ std::string_view WithoutSurroundingBlanks(std::string_view text) {
 }
 
 Outcome ServerBoxRefused(std::string_view box) {
-  if (box.empty()) return Outcome::Failure(Text("mumble.server_box_empty"));
-  return Outcome::Failure(Text("mumble.server_box_invalid", {{"server", box}}));
+  if (box.empty()) return Outcome::Failure(Text("voice.server_box_empty"));
+  return Outcome::Failure(Text("voice.server_box_invalid", {{"server", box}}));
 }
 
 }  // namespace
@@ -129,7 +125,7 @@ std::string PercentEncoded(std::string_view text) {
   return encoded;
 }
 
-Outcome ParseMumbleServer(std::string_view box, MumbleServer& server) {
+Outcome ParseServerBox(std::string_view box, VoiceServer& server) {
   const std::string_view text = WithoutSurroundingBlanks(box);
   std::string_view host = text;
   std::optional<std::string_view> port;
@@ -170,62 +166,13 @@ std::vector<std::string> ChannelPathOf(std::string_view channelBox) {
   return path;
 }
 
-MumbleJoin CommunityMumbleJoin(std::string_view channelDigits, std::string_view name) {
-  return {{config::kCommunityMumbleHost, config::kCommunityMumblePort},
-          ChannelPathOf(channelDigits),
-          std::string(name),
-          {}};
-}
-
-Outcome OwnServerMumbleJoin(std::string_view serverBox, std::string_view channelBox,
-                            std::string_view password, std::string_view name, MumbleJoin& join) {
-  MumbleServer server;
-  if (Outcome parsed = ParseMumbleServer(serverBox, server); !parsed.Succeeded()) return parsed;
-  join = {std::move(server), ChannelPathOf(channelBox), std::string(name), std::string(password)};
-  return Outcome::Success();
-}
-
-// The password sits after the name in the user part, so without a name it cannot go along:
-// Mumble then asks for a name and the server for its password.
-std::string MumbleUrl(const MumbleJoin& join) {
-  std::string url = "mumble://";
-  if (!join.name.empty()) {
-    url += PercentEncoded(join.name);
-    if (!join.password.empty()) url += ":" + PercentEncoded(join.password);
-    url += "@";
+std::string EncodedChannelPath(const std::vector<std::string>& path) {
+  std::string encoded;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (i > 0) encoded += "/";
+    encoded += PercentEncoded(path[i]);
   }
-  url += join.server.host;
-  if (join.server.port) url += ":" + std::to_string(*join.server.port);
-  url += "/";
-  for (std::size_t i = 0; i < join.channelPath.size(); ++i) {
-    if (i > 0) url += "/";
-    url += PercentEncoded(join.channelPath[i]);
-  }
-  return url + kVersionQuery;
-}
-
-// The user part ends at the authority's last "@"; name and password, being encoded, hold
-// neither ":" nor "@" themselves.
-std::string UrlForMessages(std::string_view url) {
-  const std::size_t scheme = url.find("://");
-  if (scheme == std::string_view::npos) return std::string(url);
-  const std::size_t authority = scheme + 3;
-  const std::size_t authorityEnd = std::min(url.find('/', authority), url.size());
-  const std::size_t at = url.substr(0, authorityEnd).rfind('@');
-  if (at == std::string_view::npos || at < authority) return std::string(url);
-  const std::size_t colon = url.substr(0, at).find(':', authority);
-  if (colon == std::string_view::npos) return std::string(url);
-  return std::string(url.substr(0, colon + 1)) + "****" + std::string(url.substr(at));
-}
-
-// Windows keeps a command line to 32,767 characters, the closing null among them; longer ones
-// are refused or arrive cut.
-Outcome CheckCommandLineCarries(std::size_t commandLineLength) {
-  constexpr std::size_t kLongestCommandLine = 32766;
-  if (commandLineLength <= kLongestCommandLine) return Outcome::Success();
-  return Outcome::Failure(
-      Text("mumble.link_too_long", {{"length", std::to_string(commandLineLength)},
-                                    {"longest", std::to_string(kLongestCommandLine)}}));
+  return encoded;
 }
 
 }  // namespace cindermoor

@@ -1,8 +1,7 @@
-#include "external/win32/mumble_opener_win32.h"
+#include "external/win32/url_opener_win32.h"
 
 #include <windows.h>
 
-#include "external/mumble_url.h"
 #include "external/win32/shell_open.h"
 #include "text/text.h"
 #include "win32/text.h"
@@ -34,14 +33,19 @@ std::wstring CommandLineArgument(const std::wstring& argument) {
   return quoted + L"\"";
 }
 
-std::string CannotOpen(const std::string& url, DWORD error) {
-  return DescribeError(Text("mumble.cannot_open", {{"url", UrlForMessages(url)}}), error);
+std::string CannotOpen(const UrlToOpen& url, DWORD error) {
+  return DescribeError(Text("url.cannot_open", {{"program", url.program}, {"url", url.shown}}),
+                       error);
+}
+
+std::string NoLinuxRoad(const UrlToOpen& url) {
+  return Text("url.no_linux_road", {{"program", url.program}, {"scheme", SchemeOf(url.url)}});
 }
 
 // No shell dialog of its own: the caller tells the user once. The shell returns once the
-// handler has started, without waiting for Mumble.
-Outcome OpenThroughShell(const std::string& url) {
-  const std::wstring wideUrl = Widen(url);
+// handler has started, without waiting for the program.
+Outcome OpenThroughShell(const UrlToOpen& url) {
+  const std::wstring wideUrl = Widen(url.url);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
@@ -54,55 +58,59 @@ Outcome OpenThroughShell(const std::string& url) {
 
 }  // namespace
 
-MumbleOpenerWin32::MumbleOpenerWin32(Registry& registry, UnixDesktopWin32& unixDesktop)
+UrlOpenerWin32::UrlOpenerWin32(Registry& registry, UnixDesktopWin32& unixDesktop)
     : unixDesktop_(unixDesktop), handlers_(registry, unixDesktop) {}
 
-bool MumbleOpenerWin32::Available() { return handlers_.Find() != MumbleRoad::None; }
+bool UrlOpenerWin32::Opens(const std::string& scheme) {
+  return handlers_.Find(scheme) != SchemeRoad::None;
+}
 
 // The shell puts the URL in the class's command in place of its "%1" (or after it), so the
 // command's length and the URL's bound the line the handler gets.
-Outcome MumbleOpenerWin32::CheckCarries(const std::string& url) {
-  switch (handlers_.Find()) {
-    case MumbleRoad::WindowsClass:
-      return CheckCommandLineCarries(handlers_.WindowsClassCommand().size() + 1 + url.size());
-    case MumbleRoad::LinuxDesktop:
-      if (const std::optional<Start> start = LinuxOpenerStart(url)) {
-        return CheckCommandLineCarries(start->commandLine.size());
+Outcome UrlOpenerWin32::CheckCarries(const UrlToOpen& url) {
+  const std::string scheme = SchemeOf(url.url);
+  switch (handlers_.Find(scheme)) {
+    case SchemeRoad::WindowsClass:
+      return CheckCommandLineCarries(
+          handlers_.WindowsClassCommand(scheme).size() + 1 + url.url.size(), url.program);
+    case SchemeRoad::LinuxDesktop:
+      if (const std::optional<Start> start = LinuxOpenerStart(url.url)) {
+        return CheckCommandLineCarries(start->commandLine.size(), url.program);
       }
-      return Outcome::Failure(Text("mumble.no_linux_road"));
-    case MumbleRoad::None:
+      return Outcome::Failure(NoLinuxRoad(url));
+    case SchemeRoad::None:
       break;
   }
   return Outcome::Success();
 }
 
-Outcome MumbleOpenerWin32::Open(const std::string& url) {
-  switch (handlers_.Find()) {
-    case MumbleRoad::WindowsClass:
+Outcome UrlOpenerWin32::Open(const UrlToOpen& url) {
+  const std::string scheme = SchemeOf(url.url);
+  switch (handlers_.Find(scheme)) {
+    case SchemeRoad::WindowsClass:
       return OpenThroughShell(url);
-    case MumbleRoad::LinuxDesktop:
+    case SchemeRoad::LinuxDesktop:
       return OpenThroughLinuxOpener(url);
-    case MumbleRoad::None:
+    case SchemeRoad::None:
       break;
   }
-  return Outcome::Failure(Text("mumble.no_handler"));
+  return Outcome::Failure(Text("url.no_handler", {{"program", url.program}, {"scheme", scheme}}));
 }
 
 // Wine starts a Linux program named by its Windows path as it is, with the arguments the
 // command line holds. env finds xdg-open on the Linux PATH that Wine hands on. winebrowser is
 // not used: it rebuilds the URL, dropping a bracketed IPv6 host that has a port and "." and
-// ".." channel segments.
-std::optional<MumbleOpenerWin32::Start> MumbleOpenerWin32::LinuxOpenerStart(
-    const std::string& url) {
+// ".." path segments.
+std::optional<UrlOpenerWin32::Start> UrlOpenerWin32::LinuxOpenerStart(const std::string& url) {
   const std::optional<std::wstring> program = unixDesktop_.WindowsPath("/usr/bin/env");
   if (!program) return std::nullopt;
   return Start{*program,
                CommandLineArgument(*program) + L" xdg-open " + CommandLineArgument(Widen(url))};
 }
 
-Outcome MumbleOpenerWin32::OpenThroughLinuxOpener(const std::string& url) {
-  std::optional<Start> start = LinuxOpenerStart(url);
-  if (!start) return Outcome::Failure(Text("mumble.no_linux_road"));
+Outcome UrlOpenerWin32::OpenThroughLinuxOpener(const UrlToOpen& url) {
+  std::optional<Start> start = LinuxOpenerStart(url.url);
+  if (!start) return Outcome::Failure(NoLinuxRoad(url));
   STARTUPINFOW startupInfo{};
   startupInfo.cb = sizeof(startupInfo);
   PROCESS_INFORMATION processInfo{};

@@ -27,6 +27,12 @@ inline constexpr const char* kLinuxTribesDefault = "LinuxTribesDefault";
 inline constexpr const char* kLinuxMimeAppsLength = "LinuxMimeAppsLength";
 // The Linux-side problem a start last told the user of, so that it is told once.
 inline constexpr const char* kLinuxProblemTold = "LinuxProblemTold";
+// The servers window's lists: blank-separated host:port entries. Recent holds the servers links
+// joined, newest first; Favourites the ones the player added, in that order. MasterServers
+// names the master servers (host or host:port); empty, the community's masters.
+inline constexpr const char* kRecentServers = "RecentServers";
+inline constexpr const char* kFavouriteServers = "FavouriteServers";
+inline constexpr const char* kMasterServers = "MasterServers";
 }  // namespace setting
 
 }  // namespace cindermoor

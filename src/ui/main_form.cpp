@@ -230,4 +230,6 @@ void MainForm::OnChangeFolderClicked() {
   services_.showLocatorWindow();
 }
 
+void MainForm::OnServersClicked() { services_.showServersWindow(); }
+
 }  // namespace cindermoor

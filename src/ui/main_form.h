@@ -45,6 +45,7 @@ struct MainFormServices {
   ProgramControl& program;
   VoiceClients& voiceClients;
   std::function<void()> showLocatorWindow;
+  std::function<void()> showServersWindow;
 };
 
 class MainForm {
@@ -98,6 +99,8 @@ class MainForm {
   void OnUninstallClicked();
   void OnInstallClicked();
   void OnChangeFolderClicked();
+  // The servers window opens beside this one, which stays.
+  void OnServersClicked();
 
  private:
   void SelectServer(bool community);

@@ -40,8 +40,8 @@ void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
   const int height = outer.bottom - outer.top;
   const POINT corner = CentredCorner(width, height);
   const HWND window = ::CreateWindowExW(design.exStyle, design.className, design.title,
-                                        design.style, corner.x, corner.y, width, height, nullptr,
-                                        nullptr, ::GetModuleHandleW(nullptr), self);
+                                        design.style, corner.x, corner.y, width, height,
+                                        design.owner, nullptr, ::GetModuleHandleW(nullptr), self);
   if (!window) {
     throw FatalError(DescribeError(
         Text("fatal.cannot_create_window", {{"title", Narrow(design.title)}}), ::GetLastError()));

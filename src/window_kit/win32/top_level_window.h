@@ -27,6 +27,7 @@ struct WindowDesign {
   int clientHeight;
   HICON icon;
   HICON smallIcon;
+  HWND owner = nullptr;  // a box that belongs to another window stays in front of it
 };
 
 class TopLevelWindow {

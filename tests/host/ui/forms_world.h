@@ -43,8 +43,9 @@ struct FormsWorld {
   RecordingProgramControl program;
   RecordingView view;
   int locatorShows = 0;
+  int serversShows = 0;
   MainForm form{MainFormServices{settings, protocol, programs, dialogs, program, voiceClients,
-                                 [this] { ++locatorShows; }},
+                                 [this] { ++locatorShows; }, [this] { ++serversShows; }},
                 view};
 
   // As its installer does: in the 32-bit view of the machine's software key.

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -63,29 +62,39 @@ class QueryEngine {
   struct Query {
     Kind kind = Kind::Server;
     ServerAddress address;
-    std::optional<Endpoint> endpoint;
+    std::optional<Endpoint> endpoint;  // none until its host name is resolved
     int sent = 0;
     int answers = 0;
-    Millis nextSend = 0;  // also the end, once every retry is sent
+    // The next send, or once every retry is sent or an answer came, the end of listening.
+    Millis nextSend = 0;
     Millis lastSent = 0;
-    bool done = false;
     QueryState state = QueryState::Asking;
-    // Masters: the packets already taken, by number, and how many there are.
+    bool finished = false;
+    // Masters: the numbers of the packets taken, and how many the master says there are.
     std::vector<int> packetsSeen;
     int packetCount = 0;
   };
+  struct Event {
+    std::optional<ServerReport> report;
+    std::optional<std::vector<ServerAddress>> masterList;
+  };
 
   void Add(Kind kind, const ServerAddress& address, Millis now);
-  void Report(const Query& query, std::optional<ServerStatus> status, int pingMs);
-  void Expire(Query& query, Millis now);
+  void GiveUp(Query& query);
   void TakeServerAnswer(Query& query, std::span<const std::uint8_t> bytes, Millis now);
   void TakeMasterPacket(Query& query, std::span<const std::uint8_t> bytes);
-  void FinishMaster(Query& query);
+  void FinishMaster();
+  void Report(const Query& query, std::optional<ServerStatus> status, int pingMs);
+  void EraseFinished();
+  void Flush();
 
   ServerQueryListener& listener_;
   std::vector<Query> queries_;
-  std::vector<std::string> toResolve_;
+  std::vector<std::string> toResolve_, resolving_;
   MasterList masterList_;
+  std::vector<Event> events_;
+  // Changed by every new question, so that what was due for the old one is not told after it.
+  int asked_ = 0;
 };
 
 }  // namespace cindermoor

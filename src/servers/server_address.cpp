@@ -11,7 +11,9 @@ std::string AddressText(const ServerAddress& address) {
 }
 
 std::optional<ServerAddress> ParseAddress(std::string_view text, std::uint16_t defaultPort) {
-  // The same check a clicked link's address passes, so a joined server's link is served.
+  // The same check a clicked link's address passes, so a joined server's link is served; a
+  // slash would end the address early there.
+  if (text.find('/') != std::string_view::npos) return std::nullopt;
   const LinkParse link = ParseGameLink("tribes://" + std::string(text) + "/");
   if (!link.link) return std::nullopt;
   const std::string_view written = link.link->serverAddress;

@@ -181,7 +181,8 @@ void ServersForm::OnRemoveFavourite() {
   services_.settings.Write(setting::kFavouriteServers, FormatServerList(favourites));
   if (view_ != ServerView::Favourites) return;
   selected_.reset();
-  if (rows_.size() > 1) selected_ = rows_[*index + 1 < rows_.size() ? *index + 1 : *index - 1].address;
+  if (rows_.size() > 1)
+    selected_ = rows_[*index + 1 < rows_.size() ? *index + 1 : *index - 1].address;
   ShowList(favourites);
 }
 

@@ -68,7 +68,8 @@ void PasswordBox::CreateControls(const std::string& server) {
   AddChild(L"EDIT", "", ES_PASSWORD | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, 0, kPasswordId,
            kPasswordEntry);
   // Right-aligned, Cancel last, each as wide as its caption makes it.
-  const HWND ok = CreatePictureControl(window_, kOkId, Picture::OkButton, 0, Px(kButtonsTop), Dpi());
+  const HWND ok =
+      CreatePictureControl(window_, kOkId, Picture::OkButton, 0, Px(kButtonsTop), Dpi());
   const HWND cancel =
       CreatePictureControl(window_, kCancelId, Picture::CancelButton, 0, Px(kButtonsTop), Dpi());
   int right = Px(kButtonsRight);

@@ -1,7 +1,5 @@
 #include "ui/win32/servers_window.h"
 
-#include <commctrl.h>
-
 #include <iterator>
 
 #include "common/fatal_error.h"
@@ -107,9 +105,9 @@ void ServersWindow::Create(ServersForm& form) {
   form_ = &form;
   LoadListViews();
   const std::wstring title = Widen(Text("servers.title"));
-  CreateTopLevel(this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
-                        AppIcon(::GetSystemMetrics(SM_CXICON)),
-                        AppIcon(::GetSystemMetrics(SM_CXSMICON))});
+  CreateTopLevel(
+      this, {kClassName, title.c_str(), kStyle, kExStyle, kClientWidth, kClientHeight,
+             AppIcon(::GetSystemMetrics(SM_CXICON)), AppIcon(::GetSystemMetrics(SM_CXSMICON))});
   CreateControls();
 }
 
@@ -117,8 +115,8 @@ void ServersWindow::Create(ServersForm& form) {
 void ServersWindow::CreateControls() {
   for (const OptionDesign& option : kOptions) {
     const DWORD group = option.id == kRecentOptionId ? WS_TABSTOP | WS_GROUP : 0;
-    FitTextToPlace(AddChild(L"BUTTON", Text(option.text), BS_RADIOBUTTON | group, 0, option.id,
-                            option.place));
+    FitTextToPlace(
+        AddChild(L"BUTTON", Text(option.text), BS_RADIOBUTTON | group, 0, option.id, option.place));
   }
   // The server list asks the form for its texts, so a row that changes costs one redraw.
   AddColumns(AddListView(kServerListId, kListStyle | LVS_OWNERDATA | WS_GROUP, kServerList),

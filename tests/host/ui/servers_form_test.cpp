@@ -60,7 +60,8 @@ class ServersFormTest : public testing::Test {
   }
   std::vector<std::string> ShownColumn(ServerColumn column) {
     std::vector<std::string> texts;
-    for (std::size_t i = 0; i < form.RowCount(); ++i) texts.push_back(ColumnText(form.Row(i), column));
+    for (std::size_t i = 0; i < form.RowCount(); ++i)
+      texts.push_back(ColumnText(form.Row(i), column));
     return texts;
   }
 
@@ -69,14 +70,16 @@ class ServersFormTest : public testing::Test {
   RecordingServersView view;
   MemoryServerQueries* queries = nullptr;
   std::vector<std::string> served;
-  ServersForm form{{settings,
-                    [this](ServerQueryListener& listener) {
-                      auto made = std::make_unique<MemoryServerQueries>(listener);
-                      queries = made.get();
-                      return made;
-                    },
-                    [this](const std::string& link) { served.push_back(link); }},
-                   view};
+  std::function<std::unique_ptr<ServerQueries>(ServerQueryListener&)> Engine() {
+    return [this](ServerQueryListener& listener) {
+      auto made = std::make_unique<MemoryServerQueries>(listener);
+      queries = made.get();
+      return made;
+    };
+  }
+
+  ServersForm form{
+      {settings, Engine(), [this](const std::string& link) { served.push_back(link); }}, view};
 };
 
 TEST_F(ServersFormTest, OpensOnFavouritesWhenThereAreAnyElseOnRecent) {
@@ -84,16 +87,13 @@ TEST_F(ServersFormTest, OpensOnFavouritesWhenThereAreAnyElseOnRecent) {
     SCOPED_TRACE(favourites);
     Store(setting::kRecentServers, "10.0.0.1 10.0.0.2:28005");
     Store(setting::kFavouriteServers, favourites);
-    ServersForm opened{{settings, [this](ServerQueryListener& listener) {
-                          auto made = std::make_unique<MemoryServerQueries>(listener);
-                          queries = made.get();
-                          return made;
-                        }, {}}, view};
+    ServersForm opened{{settings, Engine(), {}}, view};
     opened.Show();
     const bool recent = *favourites == '\0';
     EXPECT_EQ(view.shownView, recent ? ServerView::Recent : ServerView::Favourites);
-    EXPECT_EQ(queries->askedServers.back(),
-              recent ? std::vector{At("10.0.0.1"), At("10.0.0.2", 28005)} : std::vector{At("10.0.0.9")});
+    const std::vector<ServerAddress> asked =
+        recent ? std::vector{At("10.0.0.1"), At("10.0.0.2", 28005)} : std::vector{At("10.0.0.9")};
+    EXPECT_EQ(queries->askedServers.back(), asked);
     EXPECT_EQ(view.refreshDueIn, ServersForm::kRefreshEveryMs);
   }
 }
@@ -101,7 +101,8 @@ TEST_F(ServersFormTest, OpensOnFavouritesWhenThereAreAnyElseOnRecent) {
 TEST_F(ServersFormTest, RowsShowAnswersAsTheyArriveAndKeepTheLastKnownName) {
   Store(setting::kRecentServers, "10.0.0.1 10.0.0.2");
   form.Show();
-  EXPECT_EQ(ShownColumn(ServerColumn::Server), (std::vector<std::string>{"10.0.0.1:28001", "10.0.0.2:28001"}));
+  EXPECT_EQ(ShownColumn(ServerColumn::Server),
+            (std::vector<std::string>{"10.0.0.1:28001", "10.0.0.2:28001"}));
   queries->Deliver(Answer(At("10.0.0.2"), "Cinder Pit", 3, 42));
   EXPECT_EQ(view.changedRows, std::vector<std::size_t>{1});
   EXPECT_EQ(ColumnText(form.Row(1), ServerColumn::Players), "3/32");
@@ -131,7 +132,8 @@ TEST_F(ServersFormTest, AHeaderClickSortsAndASecondReversesTheSelectionFollowsTh
   form.OnColumnClicked(ServerColumn::Ping);
   EXPECT_EQ(ShownColumn(ServerColumn::Ping), (std::vector<std::string>{"90", "20", ""}));
   form.OnColumnClicked(ServerColumn::Server);
-  EXPECT_EQ(ShownColumn(ServerColumn::Server), (std::vector<std::string>{"10.0.0.2:28001", "A", "b"}));
+  EXPECT_EQ(ShownColumn(ServerColumn::Server),
+            (std::vector<std::string>{"10.0.0.2:28001", "A", "b"}));
   // A sorted view stays sorted as answers come.
   queries->Deliver(Answer(At("10.0.0.2"), "c", 2, 5));
   EXPECT_EQ(ShownColumn(ServerColumn::Server), (std::vector<std::string>{"A", "b", "c"}));
@@ -165,9 +167,9 @@ TEST_F(ServersFormTest, JoinServesTheAddressLinkAskingForAPasswordOnlyWhenTheSer
     std::optional<std::string> typed;
     std::vector<std::string> served;
   };
-  for (const Case& c : {Case{false, "unused", {"tribes://10.0.0.1:28001/"}},
-                        Case{true, "s3cret", {"tribes://10.0.0.1:28001/p=s3cret"}},
-                        Case{true, std::nullopt, {}}}) {
+  for (const Case& c :
+       {Case{false, "unused", {"tribes://10.0.0.1:28001/"}},
+        Case{true, "s3cret", {"tribes://10.0.0.1:28001/p=s3cret"}}, Case{true, std::nullopt, {}}}) {
     served.clear();
     view.askedPasswordFor.clear();
     view.password = c.typed;

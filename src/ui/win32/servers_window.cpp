@@ -30,7 +30,7 @@ enum ControlId : int {
 constexpr UINT_PTR kRefreshTimerId = 1;
 
 // Fixed design, in twips from the client area's top-left corner.
-constexpr int kClientWidth = 9000;
+constexpr int kClientWidth = 10200;
 constexpr int kClientHeight = 6255;
 struct OptionDesign {
   int id;
@@ -43,11 +43,11 @@ constexpr OptionDesign kOptions[] = {
     {kFavouritesOptionId, ServerView::Favourites, "servers.favourites", {1320, 120, 1320, 255}},
     {kAllOptionId, ServerView::All, "servers.all", {2760, 120, 1680, 255}},
 };
-constexpr TwipRect kServerList{120, 480, 8760, 3120};
-constexpr TwipRect kPlayerList{120, 3720, 8760, 1800};
+constexpr TwipRect kServerList{120, 480, 9960, 3120};
+constexpr TwipRect kPlayerList{120, 3720, 9960, 1800};
 constexpr int kButtonsTop = 5640;
 constexpr int kButtonsLeft = 120;
-constexpr int kButtonsRight = 8880;
+constexpr int kButtonsRight = 10080;
 constexpr int kButtonGap = 120;
 
 struct ColumnDesign {
@@ -57,14 +57,14 @@ struct ColumnDesign {
 };
 // In ServerColumn's order.
 constexpr ColumnDesign kServerListColumns[] = {
-    {"servers.column.server", 3000, LVCFMT_LEFT},  {"servers.column.map", 1650, LVCFMT_LEFT},
+    {"servers.column.server", 3900, LVCFMT_LEFT},  {"servers.column.map", 1650, LVCFMT_LEFT},
     {"servers.column.players", 900, LVCFMT_RIGHT}, {"servers.column.ping", 750, LVCFMT_RIGHT},
     {"servers.column.address", 2100, LVCFMT_LEFT},
 };
 static_assert(std::size(kServerListColumns) == std::size(kServerColumns));
 constexpr ColumnDesign kPlayerListColumns[] = {
-    {"servers.column.player", 3600, LVCFMT_LEFT},
-    {"servers.column.team", 2400, LVCFMT_LEFT},
+    {"servers.column.player", 4200, LVCFMT_LEFT},
+    {"servers.column.team", 3000, LVCFMT_LEFT},
     {"servers.column.score", 1200, LVCFMT_RIGHT},
     {"servers.column.player_ping", 1200, LVCFMT_RIGHT},
 };

@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ clang clang-format libclang-rt-dev googletest py
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64
           xvfb xdotool imagemagick x11-utils fonts-wine nsis zip osslsigncode openssl
           xdg-utils libglib2.0-bin desktop-file-utils
-          mumble mumble-server sqlite3 chromium locales-all)
+          mumble mumble-server sqlite3 chromium locales-all qstat)
 
 missing=()
 for package in "${packages[@]}"; do

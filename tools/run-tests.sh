@@ -96,6 +96,18 @@ else
   failed=$((failed + 1))
 fi
 
+step "Servers fuzzer (${FUZZ_SECONDS} s)"
+mkdir -p "$BUILD/servers-fuzz-corpus"
+if [[ -x "$BUILD/fuzz/bin/servers_fuzzer" ]] &&
+  "$BUILD/fuzz/bin/servers_fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
+    "$BUILD/servers-fuzz-corpus" "$ROOT/tests/fuzz/servers_corpus" >"$BUILD/servers-fuzz.log" 2>&1; then
+  echo "fuzzer: no finding"
+  passed=$((passed + 1))
+else
+  tail -30 "$BUILD/servers-fuzz.log"
+  failed=$((failed + 1))
+fi
+
 step "Windows build, i686 (must link)"
 if configure_and_build "$BUILD/i686" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"; then
   echo "i686 launcher.exe: $(stat -c %s "$BUILD/i686/bin/launcher.exe") bytes"

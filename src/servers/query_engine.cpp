@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 namespace cindermoor {
 namespace {
@@ -34,11 +35,9 @@ std::optional<std::uint32_t> DottedIpv4(const std::string& host) {
 void QueryEngine::AskServers(const std::vector<ServerAddress>& servers, Millis now) {
   ++asked_;
   std::erase_if(queries_, [](const Query& query) { return query.kind == Kind::Server; });
+  std::set<std::string> asked;
   for (const ServerAddress& server : servers) {
-    const bool asked = std::any_of(queries_.begin(), queries_.end(), [&](const Query& query) {
-      return query.kind == Kind::Server && query.address == server;
-    });
-    if (!asked) Add(Kind::Server, server, now);
+    if (asked.insert(AddressText(server)).second) Add(Kind::Server, server, now);
   }
   Flush();
 }
@@ -141,7 +140,8 @@ void QueryEngine::GiveUp(Query& query) {
 
 void QueryEngine::OnDatagram(Endpoint from, std::span<const std::uint8_t> bytes, Millis now) {
   const auto query = std::find_if(queries_.begin(), queries_.end(), [&](const Query& query) {
-    return query.endpoint == from && query.sent > 0 && !query.finished;
+    const bool listening = query.state == QueryState::Asking || now < query.nextSend;
+    return query.endpoint == from && query.sent > 0 && !query.finished && listening;
   });
   if (query == queries_.end()) return;
   if (query->kind == Kind::Master) {
@@ -197,8 +197,12 @@ void QueryEngine::FinishMaster() {
 
 std::optional<QueryEngine::Millis> QueryEngine::NextWake() const {
   std::optional<Millis> wake;
+  // The end of listening after an answer needs no wake of its own: a later datagram is simply
+  // not taken, so a window whose servers have all answered sleeps.
   for (const Query& query : queries_) {
-    if (query.endpoint && (!wake || query.nextSend < *wake)) wake = query.nextSend;
+    if (query.endpoint && query.state == QueryState::Asking && (!wake || query.nextSend < *wake)) {
+      wake = query.nextSend;
+    }
   }
   return wake;
 }

@@ -54,7 +54,7 @@ class QueryEngine {
   // answering.
   std::vector<Datagram> Due(Millis now);
   void OnDatagram(Endpoint from, std::span<const std::uint8_t> bytes, Millis now);
-  // When Due should next be called; nullopt when nothing is in flight.
+  // When Due should next be called; nullopt when no query waits for a send or a give-up.
   std::optional<Millis> NextWake() const;
 
  private:

@@ -7,9 +7,11 @@
 
 namespace cindermoor {
 
-// Loads ws2_32 (on the first call of the run) and opens the socket; the listener is told from
-// the calling thread's message loop and must outlive the result. Throws FatalError when
-// Winsock cannot be had.
+// Loads ws2_32 (the first call of the run does) and opens the socket. The listener hears of
+// the Asking rows inside AskServers and of everything after from the calling thread's message
+// loop; it must outlive the result, and not destroy it from inside one of its own calls.
+// Without Winsock nothing is sent and every server shows as not answering; throws FatalError
+// only when its window cannot be made.
 std::unique_ptr<ServerQueries> MakeServerQueries(ServerQueryListener& listener);
 
 }  // namespace cindermoor

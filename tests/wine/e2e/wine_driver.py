@@ -155,6 +155,12 @@ class Launcher:
             self.process.wait(timeout=DEADLINE)
 
 
+def loaded_libraries(pid):
+    """The file names (lower case) of the DLLs a Wine process has mapped."""
+    with open(f"/proc/{pid}/maps") as file:
+        return {line.split("/")[-1].strip().lower() for line in file if line.strip().endswith(".dll")}
+
+
 def process_ended(pid):
     """True once the process is gone (a zombie of ours counts as gone)."""
     try:

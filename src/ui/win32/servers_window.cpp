@@ -226,9 +226,12 @@ void ServersWindow::ScheduleRefresh(int afterMs) {
 
 void ServersWindow::CancelRefresh() { ::KillTimer(window_, kRefreshTimerId); }
 
+// The keyboard starts in the server list, where its keys act; coming back, it is where the
+// player left it.
 void ServersWindow::Show() {
   ShowCentred();
   if (::IsIconic(window_)) ::ShowWindow(window_, SW_RESTORE);
+  if (!::IsChild(window_, ::GetFocus())) ::SetFocus(::GetDlgItem(window_, kServerListId));
 }
 
 void ServersWindow::Hide() { HideWindow(); }

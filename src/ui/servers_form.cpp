@@ -24,10 +24,6 @@ std::vector<ServerAddress> ServersForm::StoredList(const char* key) const {
   return ParseServerList(services_.settings.ReadAgain(key), kMaxStoredServers);
 }
 
-std::vector<ServerAddress> ServersForm::ListOfView() const {
-  return view_ == ServerView::All ? shownList_ : StoredList(KeyOf(view_));
-}
-
 // Opened again while open, it only comes to the front.
 void ServersForm::Show() {
   if (visible_) {

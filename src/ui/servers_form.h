@@ -85,7 +85,6 @@ class ServersForm : public ServerQueryListener {
 
  private:
   std::vector<ServerAddress> StoredList(const char* key) const;
-  std::vector<ServerAddress> ListOfView() const;
   void ShowList(const std::vector<ServerAddress>& servers);
   void AskViewAgain();
   void Ask(const std::vector<ServerAddress>& servers);

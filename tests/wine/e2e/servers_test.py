@@ -18,6 +18,7 @@ SERVER_LIST_ID = 103
 # servers option, (184, 8) and 112 x 17.
 SERVERS_BUTTON = (44, 24)
 ALL_SERVERS_OPTION = (200, 16)
+EMPTY_GROUND = (500, 16)
 NAMES = ["Alpha Pit", "Beta Base", "Gamma Gorge"]
 
 
@@ -34,9 +35,8 @@ class ServersTest(LauncherTest):
     def stand_ins(self):
         folder = wd.host_path(wd.ROOT_WIN)
         config, ready = os.path.join(folder, "servers.json"), os.path.join(folder, "ready.json")
-        for path in (ready,):
-            if os.path.exists(path):
-                os.remove(path)
+        if os.path.exists(ready):
+            os.remove(ready)
         servers = [{"name": name, "map": "Map " + name[0], "max_players": 16,
                     "players": [{"name": "Ann", "team": 0, "score": 7, "ping": 40}]}
                    for name in NAMES]
@@ -44,6 +44,7 @@ class ServersTest(LauncherTest):
             json.dump({"servers": servers}, file)
         process = subprocess.Popen([sys.executable, STAND_IN, "--config", config, "--ready", ready,
                                     "--lifetime", "250"], stdin=subprocess.DEVNULL)
+        self.addCleanup(process.wait)
         self.addCleanup(process.kill)
         wd.wait_for(lambda: os.path.exists(ready), "the stand-in servers")
         with open(ready, encoding="utf-8") as file:
@@ -95,15 +96,18 @@ class ServersTest(LauncherTest):
         self.assertEqual([r[0] for r in rows], NAMES)
         wd.Screenshot(save_as="servers-all.png")
 
-        wd.key("Down", window)
-        wd.key("Down", window)
-        wd.key("Return", window)
+        # From the option just clicked to the list, then to its third row.
+        for name in ("Tab", "Down", "Down", "Return"):
+            wd.key(name, window)
         wd.wait_for(lambda: wd.settings().get("RecentServers", "").startswith(address[2]),
                     "the joined server to lead Recent")
         self.assertIn(("tribes.exe", wd.GAME_WIN, "1", f"+connect {address[2]}"),
                       wd.read_log(self.log_win))
 
-        # Closed and opened again: it opens on the favourite kept.
+        # Back in the window (the joined game's quit window came to the front), closed, and
+        # opened again: it opens on the favourite kept.
+        left, top, _, _ = wd.Screenshot().client_rect(window)
+        wd.click(left + EMPTY_GROUND[0], top + EMPTY_GROUND[1])
         wd.key("Escape", window)
         wd.wait_window_gone(SERVERS_TITLE, launcher.pid)
         self.open_servers_window(launcher)

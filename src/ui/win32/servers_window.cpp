@@ -71,6 +71,7 @@ constexpr ColumnDesign kPlayerListColumns[] = {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kDarkOlive = RGB(64, 64, 0);
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
@@ -97,6 +98,20 @@ void AddColumns(HWND list, const ColumnDesign* columns, std::size_t count, int d
     column.pszText = title.data();
     ::SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
   }
+}
+
+// The selected row in the window's colours, as the entry boxes are, rather than the system's
+// highlight: the list then draws it as any other row, in the colours given here.
+LRESULT DrawRow(NMLVCUSTOMDRAW& draw) {
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  const HWND list = draw.nmcd.hdr.hwndFrom;
+  const auto item = static_cast<WPARAM>(draw.nmcd.dwItemSpec);
+  const bool selected = ::SendMessageW(list, LVM_GETITEMSTATE, item, LVIS_SELECTED) != 0;
+  draw.nmcd.uItemState &= ~CDIS_SELECTED;
+  draw.clrText = kYellow;
+  draw.clrTextBk = selected ? kDarkOlive : kBlack;
+  return CDRF_NEWFONT;
 }
 
 }  // namespace
@@ -308,6 +323,9 @@ LRESULT ServersWindow::OnNotify(const NMHDR& header) {
   if (header.code == LVN_KEYDOWN) {
     OnServerListKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
     return 0;
+  }
+  if (header.code == NM_CUSTOMDRAW) {
+    return DrawRow(const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header)));
   }
   if (header.idFrom != kServerListId) return 0;
   switch (header.code) {

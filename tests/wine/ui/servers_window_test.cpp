@@ -8,12 +8,15 @@
 
 #include "doubles/memory_server_queries.h"
 #include "host/ui/forms_world.h"
+#include "win32/device_context.h"
 #include "win32/text.h"
 #include "window_kit/win32/window_instance.h"
 #include "window_pixels.h"
 
 namespace cindermoor::win32 {
 namespace {
+
+constexpr COLORREF kSelectedGround = RGB(64, 64, 0);
 
 std::string ItemText(HWND list, int item, int column) {
   wchar_t text[128] = {};
@@ -116,8 +119,18 @@ TEST_F(ServersWindowTest, ListsShowTheirColumnsInTheWindowsColoursAndRowsAsAnswe
   EXPECT_EQ(::SendMessageW(playerList, LVM_GETITEMCOUNT, 0, 0), 0);  // the first row is selected
   PressKey(window.Handle(), serverList, VK_DOWN);
   EXPECT_EQ(Column(playerList, 1), std::vector<std::string>{"Blood Eagle"});
-  const testing::PrintedWindow printed(window.Handle());
-  EXPECT_EQ(printed.at(2, 2), kBlack);
+  // The selected row in the window's colours, the others on its black ground, as the screen
+  // shows them (printing a list view draws none of its rows).
+  ::UpdateWindow(serverList);
+  const WindowDc screen(nullptr);
+  for (int item : {0, 1}) {
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ::SendMessageW(serverList, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&row));
+    POINT end{row.right - 3, (row.top + row.bottom) / 2};
+    ::ClientToScreen(serverList, &end);
+    EXPECT_EQ(::GetPixel(screen.get(), end.x, end.y), item == 1 ? kSelectedGround : RGB(0, 0, 0));
+  }
 }
 
 TEST_F(ServersWindowTest, KeysAndClicksReachTheForm) {

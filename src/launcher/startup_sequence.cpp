@@ -115,12 +115,12 @@ class Startup {
   bool TakeTurn() {
     const std::vector<RunningLauncher> running = s_.launchers.TakeTurn();
     const StartDecision decision = DecideStart(link_, running);
-    if (decision.action != StartAction::FrontAndEnd) s_.launchers.Announce(linkText_);
+    if (decision.action != StartAction::FrontAndEnd) s_.launchers.Announce(link_);
     if (decision.action == StartAction::GoOn) return true;
     if (decision.action == StartAction::AskFirst &&
-        s_.dialogs.AskYesNo(OtherServerQuestion(running[decision.launcher].served->serverAddress,
-                                                link_->serverAddress),
-                            Text("startup.title"), false)) {
+        s_.dialogs.AskYesNo(
+            OtherServerQuestion(*running[decision.launcher].servedServer, link_->serverAddress),
+            Text("startup.title"), false)) {
       return true;
     }
     s_.launchers.BringToFront(decision.launcher);
@@ -203,7 +203,7 @@ class Startup {
   // a later start of the same link is served, not sent here.
   StartupOutcome ServeLinkOrShowSettings(const GameLink& link) {
     const StartupOutcome outcome = ServeLink(link);
-    if (outcome != StartupOutcome::ServingLink) s_.launchers.Announce("");
+    if (outcome != StartupOutcome::ServingLink) s_.launchers.Announce(std::nullopt);
     return outcome;
   }
 

@@ -191,15 +191,30 @@ HWND Application::FrontWindow() const {
   return mainWindow_.Handle();
 }
 
+// Windows may fail to hand over one message (Wine fails one sent from another program that is
+// too large to copy): the launcher goes on serving, and only a loop that keeps failing ends,
+// as a failure. The first failure of a row is logged, so a flood of them cannot fill the log.
 int Application::MessageLoop() {
+  constexpr int kFailuresToGiveUp = 1000;
   MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+  for (int failures = 0; failures < kFailuresToGiveUp;) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    if (got == -1) {
+      if (failures++ == 0) {
+        log_.Write(DescribeError("Waiting for a window message failed", ::GetLastError()));
+      }
+      continue;
+    }
+    failures = 0;
     HWND active = ::GetActiveWindow();
     if (active && ::IsDialogMessageW(active, &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  log_.Write("Waiting for window messages failed " + std::to_string(kFailuresToGiveUp) +
+             " times in a row: giving up");
+  return 1;
 }
 
 }  // namespace cindermoor::win32

@@ -54,7 +54,7 @@ class Application : public ProgramControl {
   void ProvideWindowFace();
   void ProvideFontsWithTitleBar();
   HWND FrontWindow() const;
-  static int MessageLoop();
+  int MessageLoop();
 
   // First, so that it outlives everything that writes to it and is written out last.
   LogFileWin32 logFile_;

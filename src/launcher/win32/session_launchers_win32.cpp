@@ -1,5 +1,9 @@
 #include "launcher/win32/session_launchers_win32.h"
 
+#include <string>
+#include <string_view>
+
+#include "win32/text.h"
 #include "window_kit/win32/guarded_call.h"
 
 namespace cindermoor::win32 {
@@ -8,24 +12,51 @@ namespace {
 // Local: one user's session; fast user switching and other sessions have their own.
 constexpr const wchar_t* kTurnName = L"Local\\Cindermoor Launcher start";
 constexpr const wchar_t* kClassName = L"Cindermoor Launcher in session";
-// Every start waits this long at most for a stuck one, then goes on as if alone.
-constexpr DWORD kTurnWait = 30000;
-// A launcher answers once its start-up reaches a message loop or a message box.
-constexpr UINT kAnswerWait = 10000;
+// Deciding waits for no other launcher and takes milliseconds, so only a start that is stuck
+// while it decides holds the turn this long; the next start then goes on as if alone.
+constexpr DWORD kTurnWait = 5000;
+// A launcher's window text, which Windows itself hands to whoever reads it: no launcher ever
+// waits for another to answer, however busy or hung that one is. Empty while deciding.
+constexpr std::wstring_view kServing = L"serving ";
+constexpr std::wstring_view kSettings = L"settings";
+// Room for the longest server address a link can hold, in UTF-16.
+constexpr int kShownRoom = 4200;
+// Posted, so the start that asks never waits for it.
+constexpr UINT kComeToFront = WM_APP + 1;
 
-// What the WM_COPYDATA messages between launchers carry.
-enum Tag : ULONG_PTR {
-  kAsk = 0x434D0001,     // "what do you show?", from the window in wParam
-  kAnswer = 0x434D0002,  // the link served, or nothing for the settings window
-  kFront = 0x434D0003,   // "come to the front"
-};
+std::wstring ProcessImage(DWORD processId) {
+  const UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  std::wstring path(MAX_PATH * 4, L'\0');
+  DWORD size = static_cast<DWORD>(path.size());
+  if (!process || !::QueryFullProcessImageNameW(process.get(), 0, path.data(), &size)) return {};
+  path.resize(size);
+  return path;
+}
 
-bool Send(HWND to, HWND from, Tag tag, const std::string& data = {}) {
-  COPYDATASTRUCT message{tag, static_cast<DWORD>(data.size()), const_cast<char*>(data.data())};
-  DWORD_PTR result = 0;
-  return ::SendMessageTimeoutW(to, WM_COPYDATA, reinterpret_cast<WPARAM>(from),
-                               reinterpret_cast<LPARAM>(&message), SMTO_NORMAL, kAnswerWait,
-                               &result) != 0;
+// Any program can make a window of this class; only another run of this program file counts.
+bool IsAnotherLauncher(HWND window, const std::wstring& ownImage) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  if (processId == ::GetCurrentProcessId() || ownImage.empty()) return false;
+  const std::wstring image = ProcessImage(processId);
+  return ::CompareStringOrdinal(image.c_str(), -1, ownImage.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+std::optional<RunningLauncher> Shown(HWND window) {
+  std::wstring text(kShownRoom, L'\0');
+  text.resize(static_cast<size_t>(::InternalGetWindowText(window, text.data(), kShownRoom)));
+  if (text == kSettings) return RunningLauncher{};
+  if (text.starts_with(kServing)) return RunningLauncher{Narrow(text.substr(kServing.size()))};
+  return std::nullopt;
+}
+
+bool RunsElevated() {
+  UniqueHandle token;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  return ::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()) &&
+         ::GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof(elevation), &size) &&
+         elevation.TokenIsElevated;
 }
 
 }  // namespace
@@ -36,24 +67,32 @@ SessionLaunchersWin32::~SessionLaunchersWin32() {
 }
 
 // The hand-over only spares the player a second game: where Windows refuses the mutex or the
-// window, the start goes on as it would alone.
+// window, the start goes on as it would alone. The window is made before the turn is taken,
+// since a process's first window can take Wine seconds to make on a busy machine: the turn
+// then covers only reading what the others show and telling what this one does.
 std::vector<RunningLauncher> SessionLaunchersWin32::TakeTurn() {
   turnMutex_.reset(::CreateMutexW(nullptr, FALSE, kTurnName));
-  if (!turnMutex_) return {};
+  if (!turnMutex_ || !CreateWindowToBeFound()) return {};
   // A launcher that ended while deciding leaves the mutex abandoned, and then it is ours.
   const DWORD waited = ::WaitForSingleObject(turnMutex_.get(), kTurnWait);
   holdsTurn_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
-  if (!holdsTurn_ || !CreateWindowToBeFound()) return {};
-  std::vector<HWND> found;
+  if (!holdsTurn_) return {};
+  const std::wstring ownImage = ProcessImage(::GetCurrentProcessId());
+  std::vector<RunningLauncher> running;
   for (HWND other = nullptr; (other = ::FindWindowExW(HWND_MESSAGE, other, kClassName, nullptr));) {
-    if (other != window_.get()) found.push_back(other);
+    if (!IsAnotherLauncher(other, ownImage)) continue;
+    if (std::optional<RunningLauncher> shown = Shown(other)) {
+      running.push_back(std::move(*shown));
+      others_.push_back(other);
+    }
   }
-  for (HWND other : found) Ask(other);
-  return answers_;
+  return running;
 }
 
-void SessionLaunchersWin32::Announce(const std::string& linkText) {
-  announced_ = linkText;
+void SessionLaunchersWin32::Announce(const std::optional<GameLink>& served) {
+  const std::wstring shown =
+      served ? std::wstring(kServing) + Widen(served->serverAddress) : std::wstring(kSettings);
+  if (window_) ::SetWindowTextW(window_.get(), shown.c_str());
   GiveBackTurn();
 }
 
@@ -62,7 +101,7 @@ void SessionLaunchersWin32::BringToFront(size_t launcher) {
   DWORD process = 0;
   ::GetWindowThreadProcessId(others_[launcher], &process);
   ::AllowSetForegroundWindow(process);
-  Send(others_[launcher], window_.get(), kFront);
+  ::PostMessageW(others_[launcher], kComeToFront, 0, 0);
 }
 
 bool SessionLaunchersWin32::CreateWindowToBeFound() {
@@ -77,36 +116,11 @@ bool SessionLaunchersWin32::CreateWindowToBeFound() {
                                   instance, nullptr));
   if (!window_) return false;
   ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  // A launcher that runs elevated (started by the installer) still hears the player's own.
-  ::ChangeWindowMessageFilterEx(window_.get(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+  // A launcher that runs elevated (started by the installer) still hears the player's own;
+  // any other keeps Windows' rule that programs of a lower level cannot post to it.
+  if (RunsElevated())
+    ::ChangeWindowMessageFilterEx(window_.get(), kComeToFront, MSGFLT_ALLOW, nullptr);
   return true;
-}
-
-// Answers come back while this start still waits in Send, so the list is complete when it
-// returns; a launcher that does not answer in time is left out.
-void SessionLaunchersWin32::Ask(HWND other) {
-  asked_ = other;
-  Send(other, window_.get(), kAsk);
-  asked_ = nullptr;
-}
-
-void SessionLaunchersWin32::Answer(HWND asker) const {
-  if (announced_) Send(asker, window_.get(), kAnswer, *announced_);
-}
-
-void SessionLaunchersWin32::TakeAnswer(HWND from, const COPYDATASTRUCT& answer) {
-  if (from != asked_) return;
-  // A settings window's answer is empty, and Windows may hand it over without a buffer.
-  const std::string text =
-      answer.cbData ? std::string(static_cast<const char*>(answer.lpData), answer.cbData) : "";
-  RunningLauncher running;
-  if (!text.empty()) {
-    LinkParse parsed = ParseGameLink(text);
-    if (!parsed.link) return;
-    running.served = std::move(parsed.link);
-  }
-  answers_.push_back(std::move(running));
-  others_.push_back(from);
 }
 
 // The window a message box of this launcher waits on comes up with it.
@@ -124,18 +138,15 @@ void SessionLaunchersWin32::GiveBackTurn() {
   holdsTurn_ = false;
 }
 
+// Nothing any other message carries is read: a WM_COPYDATA of any size or tag is refused
+// unopened.
 LRESULT CALLBACK SessionLaunchersWin32::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                    LPARAM lParam) {
   auto* self = reinterpret_cast<SessionLaunchersWin32*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self || message != WM_COPYDATA || !lParam)
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-  const HWND from = reinterpret_cast<HWND>(wParam);
+  if (!self || message != kComeToFront) return ::DefWindowProcW(window, message, wParam, lParam);
   return GuardedCall(window, [&]() -> LRESULT {
-    if (data.dwData == kAsk) self->Answer(from);
-    if (data.dwData == kAnswer) self->TakeAnswer(from, data);
-    if (data.dwData == kFront) self->ComeToFront();
-    return TRUE;
+    self->ComeToFront();
+    return 0;
   });
 }
 

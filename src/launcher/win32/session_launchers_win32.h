@@ -1,13 +1,13 @@
 // The launchers of one user's session find each other: a named mutex lets one start at a time
-// decide, and each launcher that went on keeps a message-only window that answers later starts.
-// Both die with their process, so a launcher that crashed blocks nothing.
+// decide, and each launcher that went on keeps a message-only window whose text tells later
+// starts what it shows. Both die with their process, so a launcher that crashed blocks nothing.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <optional>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "launcher/session_launchers.h"
@@ -23,15 +23,12 @@ class SessionLaunchersWin32 : public SessionLaunchers {
   ~SessionLaunchersWin32() override;
 
   std::vector<RunningLauncher> TakeTurn() override;
-  void Announce(const std::string& linkText) override;
+  void Announce(const std::optional<GameLink>& served) override;
   void BringToFront(size_t launcher) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateWindowToBeFound();
-  void Ask(HWND other);
-  void Answer(HWND asker) const;
-  void TakeAnswer(HWND from, const COPYDATASTRUCT& answer);
   void ComeToFront() const;
   void GiveBackTurn();
 
@@ -39,10 +36,7 @@ class SessionLaunchersWin32 : public SessionLaunchers {
   UniqueHandle turnMutex_;
   bool holdsTurn_ = false;
   UniqueHwnd window_;
-  std::optional<std::string> announced_;  // what later starts are told; none while deciding
-  HWND asked_ = nullptr;                  // the launcher whose answer is awaited
-  std::vector<HWND> others_;              // in the order of TakeTurn's list
-  std::vector<RunningLauncher> answers_;
+  std::vector<HWND> others_;  // in the order of TakeTurn's list
 };
 
 }  // namespace cindermoor::win32

@@ -20,7 +20,9 @@ constexpr const char* kLink = "tribes://10.0.0.1:28001/";
 // The launchers a start finds running in the session, and what it asks of them.
 struct FakeLaunchers : SessionLaunchers {
   std::vector<RunningLauncher> TakeTurn() override { return running; }
-  void Announce(const std::string& linkText) override { announced.push_back(linkText); }
+  void Announce(const std::optional<GameLink>& served) override {
+    announced.push_back(served ? served->serverAddress : "");
+  }
   void BringToFront(size_t launcher) override { fronted.push_back(launcher); }
   std::vector<RunningLauncher> running;
   std::vector<std::string> announced;
@@ -116,10 +118,7 @@ TEST_F(StartupTest, GameFolderBranches) {
 
 TEST_F(StartupTest, LaunchersAlreadyRunning) {
   using enum StartupOutcome;
-  const RunningLauncher settings{}, a{GameLink{"a:1", "x", std::nullopt}},
-      b{GameLink{"b:2", {}, {}}};
-  const std::string askAA =
-      "The game for a:1 may still be running.\r\rStart the game for a:1 as well?";
+  const RunningLauncher settings{}, a{"a:1"}, b{"b:2"};
   const std::string askAC =
       "The game for a:1 may still be running.\r\rStart the game for c:3 as well?";
   const struct {
@@ -135,7 +134,7 @@ TEST_F(StartupTest, LaunchersAlreadyRunning) {
       {"plain, settings open", "", {a, settings}, false, End, {1}, ""},
       {"link, settings open", "tribes://b:2/", {settings}, false, ServingLink, {}, ""},
       {"same link written otherwise", "tribes://a:1/?P=x", {b, a}, false, End, {1}, ""},
-      {"other password", "tribes://a:1/p=y", {a}, true, ServingLink, {}, askAA},
+      {"same server, other password", "tribes://a:1/p=y", {b, a}, true, End, {1}, ""},
       {"other link, No", "tribes://c:3/", {settings, a}, false, End, {1}, askAC},
       {"other link, Yes", "tribes://c:3/", {a, b}, true, ServingLink, {}, askAC},
   };
@@ -148,7 +147,8 @@ TEST_F(StartupTest, LaunchersAlreadyRunning) {
     EXPECT_EQ(fresh.Start(c.link), c.outcome);
     EXPECT_EQ(fresh.launchers.fronted, c.fronted);
     const bool wentOn = c.fronted.empty() || !c.question.empty();
-    EXPECT_EQ(fresh.launchers.announced, std::vector<std::string>(wentOn, c.link));
+    const std::string server = *c.link ? ParseGameLink(c.link).link->serverAddress : "";
+    EXPECT_EQ(fresh.launchers.announced, std::vector<std::string>(wentOn, server));
     EXPECT_EQ(fresh.w.starter.starts.size(), c.outcome == ServingLink ? 1u : 0u);
     ASSERT_EQ(fresh.w.dialogs.questions.size(), c.question.empty() ? 0u : 1u);
     if (!c.question.empty()) {
@@ -461,7 +461,7 @@ TEST_F(StartupTest, LinkForAGameThatCannotStartStartsNothing) {
     EXPECT_TRUE(fresh.w.starter.starts.empty());
     EXPECT_EQ(fresh.quitShows, 0);
     EXPECT_EQ(fresh.locatorShows, c.locatorShows);
-    EXPECT_EQ(fresh.launchers.announced, (std::vector<std::string>{kLink, ""}));
+    EXPECT_EQ(fresh.launchers.announced, (std::vector<std::string>{"10.0.0.1:28001", ""}));
     ASSERT_EQ(fresh.w.dialogs.messages.size(), 1u);
     if (c.gameFolderStored) {
       EXPECT_NE(fresh.w.dialogs.messages[0].text.find("D:\\Empty\\tribes.exe"), std::string::npos);

@@ -28,8 +28,6 @@ bool Unaskable(const std::uint8_t (&ip)[4], std::uint16_t port) {
 
 }  // namespace
 
-bool IsLoopbackHost(const std::string& host) { return host.starts_with("127."); }
-
 std::optional<MasterPacket> ParseMasterPacket(std::span<const std::uint8_t> packet) {
   if (packet.size() < 4 || packet[0] != 0x10 || packet[1] != 0x06) return std::nullopt;
   const std::size_t start = EntriesStart(packet);

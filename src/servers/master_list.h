@@ -43,7 +43,4 @@ class MasterList {
   std::set<std::string> seen_;
 };
 
-// Whether a dotted IPv4 host is on 127.0.0.0/8.
-bool IsLoopbackHost(const std::string& host);
-
 }  // namespace cindermoor

@@ -83,16 +83,17 @@ Outcome DesktopHandler::Uninstall() {
 // Runs at every start, links included: when all is current it only reads three small files.
 // A link is served at once, so nothing about the Linux side stands before the game; a plain
 // start tells a problem once, and again only when its cause changes or it came back.
-Outcome DesktopHandler::Refresh(Telling telling) {
-  if (!desktop_.UnderWine()) return Outcome::Success();
-  if (settings_.Read(setting::kInstalled) != "1") return Outcome::Success();
+Refreshed DesktopHandler::Refresh(Telling telling) {
+  if (!desktop_.UnderWine() || settings_.Read(setting::kInstalled) != "1") {
+    return {Outcome::Success(), Outcome::Success()};
+  }
   Outcome outcome = SetUp();
   if (!outcome.Succeeded() && (telling == Telling::Never ||
                                settings_.Read(setting::kLinuxProblemTold) == outcome.Reason())) {
-    return Outcome::Success();
+    return {std::move(outcome), Outcome::Success()};
   }
   RememberTold(outcome);
-  return outcome;
+  return {outcome, outcome};
 }
 
 // What was told is kept until the problem is gone.

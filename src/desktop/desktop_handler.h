@@ -13,6 +13,13 @@
 
 namespace cindermoor {
 
+// What a refresh did, and what of it the user is to hear: a problem told before, or one a
+// link's start keeps quiet about, is in `happened` alone.
+struct [[nodiscard]] Refreshed {
+  Outcome happened;
+  Outcome toTell;
+};
+
 class DesktopHandler {
  public:
   // Whether a refresh may tell the user of a problem on the Linux side.
@@ -30,8 +37,9 @@ class DesktopHandler {
   // another copy or prefix, and says so.
   Outcome Uninstall();
   // While the handler is installed, rewrites whatever is missing or stale; writes nothing
-  // when all is current. Fails only for a problem telling allows and not told before.
-  Outcome Refresh(Telling telling = Telling::OncePerCause);
+  // when all is current. Its toTell fails only for a problem telling allows and not told
+  // before.
+  Refreshed Refresh(Telling telling = Telling::OncePerCause);
 
  private:
   struct Places {

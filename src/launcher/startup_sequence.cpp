@@ -192,11 +192,14 @@ class Startup {
   // refuses, the user is told and the start goes on: the program works, links may not reach it.
   // A link goes straight to its game: the Linux side's problems wait for a plain start.
   void RefreshLinkHandler() {
-    const Outcome refreshed = s_.protocol.RefreshHandlerCommand(
+    const Refreshed refreshed = s_.protocol.RefreshHandlerCommand(
         link_ ? DesktopHandler::Telling::Never : DesktopHandler::Telling::OncePerCause);
-    s_.log.Write("Link handler refresh (Windows and, under Wine, the Linux desktop): " +
-                 (refreshed.Succeeded() ? "done" : "failed: " + refreshed.Reason()));
-    if (!refreshed.Succeeded()) s_.dialogs.ShowMessage(refreshed.Reason(), Text("startup.title"));
+    s_.log.Write(
+        "Link handler refresh (Windows and, under Wine, the Linux desktop): " +
+        (refreshed.happened.Succeeded() ? "done" : "failed: " + refreshed.happened.Reason()));
+    if (!refreshed.toTell.Succeeded()) {
+      s_.dialogs.ShowMessage(refreshed.toTell.Reason(), Text("startup.title"));
+    }
   }
 
   // A link that could not be served leaves this launcher showing its settings, if anything:

@@ -45,8 +45,9 @@ bool IsAddressCharacter(char c) {
          c == '-' || c == ':';
 }
 
-// Printable ASCII without the blank; "+" starts a game command.
-bool IsOptionCharacter(char c) { return c >= 33 && c <= 126 && c != '+'; }
+// Printable ASCII without the blank; "+" starts a game command, and the game's console ends
+// a command at ";" and runs what follows as the next one.
+bool IsOptionCharacter(char c) { return c >= 33 && c <= 126 && c != '+' && c != ';'; }
 
 // The value after `tag` in the options part, running to the end of the link.
 std::optional<std::string> OptionAfter(std::string_view options, std::string_view tag) {

@@ -17,7 +17,8 @@ class EventLog {
   EventLog& operator=(const EventLog&) = delete;
   ~EventLog() { Flush(); }
 
-  // A value never to be written, wherever it turns up ("" is ignored).
+  // A value never to be written: wherever it turns up when it has 4 characters or more,
+  // where a password stands when shorter.
   void KeepSecret(std::string_view value);
   // Stamped now; held while holding, written straight away after the first Flush.
   void Write(std::string_view event);

@@ -1,7 +1,8 @@
 // Masking works on the finished event text, not on the places that write it: a new event
 // that carries a link, a command line or a URL is masked without anyone remembering to.
-// Each password is masked twice over, by its known value and by where it stands; masking
-// too much is harmless, showing a password is not.
+// Each password is masked by where it stands and, when it is long enough to turn up by
+// accident rarely, also by its known value wherever it stands: a one-character password
+// masked everywhere would mask that character in every server address and version number.
 #include "log/log_lines.h"
 
 #include <algorithm>
@@ -16,6 +17,13 @@ constexpr std::string_view kGamePassword = "+password ";
 constexpr std::string_view kVoiceJoin = "/join1 ";
 constexpr std::string_view kUrlScheme = "://";
 constexpr std::string_view kLinkScheme = "tribes://";
+constexpr std::size_t kShortestMaskedEverywhere = 4;  // characters
+
+std::size_t CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
 
 void MaskValue(std::string& text, std::string_view secret) {
   for (std::size_t at = text.find(secret); at != std::string::npos;
@@ -97,7 +105,7 @@ std::string Redacted(std::string_view event, const std::vector<std::string>& sec
   std::sort(longestFirst.begin(), longestFirst.end(),
             [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
   for (const std::string& secret : longestFirst) {
-    if (!secret.empty()) MaskValue(text, secret);
+    if (CharacterCount(secret) >= kShortestMaskedEverywhere) MaskValue(text, secret);
   }
   MaskUrlPasswords(text);
   MaskGamePasswords(text);

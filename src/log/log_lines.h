@@ -18,9 +18,9 @@ inline constexpr std::string_view kMasked = "****";
 // every event stays one line whatever text it carries.
 std::string LogLine(const LocalTime& time, unsigned long processId, std::string_view event);
 
-// The event with every password masked: each of the known secrets wherever it stands, and,
-// whether known or not, whatever stands where a password goes in a link, a command line or
-// a URL.
+// The event with every password masked: whatever stands where a password goes in a link, a
+// command line or a URL, known or not, and each known secret of 4 characters or more
+// wherever it stands.
 std::string Redacted(std::string_view event, const std::vector<std::string>& secrets);
 
 // Whether the file must start afresh before `adding` more bytes are written to it.

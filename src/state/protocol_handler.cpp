@@ -115,12 +115,14 @@ Outcome ProtocolHandler::RepointExistingClass(const StoreWriter& repoint) {
   return own.Succeeded() ? own : UserClassNotUpdated(own);
 }
 
-Outcome ProtocolHandler::RefreshHandlerCommand(DesktopHandler::Telling telling) {
+Refreshed ProtocolHandler::RefreshHandlerCommand(DesktopHandler::Telling telling) {
   Outcome windows = RepointExistingClass([&](const ClassStore& store) {
     return InTurn([&] { return registry_.DeleteRegKey(store.root, store.classKey + kCommandKey); },
                   [&] { return WriteCommand(store); });
   });
-  return BothSides(std::move(windows), desktop_.Refresh(telling));
+  Refreshed linux = desktop_.Refresh(telling);
+  return {BothSides(windows, std::move(linux.happened)),
+          BothSides(windows, std::move(linux.toTell))};
 }
 
 Outcome ProtocolHandler::ReregisterProtocol() {
@@ -129,7 +131,7 @@ Outcome ProtocolHandler::ReregisterProtocol() {
     return InTurn([&] { return WriteIcon(store, tribesPath); },
                   [&] { return WriteCommand(store); });
   });
-  return BothSides(std::move(windows), desktop_.Refresh());
+  return BothSides(std::move(windows), desktop_.Refresh().toTell);
 }
 
 // The shell prefers a user's own class to the machine-wide one, so a per-user class left from

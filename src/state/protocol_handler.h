@@ -29,8 +29,9 @@ class ProtocolHandler {
   // Fails, keeping the Installed setting, when a class is left that Windows would not remove.
   Outcome UninstallProtocol();
   // Points the command of each class that is there at this program; writes no class itself.
-  // telling: whether a Linux-side problem may be told (once per cause) or never.
-  Outcome RefreshHandlerCommand(
+  // telling: whether a Linux-side problem may be told (once per cause) or never; a Windows
+  // one is always told.
+  Refreshed RefreshHandlerCommand(
       DesktopHandler::Telling telling = DesktopHandler::Telling::OncePerCause);
   // As RefreshHandlerCommand, and the icon too.
   Outcome ReregisterProtocol();

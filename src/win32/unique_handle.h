@@ -46,6 +46,8 @@ using UniqueHpen = Unique<HPEN, &::DeleteObject>;
 using UniqueHbitmap = Unique<HBITMAP, &::DeleteObject>;
 using UniqueHdc = Unique<HDC, &::DeleteDC>;
 using UniqueHwnd = Unique<HWND, &::DestroyWindow>;
+// FindFirstFileExW reports failure as INVALID_HANDLE_VALUE: hold nullptr for it.
+using UniqueFind = Unique<HANDLE, &::FindClose>;
 
 // Puts a GDI object into a device context and puts the old one back when it goes.
 class SelectedObject {

@@ -22,11 +22,12 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-// A part copied from the link: never empty here (splitting drops empty parts) and never
-// looking like a switch or a game command.
+// A part copied from the link: never empty here (splitting drops empty parts), never
+// looking like a switch or a game command, never ending a console command early.
 void AddCopied(Argv& argv, const std::string& part) {
   if (part.empty()) return;
   Require(part[0] != '+' && part[0] != '-' && part[0] != '/');
+  Require(part.find(';') == std::string::npos);
   argv.push_back(part);
 }
 

@@ -17,7 +17,6 @@ namespace {
 void FreeFromProcessHeap(void* memory) { ::HeapFree(::GetProcessHeap(), 0, memory); }
 using WineUnixPath = Unique<char*, &FreeFromProcessHeap>;
 using WineDosPath = Unique<wchar_t*, &FreeFromProcessHeap>;
-using UniqueFind = Unique<HANDLE, &::FindClose>;
 
 using UnixFileNameOf = char*(__cdecl*)(const wchar_t*);
 using DosFileNameOf = wchar_t*(__cdecl*)(const char*);

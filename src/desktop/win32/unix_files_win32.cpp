@@ -16,27 +16,75 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 using UniqueLocal = Unique<HLOCAL, &::LocalFree>;
 
+constexpr wchar_t kOwnMark[] = L".cindermoor-";
+
 // A file of ours alone beside another: its name carries this program and this process, and it
 // is made only where no file has that name, so that no file of the user's is ever written over
-// or deleted.
+// or deleted. It stays open and locked while it is ours: what the lock guards is that the
+// process is running, which its number cannot tell. That is a Windows process number, counted
+// by each Wine prefix on its own, while launchers of several prefixes share the Linux files;
+// Wine takes the lock on the Unix file too, so every prefix sees it, and it goes with the
+// process however that ends.
 struct OwnFile {
   std::wstring path;
   UniqueHandle file;
 };
 
+bool LockFirstByte(HANDLE file) {
+  OVERLAPPED from{};
+  return ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &from);
+}
+
 std::optional<OwnFile> MakeOwnFileBeside(const std::wstring& other, const std::wstring& kind,
                                          SECURITY_ATTRIBUTES* security, DWORD& error) {
-  const std::wstring stem = other + L".cindermoor-" + std::to_wstring(::GetCurrentProcessId());
+  const std::wstring stem = other + kOwnMark + std::to_wstring(::GetCurrentProcessId());
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::wstring path =
         stem + (attempt ? L"-" + std::to_wstring(attempt) : std::wstring()) + L"." + kind;
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW,
+    const HANDLE made = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) return OwnFile{std::move(path), UniqueHandle(file)};
+    if (made != INVALID_HANDLE_VALUE) {
+      OwnFile own{std::move(path), UniqueHandle(made)};
+      LockFirstByte(made);
+      return own;
+    }
     error = ::GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return std::nullopt;
   }
   return std::nullopt;
+}
+
+// "<other's name>.cindermoor-<number>[-<attempt>].new", as MakeOwnFileBeside names them.
+bool IsOwnNewFileName(std::wstring_view name, std::wstring_view otherName) {
+  const std::wstring prefix = std::wstring(otherName) + kOwnMark;
+  constexpr std::wstring_view kSuffix = L".new";
+  if (!name.starts_with(prefix) || !name.ends_with(kSuffix)) return false;
+  const std::wstring_view number =
+      name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size());
+  return !number.empty() && number.front() != L'-' && number.back() != L'-' &&
+         std::count(number.begin(), number.end(), L'-') <= 1 &&
+         std::all_of(number.begin(), number.end(),
+                     [](wchar_t c) { return c == L'-' || (c >= L'0' && c <= L'9'); });
+}
+
+// A launcher killed while it wrote leaves its new file behind; the next write removes every
+// such file that no running process holds.
+void RemoveLeftNewFilesBeside(const std::wstring& other) {
+  const std::size_t slash = other.find_last_of(L'\\') + 1;
+  WIN32_FIND_DATAW found{};
+  const HANDLE first = ::FindFirstFileExW((other + kOwnMark + L"*.new").c_str(), FindExInfoBasic,
+                                          &found, FindExSearchNameMatch, nullptr, 0);
+  const UniqueFind search(first == INVALID_HANDLE_VALUE ? nullptr : first);
+  if (!search) return;
+  do {
+    if (!IsOwnNewFileName(found.cFileName, std::wstring_view(other).substr(slash))) continue;
+    const std::wstring path = other.substr(0, slash) + found.cFileName;
+    UniqueHandle file = OpenOwned(path, GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    if (!file || !LockFirstByte(file.get())) continue;
+    file.reset();
+    ::DeleteFileW(path.c_str());
+  } while (::FindNextFileW(search.get(), &found));
 }
 
 // The file a handle is open on once symlinks are followed; fallback when Windows cannot tell.
@@ -165,6 +213,7 @@ Outcome WriteTarget(const std::wstring& target, const std::string& bytes,
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     return Outcome::Failure(Text("desktop.read_only", {{"path", shownPath}}));
   }
+  RemoveLeftNewFilesBeside(target);
   DWORD error = 0;
   std::optional<OwnFile> fresh = MakeOwnFileBeside(target, L"new", nullptr, error);
   if (!fresh)

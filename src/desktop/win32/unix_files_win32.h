@@ -20,7 +20,8 @@ bool ReadWhole(HANDLE file, std::string& bytes);
 // Writes bytes as the whole content of the file path names, which Windows calls reach;
 // messages name it as shownPath. A symlink stays a link and its file is written; a file keeps
 // its permissions and hard links; and the old content is never lost on the way. Files made on
-// the way have names of their own, and none is left behind.
+// the way have names of their own, and none is left behind: one that a write killed half-way
+// left goes with the next write.
 Outcome WriteKeepingTheFile(const std::wstring& path, const std::string& bytes,
                             const std::string& shownPath);
 

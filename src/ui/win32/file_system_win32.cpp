@@ -12,9 +12,6 @@
 namespace cindermoor::win32 {
 namespace {
 
-// FindFirstFileExW reports failure as INVALID_HANDLE_VALUE; the owner holds nullptr for it.
-using UniqueFind = Unique<HANDLE, &::FindClose>;
-
 UniqueFind StartFind(const std::string& pattern, FINDEX_SEARCH_OPS search,
                      WIN32_FIND_DATAW& found) {
   HANDLE handle =

@@ -106,7 +106,7 @@ TEST_F(DesktopHandlerTest, RefreshWritesOnlyWhatIsMissingOrStaleAndOnlyWhileInst
     settings_.Write(setting::kInstalled, c.installed);
     c.change(desktop_);
 
-    ASSERT_TRUE(handler_.Refresh().Succeeded()) << c.name;
+    ASSERT_TRUE(handler_.Refresh().toTell.Succeeded()) << c.name;
 
     EXPECT_EQ(desktop_.writes, c.writes) << c.name;
     if (c.writes) {
@@ -121,7 +121,7 @@ TEST_F(DesktopHandlerTest, NotUnderWineNothingIsTouched) {
   desktop_.files[kEntry] = "old";
 
   EXPECT_TRUE(handler_.Install().Succeeded());
-  EXPECT_TRUE(handler_.Refresh().Succeeded());
+  EXPECT_TRUE(handler_.Refresh().toTell.Succeeded());
   EXPECT_TRUE(handler_.Uninstall().Succeeded());
   EXPECT_EQ(desktop_.writes, 0);
   EXPECT_EQ(desktop_.files[kEntry], "old");

@@ -243,7 +243,7 @@ TEST_F(StartupTest, AStartRepointsTheHandlerOnlyWhileTheClassIsThere) {
 }
 
 // Under Wine, a Linux-side problem never stands between a link and its game; a plain start
-// tells it once per cause.
+// tells it once per cause. The log records it every time.
 TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
   InstallGame();
   w.settings.Write(setting::kInstalled, "1");
@@ -259,19 +259,28 @@ TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
     std::set<std::string> readOnly;
     const char* link;
     std::size_t messages;
+    const char* logged;
   } starts[] = {
-      {"a link", {mimeApps}, {}, kLink, 0}, {"a plain start", {mimeApps}, {}, "", 1},
-      {"the next", {mimeApps}, {}, "", 0},  {"another cause", {entry}, {entry}, "", 1},
-      {"all well", {}, {}, "", 0},          {"the first cause again", {mimeApps}, {}, "", 1},
+      {"a link", {mimeApps}, {}, kLink, 0, "failed"},
+      {"a plain start", {mimeApps}, {}, "", 1, "failed"},
+      {"the next", {mimeApps}, {}, "", 0, "failed"},
+      {"another cause", {entry}, {entry}, "", 1, "failed"},
+      {"all well", {}, {}, "", 0, "done"},
+      {"the first cause again", {mimeApps}, {}, "", 1, "failed"},
   };
   for (const auto& start : starts) {
     w.unixDesktop.unreadable = start.unreadable;
     w.unixDesktop.readOnly = start.readOnly;
     w.dialogs.messages.clear();
+    w.logFile.current.clear();
     EXPECT_EQ(Start(start.link),
               *start.link ? StartupOutcome::ServingLink : StartupOutcome::MainWindow)
         << start.name;
     EXPECT_EQ(w.dialogs.messages.size(), start.messages) << start.name;
+    w.log.Flush();
+    EXPECT_NE(w.logFile.current.find("the Linux desktop): " + std::string(start.logged)),
+              std::string::npos)
+        << start.name;
   }
 }
 

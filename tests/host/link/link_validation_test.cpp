@@ -28,6 +28,10 @@ TEST(LinkValidationTest, RefusesHostileLinks) {
       {"tribes://h:1/p=x +exec evil.cs", "after \"p=\" may hold only"},
       {"tribes://h:1/p=+quit", "after \"p=\" may hold only"},
       {"tribes://h:1/pr=+quit", "after \"pr=\" may hold only"},
+      // The console would run what follows ";" as a command of its own.
+      {"tribes://h:1/p=a;quit", "other than quotes, \"+\" and \";\""},
+      {"tribes://h:1/pr=;", "after \"pr=\" may hold only"},
+      {"tribes://h:1/p=x/pr=a;quit", "after \"p=\" may hold only"},
       {"tribes://h:1/p=-x", "after \"p=\" must not start"},
       {"tribes://h:1/p=/x", "after \"p=\" must not start"},
       {"tribes://h:1/pr=-x", "after \"pr=\" must not start"},
@@ -65,7 +69,8 @@ TEST(LinkValidationTest, AcceptsOrdinaryLinks) {
       std::string("tribes://h:1/\x01\x02\x7f p=a"),  // controls outside any option value
       "tribes://h:1/ anything after the slash without tags",
       "Tribes://h:1/",
-      "tribes://h-1.example:28001/p=~!@#$%^&*()_=[]{};'<>?,.\\|`",
+      "tribes://h-1.example:28001/p=~!@#$%^&*()_=[]{}'<>?,.\\|`",
+      "tribes://h:1/; before the options/p=x",
       "tribes://:28001/",
   };
   for (const auto& link : acceptedToo) {

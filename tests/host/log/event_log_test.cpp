@@ -43,6 +43,44 @@ TEST(LogLinesTest, PasswordsAreMaskedByValueAndWhereTheyStand) {
   }
 }
 
+// Each password is a piece of the lines round it. Where a password stands it is masked
+// whatever its length; elsewhere only from 4 characters on, or the rest would not read.
+TEST(LogLinesTest, AShortPasswordIsMaskedOnlyWhereAPasswordStands) {
+  const std::string readable[] = {"Windows 6.1.7601, Wine 8.0",
+                                  "Link accepted: server 10.0.0.2:28001",
+                                  "Voice name: Ren\xc3\xa9"
+                                  "e"};
+  const std::string placed[] = {
+      "tribes.exe +connect host +password @", "launcher.exe tribes://host/p=@",
+      "roger.exe /join1 rw.example/Clan @", "mumble://Ann:@@m.example/Clan"};
+  const struct {
+    std::string password;
+    bool everywhere;
+  } cases[] = {{"1", false},
+               {"0.", false},
+               {"6.1", false},
+               {"n\xc3\xa9"
+                "e",
+                false},
+               {"0.0.", true},
+               {"2800", true},
+               {"10.0.", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.password);
+    for (const std::string& line : readable) {
+      EXPECT_EQ(Redacted(line, {c.password}) == line,
+                !c.everywhere || line.find(c.password) == std::string::npos)
+          << line;
+    }
+    for (std::string line : placed) {
+      std::string logged = line;
+      line.replace(line.find('@'), 1, c.password);
+      logged.replace(logged.find('@'), 1, kMasked);
+      EXPECT_EQ(Redacted(line, {c.password}), logged);
+    }
+  }
+}
+
 TEST(LogLinesTest, EachEventIsOneStampedLine) {
   EXPECT_EQ(LogLine({2026, 1, 2, 3, 4, 5, 6}, 77, "Error:\r\rGone\n\tnow"),
             "2026-01-02 03:04:05.006 [77] Error: | Gone |  now\r\n");

@@ -154,7 +154,7 @@ TEST_F(ProtocolHandlerTest, UnderWineTheLinuxDesktopFollowsTheClass) {
   EXPECT_EQ(settings_.Read(setting::kInstalled), "1");
 
   desktop_.unreadable.clear();
-  EXPECT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
+  EXPECT_TRUE(handler_.RefreshHandlerCommand().toTell.Succeeded());
   EXPECT_NE(desktop_.files[mimeApps].find("tribes=cindermoor-launcher.desktop"), std::string::npos);
 
   registry_.SetRefusesWrites(RegRoot::LocalMachine, true);
@@ -171,8 +171,8 @@ TEST_F(ProtocolHandlerTest, StartOrOkAfterUninstallLeavesNoClass) {
     ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
     ASSERT_TRUE(handler_.UninstallProtocol().Succeeded());
 
-    ASSERT_TRUE(
-        (start ? handler_.RefreshHandlerCommand() : handler_.ReregisterProtocol()).Succeeded());
+    ASSERT_TRUE((start ? handler_.RefreshHandlerCommand().toTell : handler_.ReregisterProtocol())
+                    .Succeeded());
 
     EXPECT_FALSE(ClassExistsAnywhere());
   }
@@ -212,14 +212,14 @@ TEST_F(ProtocolHandlerTest, InstallThatWritesNothingFailsAndMarksNothing) {
 
 TEST_F(ProtocolHandlerTest, RefreshRepointsTheCommandOfAnInstalledClass) {
   // Never installed: nothing to re-point.
-  ASSERT_TRUE(handler_.RefreshHandlerCommand().Succeeded());
+  ASSERT_TRUE(handler_.RefreshHandlerCommand().toTell.Succeeded());
   EXPECT_FALSE(ClassExistsAnywhere());
 
   // The program moved since Install: the next start points the command at the new place.
   ASSERT_TRUE(handler_.InstallProtocol().Succeeded());
   const size_t settingsInstalled = store_.SettingCount();
   ProtocolHandler moved = HandlerIn("E:\\Launcher");
-  ASSERT_TRUE(moved.RefreshHandlerCommand().Succeeded());
+  ASSERT_TRUE(moved.RefreshHandlerCommand().toTell.Succeeded());
   EXPECT_EQ(Command(RegRoot::LocalMachine, kMachineClass), "E:\\Launcher\\launcher.exe %1");
   EXPECT_EQ(store_.SettingCount(), settingsInstalled);
 }
@@ -250,7 +250,7 @@ TEST_F(ProtocolHandlerTest, RefreshAndReregisterFallBackToTheUserStore) {
     std::function<Outcome(ProtocolHandler&)> operation;
   };
   const Case cases[] = {
-      {"refresh", [](ProtocolHandler& h) { return h.RefreshHandlerCommand(); }},
+      {"refresh", [](ProtocolHandler& h) { return h.RefreshHandlerCommand().toTell; }},
       {"re-register", [](ProtocolHandler& h) { return h.ReregisterProtocol(); }},
   };
   for (const Case& c : cases) {
@@ -287,7 +287,7 @@ TEST_F(ProtocolHandlerTest, AnExistingUserClassIsKeptCurrent) {
     registry.SetRefusesWrites(RegRoot::LocalMachine, false);
 
     ProtocolHandler handler(registry, settings_, desktop_, {"C:\\Games", "launcher.exe"});
-    EXPECT_TRUE(handler.RefreshHandlerCommand().Succeeded());
+    EXPECT_TRUE(handler.RefreshHandlerCommand().toTell.Succeeded());
     EXPECT_EQ(
         registry.GetRegString(RegRoot::CurrentUser, std::string(kUserClass) + kCommand, "", ""),
         "C:\\Games\\launcher.exe %1");

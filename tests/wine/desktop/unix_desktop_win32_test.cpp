@@ -127,6 +127,10 @@ TEST_F(UnixDesktopWin32Test, WriteKeepsTheFileAsTheUserKeepsIt) {
       {"private to its owner", "printf old >list && chmod 600 list", "new"},
       {"one of two hard links", "printf old >list && ln list other", "new"},
       {"beside the user's own list.new", "printf old >list && printf mine >list.new", "new"},
+      {"beside ours that killed launchers left, and the user's own",
+       "printf old >list && printf part >list.cindermoor-4242.new && : >list.cindermoor-8-1.new && "
+       "printf mine >list.cindermoor-mine.new && printf mine >list.cindermoor-9.old",
+       "new", "printf old >list && : >list.cindermoor-mine.new && : >list.cindermoor-9.old"},
       {"read-only", "printf old >list && chmod 444 list", "old"},
       // Last: a small disk of its own needs the right to mount one.
       {"a full disk",

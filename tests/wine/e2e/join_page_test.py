@@ -18,7 +18,19 @@ HOSTILE = "window.ran=1"  # what a page runs only if its address got in as scrip
 # (address after "#", the browser's language, text the page shows, the link it opens or None)
 ADDRESSES = [
     ("10.0.0.1:28001", "en-US", "10.0.0.1:28001", "tribes://10.0.0.1:28001/"),
-    ("h.example:1/P=s;cret/pr=x", "de", "h.example:1", "tribes://h.example:1/P=s;cret/pr=x"),
+    ("h.example:1/P=s%2541cret/pr=x", "de", "h.example:1", "tribes://h.example:1/P=s%41cret/pr=x"),
+    # Outside the passwords the browser's own encoding is let be, and counted.
+    ("h:1/caf%C3%A9 x/p=y", "en", "h:1", "tribes://h:1/caf%C3%A9%20x/p=y"),
+    ("h:1/" + "%C3%A9" * 340, "en", INVALID, None),
+    ("h:1/P=s;cret/pr=x", "de", "Dieser Beitritts-Link ist ungültig.", None),
+    ("h:1/pr=a;quit", "en", INVALID, None),
+    # What the browser would change in a password on its way to the game.
+    ("h:1/p=%7Bcret%7D", "en", INVALID, None),
+    ("h:1/p=a%5Ccret", "en", INVALID, None),
+    ("h:1/p=100%25cret", "en", INVALID, None),
+    ("h:1/p=a^b|`cret", "en", INVALID, None),
+    ("h:1/p=x/../cret", "en", INVALID, None),
+    ("h:01/", "en", INVALID, None),
     ("", "de-AT", "Dieser Beitritts-Link ist ungültig.", None),
     ("-h:1", "pt", "Este link para entrar não é válido.", None),
     ("<img src=x onerror=" + HOSTILE + ">", "en", INVALID, None),

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <numeric>
+#include <utility>
 
 namespace cindermoor {
 namespace {
@@ -19,7 +21,7 @@ std::string Folded(std::string text) {
 }
 
 SortKey KeyOf(const ServerRow& row, ServerColumn column) {
-  const bool answered = row.status.has_value();
+  const bool answered = row.status != nullptr;
   switch (column) {
     case ServerColumn::Server:
       return {true, 0, Folded(ColumnText(row, column))};
@@ -33,6 +35,13 @@ SortKey KeyOf(const ServerRow& row, ServerColumn column) {
       break;
   }
   return {true, 0, AddressText(row.address)};
+}
+
+bool Before(const SortKey& x, const SortKey& y, bool descending) {
+  if (x.present != y.present) return x.present;
+  if (!x.present) return false;
+  const auto order = x.number != y.number ? x.number <=> y.number : x.text <=> y.text;
+  return descending ? order > 0 : order < 0;
 }
 
 }  // namespace
@@ -59,14 +68,20 @@ std::string ColumnText(const ServerRow& row, ServerColumn column) {
   return "";
 }
 
+// Rows carry whole answers: the order is found on their keys, and each row moved once.
 void SortRows(std::vector<ServerRow>& rows, ServerColumn column, bool descending) {
-  std::stable_sort(rows.begin(), rows.end(), [&](const ServerRow& a, const ServerRow& b) {
-    const SortKey x = KeyOf(a, column), y = KeyOf(b, column);
-    if (x.present != y.present) return x.present;
-    if (!x.present) return false;
-    const auto order = x.number != y.number ? x.number <=> y.number : x.text <=> y.text;
-    return descending ? order > 0 : order < 0;
+  std::vector<SortKey> keys;
+  keys.reserve(rows.size());
+  for (const ServerRow& row : rows) keys.push_back(KeyOf(row, column));
+  std::vector<std::size_t> order(rows.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return Before(keys[a], keys[b], descending);
   });
+  std::vector<ServerRow> sorted;
+  sorted.reserve(rows.size());
+  for (std::size_t index : order) sorted.push_back(std::move(rows[index]));
+  rows = std::move(sorted);
 }
 
 std::vector<std::vector<std::string>> PlayerLines(const ServerRow& row) {

@@ -2,7 +2,7 @@
 // its columns, and their order when a column is chosen.
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,8 +19,9 @@ inline constexpr ServerColumn kServerColumns[] = {ServerColumn::Server, ServerCo
 
 struct ServerRow {
   ServerAddress address;
-  // Its answer to the latest asking; none while it never answered or stopped answering.
-  std::optional<ServerStatus> status;
+  // Its answer to the latest asking; none while it never answered or stopped answering. Shared,
+  // not copied: rows are moved about as the list is sorted and shown again.
+  std::shared_ptr<const ServerStatus> status;
   int pingMs = 0;  // with status
   // The name it gave in an earlier answer of this run, if any.
   std::string lastKnownName;

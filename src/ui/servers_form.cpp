@@ -84,11 +84,11 @@ void ServersForm::ShowList(const std::vector<ServerAddress>& servers) {
     const auto kept = std::find_if(rows_.begin(), rows_.end(),
                                    [&](const ServerRow& row) { return row.address == address; });
     if (kept != rows_.end()) {
-      rows.push_back(*kept);
+      rows.push_back(std::move(*kept));
       continue;
     }
     const auto name = knownNames_.find(AddressText(address));
-    rows.push_back({address, std::nullopt, 0, name == knownNames_.end() ? "" : name->second});
+    rows.push_back({address, nullptr, 0, name == knownNames_.end() ? "" : name->second});
   }
   rows_ = std::move(rows);
   if (sortColumn_) SortRows(rows_, *sortColumn_, descending_);
@@ -204,7 +204,8 @@ void ServersForm::OnServerReport(const ServerReport& report) {
   });
   if (found == rows_.end() || report.state == QueryState::Asking) return;
   ServerRow& row = *found;
-  row.status = report.state == QueryState::Answered ? report.status : std::nullopt;
+  const bool answered = report.state == QueryState::Answered && report.status;
+  row.status = answered ? std::make_shared<const ServerStatus>(*report.status) : nullptr;
   row.pingMs = row.status ? report.pingMs : 0;
   if (row.status && !row.status->name.empty()) {
     row.lastKnownName = row.status->name;

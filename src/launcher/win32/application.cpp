@@ -207,6 +207,7 @@ int Application::MessageLoop() {
       continue;
     }
     failures = 0;
+    if (OfferShortcutKey(message)) continue;
     HWND active = ::GetActiveWindow();
     if (active && ::IsDialogMessageW(active, &message)) continue;
     ::TranslateMessage(&message);

@@ -319,11 +319,6 @@ void ServersWindow::OnCommand(int id, int code) {
 
 LRESULT ServersWindow::OnNotify(const NMHDR& header) {
   if (header.idFrom != kServerListId && header.idFrom != kPlayerListId) return 0;
-  // The keys act from either list, where the keyboard user is.
-  if (header.code == LVN_KEYDOWN) {
-    OnServerListKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
-    return 0;
-  }
   if (header.code == NM_CUSTOMDRAW) {
     return DrawRow(const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header)));
   }
@@ -356,10 +351,20 @@ LRESULT ServersWindow::OnNotify(const NMHDR& header) {
   return 0;
 }
 
-void ServersWindow::OnServerListKey(WORD key) {
-  if (key == VK_INSERT) form_->OnAddFavourite();
-  if (key == VK_DELETE) form_->OnRemoveFavourite();
-  if (key == VK_F5) form_->OnRefresh();
+// Wherever the focus is in the window: nothing here takes typed text.
+bool ServersWindow::OnShortcutKey(WPARAM key) {
+  switch (key) {
+    case VK_INSERT:
+      form_->OnAddFavourite();
+      return true;
+    case VK_DELETE:
+      form_->OnRemoveFavourite();
+      return true;
+    case VK_F5:
+      form_->OnRefresh();
+      return true;
+  }
+  return false;
 }
 
 void ServersWindow::FillServerText(NMLVDISPINFOW& info) const {

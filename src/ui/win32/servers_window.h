@@ -45,7 +45,7 @@ class ServersWindow : public ServersFormView, public TopLevelWindow {
   void PlaceButtons();
   void OnCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header);
-  void OnServerListKey(WORD key);
+  bool OnShortcutKey(WPARAM key) override;
   void FillServerText(NMLVDISPINFOW& item) const;
   void OnSize(WPARAM kind);
 

@@ -49,10 +49,12 @@ std::vector<std::string> Headers(HWND list) {
   return titles;
 }
 
-// A key as the program's message loop hands it on: to the dialog manager first.
+// A key as the program's message loop hands it on: to the window's shortcuts, then to the
+// dialog manager.
 void PressKey(HWND window, HWND focus, WPARAM key) {
   ::SetFocus(focus);
   MSG message{focus, WM_KEYDOWN, key, 1};
+  if (OfferShortcutKey(message)) return;
   if (!::IsDialogMessageW(window, &message)) ::DispatchMessageW(&message);
   testing::HandlePendingMessages();
 }
@@ -136,9 +138,11 @@ TEST_F(ServersWindowTest, ListsShowTheirColumnsInTheWindowsColoursAndRowsAsAnswe
 TEST_F(ServersWindowTest, KeysAndClicksReachTheForm) {
   queries->Deliver(Answer("10.0.0.1", "b", 90));
   queries->Deliver(Answer("10.0.0.2", "a", 20));
-  PressKey(window.Handle(), serverList, VK_INSERT);
+  // Wherever the focus is.
+  const HWND recentOption = ::FindWindowExW(window.Handle(), nullptr, L"Button", L"Recent");
+  PressKey(window.Handle(), recentOption, VK_INSERT);
   EXPECT_EQ(world.settings.Read(setting::kFavouriteServers), "10.0.0.1:28001");
-  PressKey(window.Handle(), serverList, VK_DELETE);
+  PressKey(window.Handle(), playerList, VK_DELETE);
   EXPECT_EQ(world.settings.Read(setting::kFavouriteServers), "");
   const auto asked = queries->askedServers.size();
   PressKey(window.Handle(), serverList, VK_F5);

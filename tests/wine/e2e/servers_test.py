@@ -57,8 +57,12 @@ class ServersTest(LauncherTest):
                     f"Recent to hold port {port}")
         launcher.stop()
 
-    def open_servers_window(self, launcher):
+    def open_servers_window(self, launcher, first=False):
         main = wd.wait_window(wd.MAIN_TITLE, launcher.pid)
+        if first:  # what the servers window needs comes with it
+            libraries = wd.loaded_libraries(launcher.pid)
+            self.assertNotIn("ws2_32.dll", libraries)
+            self.assertNotIn("comctl32.dll", libraries)
         left, top, _, _ = wd.Screenshot().client_rect(main)
         wd.click(left + SERVERS_BUTTON[0], top + SERVERS_BUTTON[1])
         return wd.wait_window(SERVERS_TITLE, launcher.pid)
@@ -74,7 +78,7 @@ class ServersTest(LauncherTest):
         self.assertEqual(wd.settings()["RecentServers"], f"{address[1]} {address[0]}")
 
         launcher = self.start()
-        window = self.open_servers_window(launcher)
+        window = self.open_servers_window(launcher, first=True)
         # Recent, newest first, each row as its server answered.
         rows = wd.wait_for(lambda: [r for r in server_rows() if r[2]] == server_rows() and
                            len(server_rows()) == 2 and server_rows(), "Recent's answers")

@@ -34,22 +34,22 @@ std::optional<MasterPacket> ParseMasterPacket(std::span<const std::uint8_t> pack
   if (start == 0 || start > packet.size() || packet[3] == 0 || packet[2] > packet[3]) {
     return std::nullopt;
   }
-  MasterPacket parsed{packet[2], packet[3], {}, {}};
+  MasterPacket parsed{packet[2], packet[3], {}};
   for (std::size_t at = start; at + kEntryBytes <= packet.size(); at += kEntryBytes) {
     if (packet[at] != kEntryMark) return std::nullopt;
     const std::uint8_t ip[4] = {packet[at + 1], packet[at + 2], packet[at + 3], packet[at + 4]};
     const auto port = static_cast<std::uint16_t>(packet[at + 5] | (packet[at + 6] << 8));
     if (Unaskable(ip, port)) continue;
     parsed.servers.push_back(AddressOfIpv4(ip, port));
-    parsed.loopback.push_back(ip[0] == 127);
   }
   return parsed;
 }
 
 void MasterList::Add(const MasterPacket& packet, bool fromLoopbackMaster) {
-  for (std::size_t i = 0; i < packet.servers.size() && servers_.size() < kMaxServers; ++i) {
-    if (packet.loopback[i] && !fromLoopbackMaster) continue;
-    if (seen_.insert(AddressText(packet.servers[i])).second) servers_.push_back(packet.servers[i]);
+  for (const ServerAddress& server : packet.servers) {
+    if (servers_.size() == kMaxServers) return;
+    if (server.host.starts_with("127.") && !fromLoopbackMaster) continue;
+    if (seen_.insert(AddressText(server)).second) servers_.push_back(server);
   }
 }
 

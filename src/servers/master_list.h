@@ -21,8 +21,6 @@ struct MasterPacket {
   int number = 0, count = 0;
   // As listed, without those nobody can be asked at (0.0.0.0/8, multicast, broadcast, port 0).
   std::vector<ServerAddress> servers;
-  // Which of them were loopback addresses (the same order).
-  std::vector<bool> loopback;
 };
 
 // Nullopt when it is no master answer, its header runs past its end or an entry is garbled.

@@ -72,10 +72,9 @@ TEST(MasterList, KeepsOnlyAskableServersOnce) {
 }
 
 TEST(MasterList, StopsAtFiveThousand) {
-  MasterPacket packet{1, 1, {}, {}};
+  MasterPacket packet{1, 1, {}};
   for (int i = 0; i < 6000; ++i) {
     packet.servers.push_back({"10.0.0.1", static_cast<std::uint16_t>(i + 1)});
-    packet.loopback.push_back(false);
   }
   MasterList list;
   list.Add(packet, false);

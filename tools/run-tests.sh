@@ -49,7 +49,7 @@ configure_and_build() {  # folder, then cmake options
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 &&
     cmake --build "$dir" -j "$JOBS" >"$dir.build.log" 2>&1 ||
-    { tail -40 "$dir.configure.log" "$dir.build.log" 2>/dev/null; return 1; }
+    { tail -n 40 "$dir.configure.log" "$dir.build.log" 2>/dev/null; return 1; }
 }
 mkdir -p "$BUILD"
 

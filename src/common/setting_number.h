@@ -6,13 +6,14 @@
 #include <optional>
 #include <string_view>
 
+#include "common/ascii_text.h"
+
 namespace cindermoor {
 
 // "01", " 1" and "1.0" all read as 1; text that is not a number reads as nothing.
 inline std::optional<double> NumberOf(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  text = Trimmed(text);
+  if (text.empty()) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);
   double value = 0;
   const char* end = text.data() + text.size();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/ascii_text.h"
 #include "text/language.h"
 #include "text/text.h"
 
@@ -38,13 +39,6 @@ std::string EscapedString(std::string_view value) {
     }
   }
   return escaped;
-}
-
-std::string AsciiLowerCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return text;
 }
 
 }  // namespace
@@ -107,7 +101,7 @@ bool ScriptStartsProgram(const std::string& script, const WineProgram& program) 
   const std::string prefixLine = "\nWINEPREFIX=" + ShellQuoted(program.prefix) + "\n";
   const std::string programCall = " " + ShellQuoted(program.program) + " \"$@\"\n";
   return script.find(prefixLine) != std::string::npos &&
-         AsciiLowerCase(script).find(AsciiLowerCase(programCall)) != std::string::npos;
+         AsciiLowered(script).find(AsciiLowered(programCall)) != std::string::npos;
 }
 
 }  // namespace cindermoor

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/outcome.h"
-#include "common/setting_names.h"
+#include "common/settings_table.h"
 #include "desktop/desktop_files.h"
 #include "desktop/setting_values.h"
 #include "desktop/unix_desktop.h"

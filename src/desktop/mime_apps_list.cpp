@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ascii_text.h"
+
 namespace cindermoor {
 
 namespace {
 
 constexpr std::string_view kDefaultsGroup = "[Default Applications]";
-constexpr std::string_view kBlanks = " \t";
 
 // One line as it was written: its text and its own line end ("\n", "\r\n", or "" for a last
 // line without one), so that lines we do not touch come out byte for byte.
@@ -43,12 +44,6 @@ std::string JoinLines(const std::vector<Line>& lines) {
   std::string text;
   for (const Line& line : lines) text += line.text + line.end;
   return text;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 bool IsBlank(const Line& line) { return Trimmed(line.text).empty(); }

@@ -15,6 +15,7 @@
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "text/text.h"
+#include "ui/main_form.h"
 #include "voice/voice_clients.h"
 
 namespace cindermoor {
@@ -65,16 +66,20 @@ class Startup {
       KeepLinkSecrets();
     }
     if (!TakeTurn()) return StartupOutcome::End;
-    stored_ = ReadStartupSettings(s_.settings);
-    chosen_ = s_.voiceClients.Chosen(stored_.voiceClient);
-    s_.log.KeepSecret(stored_.ownVoiceServer.password);
+    stored_ = StartupSettings(s_.settings);
+    chosen_ = s_.voiceClients.Chosen(stored_[setting::kVoiceClient]);
+    voiceMode_ = ParseVoiceMode(stored_[setting::kUseTWRW]);
+    s_.log.KeepSecret(stored_[setting::kPassword]);
     const bool voiceClientFound = CheckVoiceClients();
     FindGameFolder();
-    s_.windows.FillVoiceFields(stored_.ownVoiceServer);
-    s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
-    if (voiceClientFound) SetLaunchBox();
-    if (stored_.voiceMode != VoiceMode::None) s_.windows.SelectVoiceMode(stored_.voiceMode);
+    for (EntryBox box : kEntryBoxes) s_.mainWindow.ShowStoredText(box, stored_[SettingOf(box)]);
+    ShowVoiceClient();
+    if (voiceClientFound) TickLaunchBox();
+    if (voiceMode_ != VoiceMode::None) {
+      s_.mainWindow.ShowStoredVoiceMode(voiceMode_ == VoiceMode::OwnServer);
+    }
     ShowInstallState();
+    ShowSettingBoxes();
     LogWhatWasRead();
     if (!link_) {
       RefreshLinkHandler();
@@ -95,18 +100,18 @@ class Startup {
 
   // The clients not chosen are named only when they were looked for.
   void LogWhatWasRead() {
-    const std::string& folder = stored_.gameFolder;
+    const std::string& folder = stored_[setting::kTribesPath];
     std::string event = "Game folder: " + (folder.empty() ? "none, the locator shown" : folder) +
                         "; voice client " + s_.voiceClients.At(chosen_).StoredName() +
                         " (installed " + YesNo(installed_[chosen_]) + "), mode " +
-                        VoiceModeName(stored_.voiceMode) + ", launched with games " +
+                        VoiceModeName(voiceMode_) + ", launched with games " +
                         YesNo(launchBox_ == 1);
     for (std::size_t index = 0; lookedForAll_ && index < s_.voiceClients.Count(); ++index) {
       if (index == chosen_) continue;
       event += std::string("; ") + s_.voiceClients.At(index).StoredName() + " installed " +
                YesNo(installed_[index]);
     }
-    s_.log.Write(event + "; link handler installed " + YesNo(stored_.installed == "1"));
+    s_.log.Write(event + "; link handler installed " + YesNo(stored_[setting::kInstalled] == "1"));
   }
 
   // A link already served, or a settings window already open, comes to the front instead of
@@ -143,8 +148,8 @@ class Startup {
   bool AdaptToVoiceClients() {
     if (std::find(installed_.begin(), installed_.end(), true) != installed_.end()) return true;
     if (lookedForAll_) {
-      s_.windows.Compact();
-      s_.windows.SetLaunchBox(0);
+      s_.mainWindow.Compact();
+      s_.mainWindow.ShowStoredLaunchBox(0);
     }
     return false;
   }
@@ -158,34 +163,47 @@ class Startup {
 
   // Accepting the folder found is the user's own choice, stored as the locator stores one.
   void FindGameFolder() {
-    if (!stored_.gameFolder.empty()) {
-      s_.windows.ShowGameFolder(stored_.gameFolder);
+    if (!stored_[setting::kTribesPath].empty()) {
+      s_.mainWindow.ShowGameFolder(stored_[setting::kTribesPath]);
       return;
     }
     const std::string found = s_.programs.DetectedGameFolder();
     if (!found.empty() &&
         s_.dialogs.AskYesNo(FoundFolderQuestion(found), Text("startup.found_folder_title"), true)) {
       s_.settings.Write(setting::kTribesPath, found);
-      s_.windows.ShowGameFolder(found);
-      stored_.gameFolder = found;
+      s_.mainWindow.ShowGameFolder(found);
+      stored_.Put(setting::kTribesPath, found);
       return;
     }
-    s_.windows.HideMainWindow();
-    s_.windows.ShowLocatorWindow();
+    s_.mainWindow.LeaveForLocator();
     locatorShown_ = true;
   }
 
   // A first run, or a value that is neither 0 nor 1, ticks the box and stores "1": the quit
   // window reads the setting to know whether to shut down the voice client it started.
-  void SetLaunchBox() {
-    launchBox_ = stored_.launchBox.value_or(1);
-    if (!stored_.launchBox) s_.settings.Write(setting::kRogerWilcoLaunch, "1");
-    s_.windows.SetLaunchBox(launchBox_);
+  void TickLaunchBox() {
+    launchBox_ = stored_[setting::kRogerWilcoLaunch] == "1" ? 1 : 0;
+    if (stored_.Defaulted(setting::kRogerWilcoLaunch)) {
+      s_.settings.Write(setting::kRogerWilcoLaunch, stored_[setting::kRogerWilcoLaunch]);
+    }
+    s_.mainWindow.ShowStoredLaunchBox(launchBox_);
+  }
+
+  void ShowVoiceClient() {
+    s_.mainWindow.ShowStoredVoiceClient(chosen_, stored_[setting::kVoiceName], installed_);
   }
 
   void ShowInstallState() {
-    if (stored_.installed.empty()) s_.windows.ShowInstallState(false);
-    if (stored_.installed == "1") s_.windows.ShowInstallState(true);
+    const std::string& installed = stored_[setting::kInstalled];
+    if (installed.empty()) s_.mainWindow.ShowStoredInstallState(false);
+    if (installed == "1") s_.mainWindow.ShowStoredInstallState(true);
+  }
+
+  void ShowSettingBoxes() {
+    const auto boxes = s_.mainWindow.SettingBoxes();
+    for (std::size_t box = 0; box < boxes.size(); ++box) {
+      s_.mainWindow.ShowStoredSettingBox(box, stored_[boxes[box].setting] == "1");
+    }
   }
 
   // Every start points an installed handler at this copy of the program. When Windows
@@ -220,12 +238,14 @@ class Startup {
     VoiceClient& client = s_.voiceClients.At(chosen_);
     std::optional<std::string> voiceStart;
     if (launchBox_ == 1 && installed_[chosen_]) {
-      const VoiceJoin join{stored_.voiceMode, stored_.ownVoiceServer, stored_.voiceName};
+      const VoiceFields own{stored_[setting::kServer], stored_[setting::kChannel],
+                            stored_[setting::kPassword]};
+      const VoiceJoin join{voiceMode_, own, stored_[setting::kVoiceName]};
       if (const Outcome planned = client.PlanStart(link, join, voiceStart); !planned.Succeeded()) {
         return Refuse(planned);
       }
     }
-    s_.windows.ShowQuitWindow();
+    s_.showQuitWindow();
     const bool afterGame = client.StartsAfterGame();
     Outcome started = voiceStart && !afterGame ? client.Start(*voiceStart) : Outcome::Success();
     const StartupOutcome outcome = StartGame(link);
@@ -242,8 +262,8 @@ class Startup {
     if (!lookedForAll_) {
       const bool launchBoxSet = installed_[chosen_];
       LookForOtherClients();
-      if (AdaptToVoiceClients() && !launchBoxSet) SetLaunchBox();
-      s_.windows.ShowVoiceClient(chosen_, stored_.voiceName, installed_);
+      if (AdaptToVoiceClients() && !launchBoxSet) TickLaunchBox();
+      ShowVoiceClient();
     }
     return StartupOutcome::LocatorWindow;
   }
@@ -251,7 +271,7 @@ class Startup {
   StartupOutcome StartGame(const GameLink& link) {
     s_.programs.StartGame(BuildGameArgs(link));
     RecordRecentServer(link);
-    s_.windows.HideMainWindow();
+    s_.mainWindow.Hide();
     return StartupOutcome::ServingLink;
   }
 
@@ -273,6 +293,7 @@ class Startup {
   const std::string& linkText_;
   std::optional<GameLink> link_;
   StartupSettings stored_;
+  VoiceMode voiceMode_ = VoiceMode::Community;
   bool locatorShown_ = false;
   std::size_t chosen_ = 0;
   std::vector<bool> installed_;  // by the list of clients' order

@@ -2,15 +2,16 @@
 // settings into the windows, re-points the protocol handler and serves a link when given one.
 #pragma once
 
+#include <functional>
 #include <string>
 
-#include "launcher/window_operations.h"
 #include "ui/dialogs.h"
 
 namespace cindermoor {
 
 class EventLog;
 class LauncherSettings;
+class MainForm;
 class OutsidePrograms;
 class ProtocolHandler;
 class SessionLaunchers;
@@ -20,11 +21,12 @@ struct StartupServices {
   LauncherSettings& settings;
   OutsidePrograms& programs;
   ProtocolHandler& protocol;
-  WindowOperations& windows;
+  MainForm& mainWindow;  // shown from the stored values, which raises no handler
   Dialogs& dialogs;
   VoiceClients& voiceClients;
   SessionLaunchers& launchers;
   EventLog& log;
+  std::function<void()> showQuitWindow;
 };
 
 // What is on screen when start-up is done.

@@ -1,18 +1,25 @@
 #include "launcher/startup_settings.h"
 
-#include "state/launcher_settings.h"
-
 namespace cindermoor {
 
-StartupSettings ReadStartupSettings(LauncherSettings& settings) {
-  return {settings.Read(setting::kTribesPath),
-          {settings.Read(setting::kServer), settings.Read(setting::kChannel),
-           settings.Read(setting::kPassword)},
-          ParseLaunchBox(settings.Read(setting::kRogerWilcoLaunch)),
-          ParseVoiceMode(settings.Read(setting::kUseTWRW)),
-          settings.Read(setting::kInstalled),
-          settings.Read(setting::kVoiceClient),
-          settings.Read(setting::kVoiceName)};
+StartupSettings::StartupSettings(LauncherSettings& settings) {
+  for (const SettingRow& row : kSettingRows) {
+    if (row.shown != Shown::MainWindow) continue;
+    const std::optional<std::string> read = ReadAs(row, settings.Read(row.name));
+    values_[row.name] = {read.value_or(row.byDefault), !read};
+  }
+}
+
+const std::string& StartupSettings::operator[](const std::string& name) const {
+  return values_.at(name).text;
+}
+
+bool StartupSettings::Defaulted(const std::string& name) const {
+  return values_.at(name).defaulted;
+}
+
+void StartupSettings::Put(const std::string& name, const std::string& value) {
+  values_[name] = {value, false};
 }
 
 }  // namespace cindermoor

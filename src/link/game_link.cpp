@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string>
 
+#include "common/ascii_text.h"
 #include "text/text.h"
 
 namespace cindermoor {
@@ -22,13 +23,9 @@ constexpr std::string_view kPasswordTag = "p=";
 constexpr std::string_view kRecordTag = "pr=";
 constexpr std::size_t kMaxCharacters = 2048;
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameLetters(char a, char b) { return AsciiLower(a) == AsciiLower(b); }
-
 std::size_t FindIgnoringCase(std::string_view text, std::string_view needle) {
   const auto found =
-      std::search(text.begin(), text.end(), needle.begin(), needle.end(), SameLetters);
+      std::search(text.begin(), text.end(), needle.begin(), needle.end(), SameLettersIgnoringCase);
   return found == text.end() ? std::string_view::npos
                              : static_cast<std::size_t>(found - text.begin());
 }
@@ -87,7 +84,8 @@ LinkParse ParseGameLink(std::string_view text) {
     return Refused(Text("link.too_long", {{"count", std::to_string(kMaxCharacters)}}));
   }
   const std::string_view scheme = text.substr(0, kScheme.size());
-  if (!std::equal(scheme.begin(), scheme.end(), kScheme.begin(), kScheme.end(), SameLetters)) {
+  if (!std::equal(scheme.begin(), scheme.end(), kScheme.begin(), kScheme.end(),
+                  SameLettersIgnoringCase)) {
     return Refused(Text("link.wrong_scheme"));
   }
   if (text.find('"') != std::string_view::npos) {
@@ -115,8 +113,7 @@ LinkParse ParseGameLink(std::string_view text) {
 // whether or not a slash comes before it: masking too much is harmless, showing a password is
 // not.
 std::string LinkForMessages(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
+  const std::string lower = AsciiLowered(text);
   const std::size_t from = lower.starts_with(kScheme) ? kScheme.size() : 0;
   const std::size_t tag = std::min(lower.find(kPasswordTag, from), lower.find(kRecordTag, from));
   if (tag == std::string::npos) return std::string(text);

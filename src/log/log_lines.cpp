@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/ascii_text.h"
 #include "link/game_link.h"
 
 namespace cindermoor {
@@ -36,10 +37,7 @@ void MaskValue(std::string& text, std::string_view secret) {
 // "tribes://" (any letter case) to the end; with no link at all, to the whole event. Starting at
 // the scheme keeps a refusal's own words about "p=" readable.
 void MaskLinkPasswords(std::string& text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  });
+  const std::string lower = AsciiLowered(text);
   const std::size_t scheme = lower.find(kLinkScheme);
   const std::size_t from = scheme == std::string::npos ? 0 : scheme;
   text.replace(from, std::string::npos, LinkForMessages(std::string_view(text).substr(from)));

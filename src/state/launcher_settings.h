@@ -1,28 +1,15 @@
 // The launcher's own settings: one application and section of the store (the keys' names are in
-// common/setting_names.h).
+// common/settings_table.h).
 #pragma once
 
-#include <cmath>
 #include <map>
-#include <optional>
 #include <string>
 
-#include "common/setting_names.h"
-#include "common/setting_number.h"
+#include "common/settings_table.h"
 #include "desktop/setting_values.h"
 #include "state/settings_store.h"
 
 namespace cindermoor {
-
-// The launch box's stored value, read the same way wherever it is read: 0 or 1, a number that
-// rounds to one of them included ("0.6" is 1); anything else is nullopt, as on a first run.
-inline std::optional<int> ParseLaunchBox(const std::string& stored) {
-  const std::optional<double> number = NumberOf(stored);
-  if (!number) return std::nullopt;
-  const double whole = std::nearbyint(*number);
-  if (whole != 0 && whole != 1) return std::nullopt;
-  return static_cast<int>(whole);
-}
 
 // Each setting is read from the store once per run; later reads give that value, or what this
 // run wrote since. So the whole run works from the values it started with, whatever another

@@ -33,6 +33,10 @@ class Registry {
   // Creates the key and its missing parents, then stores data as REG_SZ.
   virtual Outcome SetRegString(RegRoot root, const std::string& subKey,
                                const std::string& valueName, const std::string& data) = 0;
+  // Deletes the one value; a value or key that does not exist counts as deleted, and no key
+  // is made.
+  virtual Outcome DeleteRegValue(RegRoot root, const std::string& subKey,
+                                 const std::string& valueName) = 0;
 };
 
 }  // namespace cindermoor

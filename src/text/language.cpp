@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "common/ascii_text.h"
 #include "text_tables.h"
 
 namespace cindermoor {
@@ -9,16 +10,6 @@ namespace {
 
 // Windows keeps the primary language in a language id's low ten bits, the country above.
 constexpr std::uint16_t kPrimaryLanguageMask = 0x3ff;
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameTag(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
 
 // Set once at start before any text is shown, read from then on.
 std::atomic<std::size_t> languageInUse{kEnglish};
@@ -35,7 +26,7 @@ int LanguageCharacterSet(std::size_t language) {
 
 std::optional<std::size_t> LanguageTagged(std::string_view tag) {
   for (std::size_t language = 0; language < LanguageCount(); ++language) {
-    if (SameTag(tag, LanguageTag(language))) return language;
+    if (SameIgnoringCase(tag, LanguageTag(language))) return language;
   }
   return std::nullopt;
 }

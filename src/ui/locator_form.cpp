@@ -1,9 +1,9 @@
 #include "ui/locator_form.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
+#include "common/ascii_text.h"
 #include "common/folder_path.h"
 #include "state/launcher_settings.h"
 #include "text/text.h"
@@ -15,17 +15,11 @@ namespace {
 
 constexpr const char* kGamePattern = "Tribes.exe";
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
 void SortIgnoringCase(std::vector<std::string>& names) {
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return AsciiLower(x) < AsciiLower(y);
+    });
   });
 }
 
@@ -89,7 +83,7 @@ void LocatorForm::FillFirstTime() {
   view_.SetDrives(drives_);
   const std::string folder = Normalised(fileSystem_.CurrentFolder());
   const auto current = std::find_if(drives_.begin(), drives_.end(), [&](const std::string& d) {
-    return SameTextIgnoringCase(DriveLetterOf(d), RootOf(folder).substr(0, 2));
+    return SameIgnoringCase(DriveLetterOf(d), RootOf(folder).substr(0, 2));
   });
   SelectDrive(current == drives_.end() ? std::string() : *current);
   // The program's own folder can be read; should it not be, the chain alone still shows it.

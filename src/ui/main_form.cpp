@@ -28,23 +28,86 @@ std::string ProductPage(const std::string& path) {
 }  // namespace
 
 MainForm::MainForm(MainFormServices services, MainFormView& view)
-    : services_(std::move(services)), view_(view) {}
+    : services_(std::move(services)), view_(view), settingBoxes_(services_.settingBoxes.size()) {}
+
+// The one place that turns the form's state into what a control shows. A control added to
+// MainControl and missing here is a compiler warning (a switch over every value).
+void MainForm::ShowControl(MainControl control) {
+  switch (control) {
+    case MainControl::ServerBox:
+    case MainControl::ChannelBox:
+    case MainControl::PasswordBox:
+      for (EntryBox box : kEntryBoxes) {
+        if (ControlOf(box) == control) view_.SetText(control, texts_[IndexOf(box)]);
+      }
+      view_.SetEnabled(control, boxesEnabled_);
+      return;
+    case MainControl::LaunchBox:
+      view_.SetChecked(control, launchBox_ == 1);
+      return;
+    case MainControl::CommunityOption:
+      view_.SetChecked(control, !ownServer_);
+      return;
+    case MainControl::OwnServerOption:
+      view_.SetChecked(control, ownServer_);
+      return;
+    case MainControl::InstallButton:
+      view_.SetVisible(control, installButtonVisible_);
+      return;
+    case MainControl::UninstallButton:
+      view_.SetVisible(control, uninstallButtonVisible_);
+      return;
+    case MainControl::GameFolderLabel:
+      view_.SetText(control, gameFolder_);
+      return;
+    case MainControl::VoiceNameBox:
+      view_.SetText(control, voiceName_);
+      return;
+    // The note speaks of the chosen client, and is shown with it.
+    case MainControl::VoiceClientNote:
+      view_.ShowVoiceClient(voiceClient_, services_.voiceClients.At(voiceClient_).Texts());
+      view_.SetText(control, voiceClientNote_);
+      return;
+    case MainControl::Count:
+      return;
+  }
+}
+
+void MainForm::ShowEveryControl() {
+  for (int control = 0; control < static_cast<int>(MainControl::Count); ++control) {
+    ShowControl(static_cast<MainControl>(control));
+  }
+  for (std::size_t box = 0; box < settingBoxes_.size(); ++box) {
+    view_.SetSettingBox(box, settingBoxes_[box]);
+  }
+  if (compact_) view_.Compact();
+}
+
+void MainForm::ShowStoredSettingBox(std::size_t box, bool ticked) {
+  settingBoxes_[box] = ticked;
+  view_.SetSettingBox(box, ticked);
+}
+
+void MainForm::SetSettingBox(std::size_t box, bool ticked) {
+  if (settingBoxes_[box] == ticked) return;
+  ShowStoredSettingBox(box, ticked);
+  services_.settings.Write(services_.settingBoxes[box].setting, ticked ? "1" : "0");
+}
 
 void MainForm::ShowStoredText(EntryBox box, const std::string& text) {
   texts_[IndexOf(box)] = text;
-  view_.SetText(ControlOf(box), text);
+  ShowControl(ControlOf(box));
 }
 
 void MainForm::ShowStoredLaunchBox(int value) {
   launchBox_ = value;
-  view_.SetChecked(MainControl::LaunchBox, value == 1);
+  ShowControl(MainControl::LaunchBox);
 }
 
 void MainForm::ShowStoredVoiceMode(bool ownServer) {
   ownServer_ = ownServer;
-  communityServer_ = !ownServer;
-  view_.SetChecked(MainControl::OwnServerOption, ownServer);
-  view_.SetChecked(MainControl::CommunityOption, !ownServer);
+  ShowControl(MainControl::OwnServerOption);
+  ShowControl(MainControl::CommunityOption);
   SetBoxesEnabled(ownServer);
 }
 
@@ -52,16 +115,20 @@ void MainForm::ShowStoredVoiceClient(std::size_t chosen, const std::string& name
                                      const std::vector<bool>& installed) {
   installed_ = installed;
   voiceName_ = name;
-  view_.SetText(MainControl::VoiceNameBox, name);
+  ShowControl(MainControl::VoiceNameBox);
   ShowVoiceClient(chosen);
+}
+
+void MainForm::ShowStoredInstallState(bool installed) {
+  SetPictureVisible(MainControl::InstallButton, !installed);
+  SetPictureVisible(MainControl::UninstallButton, installed);
 }
 
 void MainForm::ShowVoiceClient(std::size_t client) {
   voiceClient_ = client;
   const VoiceClient& chosen = services_.voiceClients.At(client);
-  view_.ShowVoiceClient(client, chosen.Texts());
   voiceClientNote_ = ChosenMissingAndAnotherThere(client, installed_) ? chosen.Texts().missing : "";
-  view_.SetText(MainControl::VoiceClientNote, voiceClientNote_);
+  ShowControl(MainControl::VoiceClientNote);
 }
 
 void MainForm::SelectVoiceClient(std::size_t client) {
@@ -73,24 +140,14 @@ void MainForm::SelectVoiceClient(std::size_t client) {
 void MainForm::SetVoiceName(const std::string& name) {
   if (voiceName_ == name) return;
   voiceName_ = name;
-  view_.SetText(MainControl::VoiceNameBox, name);
+  ShowControl(MainControl::VoiceNameBox);
   services_.settings.Write(setting::kVoiceName, name);
 }
 
 void MainForm::SetText(EntryBox box, const std::string& text) {
   if (texts_[IndexOf(box)] == text) return;
   ShowStoredText(box, text);
-  switch (box) {
-    case EntryBox::Server:
-      OnServerChanged();
-      break;
-    case EntryBox::Channel:
-      OnChannelChanged();
-      break;
-    case EntryBox::Password:
-      OnPasswordChanged();
-      break;
-  }
+  services_.settings.Write(SettingOf(box), text);
 }
 
 void MainForm::SetLaunchBox(int value) {
@@ -106,11 +163,10 @@ void MainForm::SelectOwnServer() { SelectServer(false); }
 // The two options are one group: choosing one clears the other, and choosing the one already
 // chosen changes nothing.
 void MainForm::SelectServer(bool community) {
-  if (community ? communityServer_ : ownServer_) return;
-  communityServer_ = community;
+  if (ownServer_ != community) return;
   ownServer_ = !community;
-  view_.SetChecked(MainControl::CommunityOption, community);
-  view_.SetChecked(MainControl::OwnServerOption, !community);
+  ShowControl(MainControl::CommunityOption);
+  ShowControl(MainControl::OwnServerOption);
   if (community) {
     OnCommunityServerChosen();
   } else {
@@ -122,12 +178,12 @@ void MainForm::SetPictureVisible(MainControl picture, bool visible) {
   bool& shown =
       picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
   shown = visible;
-  view_.SetVisible(picture, visible);
+  ShowControl(picture);
 }
 
 void MainForm::ShowGameFolder(const std::string& caption) {
   gameFolder_ = caption;
-  view_.SetText(MainControl::GameFolderLabel, caption);
+  ShowControl(MainControl::GameFolderLabel);
 }
 
 void MainForm::Compact() {
@@ -145,9 +201,12 @@ void MainForm::Hide() {
   view_.Hide();
 }
 
-const std::string& MainForm::Text(EntryBox box) const { return texts_[IndexOf(box)]; }
+void MainForm::LeaveForLocator() {
+  Hide();
+  services_.showLocatorWindow();
+}
 
-bool MainForm::Enabled(EntryBox box) const { return enabled_[IndexOf(box)]; }
+const std::string& MainForm::Text(EntryBox box) const { return texts_[IndexOf(box)]; }
 
 bool MainForm::PictureVisible(MainControl picture) const {
   return picture == MainControl::InstallButton ? installButtonVisible_ : uninstallButtonVisible_;
@@ -167,26 +226,9 @@ void MainForm::OnOwnServerChosen() {
   services_.settings.Write(setting::kUseTWRW, "0");
 }
 
-void MainForm::OnServerChanged() {
-  services_.settings.Write(setting::kServer, texts_[IndexOf(EntryBox::Server)]);
-}
-void MainForm::OnChannelChanged() {
-  services_.settings.Write(setting::kChannel, texts_[IndexOf(EntryBox::Channel)]);
-}
-void MainForm::OnPasswordChanged() {
-  services_.settings.Write(setting::kPassword, texts_[IndexOf(EntryBox::Password)]);
-}
-
 void MainForm::SetBoxesEnabled(bool enabled) {
-  for (EntryBox box : kEntryBoxes) {
-    enabled_[IndexOf(box)] = enabled;
-    view_.SetEnabled(ControlOf(box), enabled);
-  }
-}
-
-void MainForm::ShowInstallButton(bool installShown) {
-  SetPictureVisible(MainControl::InstallButton, installShown);
-  SetPictureVisible(MainControl::UninstallButton, !installShown);
+  boxesEnabled_ = enabled;
+  for (EntryBox box : kEntryBoxes) ShowControl(ControlOf(box));
 }
 
 void MainForm::OnLogoClicked() { services_.programs.OpenWebPage(ProductPage("/")); }
@@ -204,7 +246,7 @@ void MainForm::OnOkClicked() {
 void MainForm::OnUninstallClicked() {
   ShowIfFailed(services_.protocol.UninstallProtocol());
   if (services_.protocol.IsInstalled()) return;
-  ShowInstallButton(true);
+  ShowStoredInstallState(false);
 }
 
 // Install offers the buddy list sign-up, then swaps the buttons. When Windows refused every
@@ -217,7 +259,7 @@ void MainForm::OnInstallClicked() {
                                  cindermoor::Text("main.signup_title"), true)) {
     services_.programs.OpenWebPage(ProductPage("/index.php?t=register"));
   }
-  ShowInstallButton(false);
+  ShowStoredInstallState(true);
 }
 
 void MainForm::ShowIfFailed(const Outcome& outcome) {
@@ -225,10 +267,7 @@ void MainForm::ShowIfFailed(const Outcome& outcome) {
     services_.dialogs.ShowMessage(outcome.Reason(), cindermoor::Text("main.error_title"));
 }
 
-void MainForm::OnChangeFolderClicked() {
-  Hide();
-  services_.showLocatorWindow();
-}
+void MainForm::OnChangeFolderClicked() { LeaveForLocator(); }
 
 void MainForm::OnServersClicked() { services_.showServersWindow(); }
 

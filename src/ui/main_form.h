@@ -1,11 +1,14 @@
 // The main window's behaviour: its controls' values and the handlers they raise. A value
 // changed from code raises the same handler as the user's change, so both roads store alike;
-// only the ShowStored… methods, which show what is stored already, raise none.
+// only the ShowStored… methods, which show what is stored already, raise none. The form holds
+// the window's one state: each control is shown from it as it changes, and all of them when
+// the window is made (ShowEveryControl).
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,7 @@
 #include "state/launcher_settings.h"
 #include "ui/dialogs.h"
 #include "ui/main_form_view.h"
+#include "ui/main_window_layout.h"
 #include "voice/voice_clients.h"
 
 namespace cindermoor {
@@ -37,6 +41,19 @@ constexpr MainControl ControlOf(EntryBox box) {
   return MainControl::ServerBox;  // not reached: every box is named above
 }
 
+// The setting each box stores.
+constexpr const char* SettingOf(EntryBox box) {
+  switch (box) {
+    case EntryBox::Server:
+      return setting::kServer;
+    case EntryBox::Channel:
+      return setting::kChannel;
+    case EntryBox::Password:
+      return setting::kPassword;
+  }
+  return setting::kServer;  // not reached: every box is named above
+}
+
 struct MainFormServices {
   LauncherSettings& settings;
   ProtocolHandler& protocol;
@@ -46,6 +63,7 @@ struct MainFormServices {
   VoiceClients& voiceClients;
   std::function<void()> showLocatorWindow;
   std::function<void()> showServersWindow;
+  std::span<const main_layout::SettingBox> settingBoxes = main_layout::kSettingBoxes;
 };
 
 class MainForm {
@@ -62,10 +80,18 @@ class MainForm {
   // chosen one is missing but another is there.
   void ShowStoredVoiceClient(std::size_t chosen, const std::string& name,
                              const std::vector<bool>& installed);
+  // A check box of a flag setting (its place in the services' settingBoxes).
+  void ShowStoredSettingBox(std::size_t box, bool ticked);
+  // Un-Install while the tribes class is installed, else Install.
+  void ShowStoredInstallState(bool installed);
+  // Shows every control from the form's state, as the window is made.
+  void ShowEveryControl();
 
   // Control values, set from code or by the user; each change raises the control's handler.
   void SetText(EntryBox box, const std::string& text);
   void SetLaunchBox(int value);
+  // Stores the box's setting, "1" or "0".
+  void SetSettingBox(std::size_t box, bool ticked);
   void SelectCommunityServer();
   void SelectOwnServer();
   // The window speaks of the chosen client from this moment on.
@@ -78,11 +104,15 @@ class MainForm {
   void Compact();
   void Show();
   void Hide();
+  // The game locator takes the main window's place.
+  void LeaveForLocator();
 
   const std::string& Text(EntryBox box) const;
-  bool Enabled(EntryBox box) const;
+  bool Enabled(EntryBox) const { return boxesEnabled_; }
   int LaunchBox() const { return launchBox_; }
-  bool CommunityServerSelected() const { return communityServer_; }
+  std::span<const main_layout::SettingBox> SettingBoxes() const { return services_.settingBoxes; }
+  bool SettingBoxTicked(std::size_t box) const { return settingBoxes_[box]; }
+  bool CommunityServerSelected() const { return !ownServer_; }
   bool OwnServerSelected() const { return ownServer_; }
   const VoiceClients& Clients() const { return services_.voiceClients; }
   std::size_t ChosenVoiceClient() const { return voiceClient_; }
@@ -103,25 +133,22 @@ class MainForm {
   void OnServersClicked();
 
  private:
+  void ShowControl(MainControl control);
   void SelectServer(bool community);
   void OnLaunchBoxChanged();
   void OnCommunityServerChosen();
   void OnOwnServerChosen();
-  void OnServerChanged();
-  void OnChannelChanged();
-  void OnPasswordChanged();
   void ShowVoiceClient(std::size_t client);
-  void ShowInstallButton(bool installShown);
   // Shows a failure's reason, if any.
   void ShowIfFailed(const Outcome& outcome);
 
   MainFormServices services_;
   MainFormView& view_;
   std::array<std::string, 3> texts_;
-  std::array<bool, 3> enabled_{true, true, true};
+  bool boxesEnabled_ = true;
   int launchBox_ = 0;
-  bool communityServer_ = true;
-  bool ownServer_ = false;
+  std::vector<bool> settingBoxes_;
+  bool ownServer_ = false;  // else the community server's option is chosen
   std::size_t voiceClient_ = 0;
   std::string voiceName_;
   std::vector<bool> installed_;

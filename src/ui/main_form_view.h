@@ -20,6 +20,7 @@ enum class MainControl {
   GameFolderLabel,
   VoiceNameBox,
   VoiceClientNote,
+  Count,  // not a control: how many there are
 };
 
 class MainFormView {
@@ -32,6 +33,8 @@ class MainFormView {
   virtual void SetChecked(MainControl control, bool checked) = 0;
   // Picture buttons.
   virtual void SetVisible(MainControl control, bool visible) = 0;
+  // The check boxes of flag settings, by their place in MainFormServices::settingBoxes.
+  virtual void SetSettingBox(std::size_t box, bool ticked) = 0;
   // Checks the chosen client's option (by its place in the list of clients) and speaks of
   // it: the frame, the launch question, the server options, the notice, and the Name box with
   // its hint only for a client that takes a name.

@@ -2,6 +2,10 @@
 // corner of the client area (the voice settings' own places already include their frame's).
 #pragma once
 
+#include <array>
+
+#include "common/settings_table.h"
+#include "text/text.h"
 #include "window_kit/twips.h"
 
 namespace cindermoor::main_layout {
@@ -58,6 +62,15 @@ inline constexpr TwipPoint kLogoPosition{1320, 0};
 // In the free corner left of the logo, in the compact window too, centred in it so that a
 // caption that widens the button has room on both sides.
 inline constexpr TwipPoint kServersButtonPosition{120, 120};
+
+// Check boxes that each show and store one flag setting, "1" ticked and "0" not: a new one is
+// a row. Each is made after the other controls, so it joins the Tab order last.
+struct SettingBox {
+  const char* setting;  // a Flag row of common/settings_table.h, shown in the main window
+  TextKey caption;
+  TwipRect place;  // the box with its caption
+};
+inline constexpr std::array<SettingBox, 0> kSettingBoxes{};
 
 // The two olive rules run from x 120 to 4800.
 inline constexpr int kRuleLeft = 120;

@@ -28,7 +28,7 @@ void QuitForm::SetCaption(const std::string& caption) {
 // started is the one shut down. A value start-up would not take is "no", so a hand-edited
 // setting cannot keep the user from quitting.
 bool QuitForm::VoiceClientWanted() {
-  return ParseLaunchBox(settings_.Read(setting::kRogerWilcoLaunch)) == 1;
+  return FlagOf(settings_.Read(setting::kRogerWilcoLaunch)) == 1;
 }
 
 // A failing shutdown start propagates: the caller reports it and ends the run, so

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "common/setting_names.h"
+#include "common/settings_table.h"
 #include "servers/server_lists.h"
 #include "state/launcher_settings.h"
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/fatal_error.h"
+
 namespace cindermoor::win32 {
 
 std::wstring Widen(std::string_view utf8) {
@@ -39,6 +41,10 @@ std::string SystemReason(unsigned long code) {
 
 std::string DescribeError(const std::string& what, unsigned long code) {
   return what + ": " + SystemReason(code);
+}
+
+void ThrowFatal(const std::string& what, unsigned long code) {
+  throw FatalError(DescribeError(what, code));
 }
 
 }  // namespace cindermoor::win32

@@ -13,5 +13,8 @@ std::string Narrow(std::wstring_view utf16);
 std::string SystemReason(unsigned long code);
 // "<what>: <the system's reason> (error N)".
 std::string DescribeError(const std::string& what, unsigned long code);
+// A Windows call the program cannot go on without failed: throws FatalError naming what
+// failed and the system's reason. Take the code from GetLastError() before making the text.
+[[noreturn]] void ThrowFatal(const std::string& what, unsigned long code);
 
 }  // namespace cindermoor::win32

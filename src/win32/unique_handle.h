@@ -7,35 +7,43 @@
 
 namespace cindermoor::win32 {
 
-template <typename T, auto Close, T Invalid = T{}>
+// What a kind of handle holds when it holds nothing: most kinds are null, while a search and
+// a file opened by CreateFileW are INVALID_HANDLE_VALUE, which is no constant expression.
+template <typename T>
+constexpr T NullHandle() {
+  return T{};
+}
+inline HANDLE InvalidHandleValue() { return INVALID_HANDLE_VALUE; }
+
+template <typename T, auto Close, auto Invalid = &NullHandle<T>>
 class Unique {
  public:
   Unique() = default;
   explicit Unique(T handle) : handle_(handle) {}
   Unique(const Unique&) = delete;
   Unique& operator=(const Unique&) = delete;
-  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Invalid)) {}
+  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Invalid())) {}
   Unique& operator=(Unique&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.handle_, Invalid));
+    if (this != &other) reset(std::exchange(other.handle_, Invalid()));
     return *this;
   }
   ~Unique() { reset(); }
 
   T get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Invalid; }
+  explicit operator bool() const { return handle_ != Invalid(); }
   // For out-parameters of Windows calls: closes what was held first.
   T* put() {
     reset();
     return &handle_;
   }
-  T release() { return std::exchange(handle_, Invalid); }
-  void reset(T handle = Invalid) {
-    if (handle_ != Invalid) Close(handle_);
+  T release() { return std::exchange(handle_, Invalid()); }
+  void reset(T handle = Invalid()) {
+    if (handle_ != Invalid()) Close(handle_);
     handle_ = handle;
   }
 
  private:
-  T handle_ = Invalid;
+  T handle_ = Invalid();
 };
 
 using UniqueHkey = Unique<HKEY, &::RegCloseKey>;
@@ -46,8 +54,7 @@ using UniqueHpen = Unique<HPEN, &::DeleteObject>;
 using UniqueHbitmap = Unique<HBITMAP, &::DeleteObject>;
 using UniqueHdc = Unique<HDC, &::DeleteDC>;
 using UniqueHwnd = Unique<HWND, &::DestroyWindow>;
-// FindFirstFileExW reports failure as INVALID_HANDLE_VALUE: hold nullptr for it.
-using UniqueFind = Unique<HANDLE, &::FindClose>;
+using UniqueFind = Unique<HANDLE, &::FindClose, &InvalidHandleValue>;
 
 // Puts a GDI object into a device context and puts the old one back when it goes.
 class SelectedObject {

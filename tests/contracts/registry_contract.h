@@ -78,6 +78,21 @@ TYPED_TEST_P(RegistryContract, StringsRoundTripWithTheirNul) {
   }
 }
 
+// Deleting a value leaves its key; a value or key that is not there counts as deleted, and no
+// key is made for it.
+TYPED_TEST_P(RegistryContract, DeletingValues) {
+  using enum RegRoot;
+  Registry& registry = this->registry();
+  const std::string key = this->Key();
+  ASSERT_TRUE(registry.SetRegString(CurrentUser, key, "Value", "text").Succeeded());
+  EXPECT_TRUE(registry.DeleteRegValue(CurrentUser, key, "VALUE").Succeeded());
+  EXPECT_EQ(registry.GetRegString(CurrentUser, key, "Value", "-"), "-");
+  EXPECT_TRUE(this->KeyExists(CurrentUser, key));
+  EXPECT_TRUE(registry.DeleteRegValue(CurrentUser, key, "Value").Succeeded());
+  EXPECT_TRUE(registry.DeleteRegValue(CurrentUser, key + "\\Missing", "Value").Succeeded());
+  EXPECT_FALSE(this->KeyExists(CurrentUser, key + "\\Missing"));
+}
+
 TYPED_TEST_P(RegistryContract, CreatingAndDeletingKeys) {
   using enum RegRoot;
   Registry& registry = this->registry();
@@ -100,7 +115,7 @@ TYPED_TEST_P(RegistryContract, CreatingAndDeletingKeys) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, GetRegStringReadsOnlyStrings,
-                            StringsRoundTripWithTheirNul, CreatingAndDeletingKeys);
+                            StringsRoundTripWithTheirNul, DeletingValues, CreatingAndDeletingKeys);
 
 // The double's side: a fresh MemoryRegistry per test, with its own test-facing calls.
 struct MemoryRegistrySide : MemoryRegistry {

@@ -147,6 +147,15 @@ Outcome MemoryRegistry::DeleteKey(RegRoot root, const std::string& subKey, bool 
   return Outcome::Success();
 }
 
+Outcome MemoryRegistry::DeleteRegValue(RegRoot root, const std::string& subKey,
+                                       const std::string& valueName) {
+  if (HiveOf(root).refusesWrites) return Outcome::Failure(kRefusal);
+  if (Key* key = const_cast<Key*>(Find(root, subKey, RegView::Native))) {
+    key->values.erase(Fold(valueName));
+  }
+  return Outcome::Success();
+}
+
 std::string MemoryRegistry::GetRegString(RegRoot root, const std::string& subKey,
                                          const std::string& valueName,
                                          const std::string& defaultValue, RegView view) {

@@ -33,6 +33,8 @@ class MemoryRegistry : public Registry {
   Outcome CreateRegKey(RegRoot root, const std::string& subKey) override;
   Outcome DeleteRegKey(RegRoot root, const std::string& subKey) override;
   Outcome DeleteRegTree(RegRoot root, const std::string& subKey) override;
+  Outcome DeleteRegValue(RegRoot root, const std::string& subKey,
+                         const std::string& valueName) override;
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,
                            RegView view = RegView::Native) override;

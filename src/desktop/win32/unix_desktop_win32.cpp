@@ -117,10 +117,8 @@ std::vector<std::string> UnixDesktopWin32::UnixFolderFiles(const std::string& fo
   const std::optional<std::wstring> dos = DosPathOf(folder);
   if (!dos) return names;
   WIN32_FIND_DATAW found{};
-  const HANDLE first = ::FindFirstFileExW((*dos + L"\\*").c_str(), FindExInfoBasic, &found,
-                                          FindExSearchNameMatch, nullptr, 0);
-  // FindFirstFileExW reports failure as INVALID_HANDLE_VALUE; the owner holds nullptr for it.
-  const UniqueFind search(first == INVALID_HANDLE_VALUE ? nullptr : first);
+  const UniqueFind search(::FindFirstFileExW((*dos + L"\\*").c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0));
   if (!search) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {

@@ -72,9 +72,8 @@ bool IsOwnNewFileName(std::wstring_view name, std::wstring_view otherName) {
 void RemoveLeftNewFilesBeside(const std::wstring& other) {
   const std::size_t slash = other.find_last_of(L'\\') + 1;
   WIN32_FIND_DATAW found{};
-  const HANDLE first = ::FindFirstFileExW((other + kOwnMark + L"*.new").c_str(), FindExInfoBasic,
-                                          &found, FindExSearchNameMatch, nullptr, 0);
-  const UniqueFind search(first == INVALID_HANDLE_VALUE ? nullptr : first);
+  const UniqueFind search(::FindFirstFileExW((other + kOwnMark + L"*.new").c_str(), FindExInfoBasic,
+                                             &found, FindExSearchNameMatch, nullptr, 0));
   if (!search) return;
   do {
     if (!IsOwnNewFileName(found.cFileName, std::wstring_view(other).substr(slash))) continue;

@@ -16,8 +16,8 @@ constexpr DWORD kReadyWait = 50;
 
 void MakeFolderCurrent(const std::string& folder) {
   if (!::SetCurrentDirectoryW(Widen(folder).c_str())) {
-    throw FatalError(DescribeError(Text("programs.cannot_enter_folder", {{"folder", folder}}),
-                                   ::GetLastError()));
+    const DWORD error = ::GetLastError();
+    ThrowFatal(Text("programs.cannot_enter_folder", {{"folder", folder}}), error);
   }
 }
 
@@ -41,8 +41,8 @@ void ProgramStarterWin32::Start(const ProgramStart& start) {
   PROCESS_INFORMATION processInfo{};
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startupInfo, &processInfo)) {
-    throw FatalError(DescribeError(Text("programs.cannot_start", {{"program", start.programPath}}),
-                                   ::GetLastError()));
+    const DWORD error = ::GetLastError();
+    ThrowFatal(Text("programs.cannot_start", {{"program", start.programPath}}), error);
   }
   // The started program is not watched: its handles are closed once it is ready for input
   // (or has ended), or the wait is over.

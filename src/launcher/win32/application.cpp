@@ -3,7 +3,6 @@
 #include <functional>
 #include <utility>
 
-#include "launcher/form_operations.h"
 #include "launcher/startup_sequence.h"
 #include "launcher/win32/start_event.h"
 #include "servers/win32/server_queries_win32.h"
@@ -103,12 +102,11 @@ int Application::Run(const std::string& link) {
 // does not wait for a file.
 int Application::RunWindows(const std::string& link) {
   mainWindow_.Connect(mainForm_);
-  FormOperations windows(
-      mainForm_, [this] { ShowLocatorWindow(); }, [this] { ShowQuitWindow(); });
   try {
-    const StartupOutcome outcome = RunStartup(
-        {settings_, programs_, protocol_, windows, dialogs_, voiceClients_, launchers_, log_},
-        link);
+    const StartupOutcome outcome =
+        RunStartup({settings_, programs_, protocol_, mainForm_, dialogs_, voiceClients_, launchers_,
+                    log_, [this] { ShowQuitWindow(); }},
+                   link);
     log_.Flush();
     if (outcome == StartupOutcome::End) return 0;
     if (outcome == StartupOutcome::MainWindow) mainForm_.Show();

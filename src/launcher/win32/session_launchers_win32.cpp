@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "win32/text.h"
-#include "window_kit/win32/guarded_call.h"
+#include "window_kit/win32/window_instance.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -108,14 +108,16 @@ bool SessionLaunchersWin32::CreateWindowToBeFound() {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &WindowProc;
+  windowClass.lpfnWndProc = &InstanceWindowProc<SessionLaunchersWin32>;
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kClassName;
   ::RegisterClassExW(&windowClass);
-  window_.reset(::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  instance, nullptr));
-  if (!window_) return false;
-  ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // A window whose creation failed after its first message is gone already.
+  if (!::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+                         this)) {
+    window_.release();
+    return false;
+  }
   // A launcher that runs elevated (started by the installer) still hears the player's own;
   // any other keeps Windows' rule that programs of a lower level cannot post to it.
   if (RunsElevated())
@@ -140,14 +142,10 @@ void SessionLaunchersWin32::GiveBackTurn() {
 
 // Nothing any other message carries is read: a WM_COPYDATA of any size or tag is refused
 // unopened.
-LRESULT CALLBACK SessionLaunchersWin32::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                                   LPARAM lParam) {
-  auto* self = reinterpret_cast<SessionLaunchersWin32*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self || message != kComeToFront) return ::DefWindowProcW(window, message, wParam, lParam);
-  return GuardedCall(window, [&]() -> LRESULT {
-    self->ComeToFront();
-    return 0;
-  });
+LRESULT SessionLaunchersWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kComeToFront) return ::DefWindowProcW(window_.get(), message, wParam, lParam);
+  ComeToFront();
+  return 0;
 }
 
 }  // namespace cindermoor::win32

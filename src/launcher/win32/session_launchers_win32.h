@@ -26,8 +26,12 @@ class SessionLaunchersWin32 : public SessionLaunchers {
   void Announce(const std::optional<GameLink>& served) override;
   void BringToFront(size_t launcher) override;
 
+  // The hand-over window's messages, through InstanceWindowProc as every window's; the window
+  // is this object's from its first message on.
+  void Attach(HWND window) { window_.reset(window); }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateWindowToBeFound();
   void ComeToFront() const;
   void GiveBackTurn();

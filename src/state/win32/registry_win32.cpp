@@ -79,6 +79,19 @@ Outcome RegistryWin32::DeleteRegTree(RegRoot root, const std::string& subKey) {
   return DeletedOrAbsent(::RegDeleteTreeW(RootHandle(root), Widen(subKey).c_str()));
 }
 
+// Opening, not creating: a key that is not there has nothing to delete.
+Outcome RegistryWin32::DeleteRegValue(RegRoot root, const std::string& subKey,
+                                      const std::string& valueName) {
+  UniqueHkey key;
+  const LSTATUS opened =
+      ::RegOpenKeyExW(RootHandle(root), Widen(subKey).c_str(), 0, KEY_SET_VALUE, key.put());
+  if (opened != ERROR_SUCCESS) {
+    key.release();
+    return DeletedOrAbsent(opened);
+  }
+  return DeletedOrAbsent(::RegDeleteValueW(key.get(), Widen(valueName).c_str()));
+}
+
 std::string RegistryWin32::GetRegString(RegRoot root, const std::string& subKey,
                                         const std::string& valueName,
                                         const std::string& defaultValue, RegView view) {

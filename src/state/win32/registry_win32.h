@@ -9,6 +9,8 @@ class RegistryWin32 : public Registry {
  public:
   Outcome CreateRegKey(RegRoot root, const std::string& subKey) override;
   Outcome DeleteRegKey(RegRoot root, const std::string& subKey) override;
+  Outcome DeleteRegValue(RegRoot root, const std::string& subKey,
+                         const std::string& valueName) override;
   Outcome DeleteRegTree(RegRoot root, const std::string& subKey) override;
   std::string GetRegString(RegRoot root, const std::string& subKey, const std::string& valueName,
                            const std::string& defaultValue,

@@ -1,11 +1,7 @@
 #include "state/win32/settings_store_win32.h"
 
-#include <windows.h>
-
 #include "common/fatal_error.h"
 #include "text/text.h"
-#include "win32/text.h"
-#include "win32/unique_handle.h"
 
 namespace cindermoor::win32 {
 
@@ -33,18 +29,11 @@ void SettingsStoreWin32::WriteSetting(const std::string& application, const std:
 void SettingsStoreWin32::RemoveSetting(const std::string& application, const std::string& section,
                                        const std::string& key) {
   // A section that was never written has nothing to remove, and a missing value is ignored
-  // too; any other refusal, at either step, is a failure like a refused write.
-  UniqueHkey sectionKey;
-  LSTATUS status =
-      ::RegOpenKeyExW(HKEY_CURRENT_USER, Widen(SectionKey(application, section)).c_str(), 0,
-                      KEY_SET_VALUE, sectionKey.put());
-  if (status == ERROR_SUCCESS) {
-    status = ::RegDeleteValueW(sectionKey.get(), Widen(key).c_str());
-  } else {
-    sectionKey.release();
-  }
-  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-    throw FatalError(DescribeError(Text("fatal.cannot_remove_setting", {{"key", key}}), status));
+  // too; any other refusal is a failure like a refused write.
+  const Outcome removed =
+      registry_.DeleteRegValue(RegRoot::CurrentUser, SectionKey(application, section), key);
+  if (!removed.Succeeded()) {
+    throw FatalError(Text("fatal.cannot_remove_setting", {{"key", key}}) + ": " + removed.Reason());
   }
 }
 

@@ -14,9 +14,8 @@ namespace {
 
 UniqueFind StartFind(const std::string& pattern, FINDEX_SEARCH_OPS search,
                      WIN32_FIND_DATAW& found) {
-  HANDLE handle =
-      ::FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &found, search, nullptr, 0);
-  return UniqueFind(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+  return UniqueFind(
+      ::FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &found, search, nullptr, 0));
 }
 
 bool IsFolder(const WIN32_FIND_DATAW& found) {

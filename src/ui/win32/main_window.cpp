@@ -43,6 +43,8 @@ enum ControlId : int {
   kServersButtonId,
   // The voice clients' options, in the list of clients' order.
   kFirstVoiceClientOptionId = 300,
+  // The check boxes of flag settings, in their table's order.
+  kFirstSettingBoxId = 400,
 };
 
 // The controls that say something of the chosen voice client, with the text of it they show.
@@ -73,6 +75,8 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr int OptionId(size_t client) {
   return kFirstVoiceClientOptionId + static_cast<int>(client);
 }
+
+constexpr int SettingBoxId(size_t box) { return kFirstSettingBoxId + static_cast<int>(box); }
 
 bool IsEntryBox(int id) {
   return id == kServerBoxId || id == kChannelBoxId || id == kPasswordBoxId;
@@ -107,26 +111,10 @@ void MainWindow::CreateFromForm() {
   for (size_t index = 0; index < form_->Clients().Count(); ++index) {
     FitTextToPlace(::GetDlgItem(window_, OptionId(index)));
   }
-  ShowFormState();
-}
-
-void MainWindow::ShowFormState() {
-  for (EntryBox box : kEntryBoxes) {
-    SetText(ControlOf(box), form_->Text(box));
-    SetEnabled(ControlOf(box), form_->Enabled(box));
+  for (size_t box = 0; box < form_->SettingBoxes().size(); ++box) {
+    FitTextToPlace(::GetDlgItem(window_, SettingBoxId(box)));
   }
-  SetText(MainControl::GameFolderLabel, form_->GameFolder());
-  SetChecked(MainControl::LaunchBox, form_->LaunchBox() == 1);
-  SetChecked(MainControl::CommunityOption, form_->CommunityServerSelected());
-  SetChecked(MainControl::OwnServerOption, form_->OwnServerSelected());
-  const size_t chosen = form_->ChosenVoiceClient();
-  ShowVoiceClient(chosen, form_->Clients().At(chosen).Texts());
-  SetText(MainControl::VoiceNameBox, form_->VoiceName());
-  SetText(MainControl::VoiceClientNote, form_->VoiceClientNote());
-  for (MainControl picture : {MainControl::InstallButton, MainControl::UninstallButton}) {
-    SetVisible(picture, form_->PictureVisible(picture));
-  }
-  if (form_->IsCompact()) Compact();
+  form_->ShowEveryControl();
 }
 
 // Created in reading order, which is the keyboard's: Tab visits the controls that take the
@@ -178,11 +166,17 @@ void MainWindow::CreateControls() {
       layout::kVoiceNameLabel);
   add(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, kVoiceNameBoxId, layout::kVoiceNameBox);
   add(L"STATIC", "", SS_LEFT | SS_NOPREFIX, kVoiceNameHintId, layout::kVoiceNameHint);
+  for (size_t box = 0; box < form_->SettingBoxes().size(); ++box) {
+    const layout::SettingBox& row = form_->SettingBoxes()[box];
+    add(L"BUTTON", Text(row.caption), BS_CHECKBOX | WS_TABSTOP | WS_GROUP, SettingBoxId(box),
+        row.place);
+  }
 }
 
 HWND MainWindow::Control(MainControl control) const { return ::GetDlgItem(window_, IdOf(control)); }
 
-// Until the window exists the form's state is all there is; the window shows it when made.
+// Until the window exists the form's state is all there is: the form shows every control when
+// the window is made.
 void MainWindow::SetText(MainControl control, const std::string& text) {
   if (!window_) return;
   const std::wstring wide = Widen(text);
@@ -199,6 +193,12 @@ void MainWindow::SetEnabled(MainControl control, bool enabled) {
 void MainWindow::SetChecked(MainControl control, bool checked) {
   if (!window_) return;
   ::SendMessageW(Control(control), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void MainWindow::SetSettingBox(size_t box, bool ticked) {
+  if (!window_) return;
+  ::SendMessageW(::GetDlgItem(window_, SettingBoxId(box)), BM_SETCHECK,
+                 ticked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // Install and Un-Install take turns in one place. Keys would go on reaching a hidden control
@@ -296,6 +296,11 @@ void MainWindow::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   if (id >= kFirstVoiceClientOptionId && id < OptionId(form_->Clients().Count())) {
     form_->SelectVoiceClient(static_cast<size_t>(id - kFirstVoiceClientOptionId));
+    return;
+  }
+  if (id >= kFirstSettingBoxId && id < SettingBoxId(form_->SettingBoxes().size())) {
+    const auto box = static_cast<size_t>(id - kFirstSettingBoxId);
+    form_->SetSettingBox(box, !form_->SettingBoxTicked(box));
     return;
   }
   switch (id) {

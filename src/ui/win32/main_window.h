@@ -30,6 +30,7 @@ class MainWindow : public MainFormView, public TopLevelWindow {
   void SetEnabled(MainControl control, bool enabled) override;
   void SetChecked(MainControl control, bool checked) override;
   void SetVisible(MainControl control, bool visible) override;
+  void SetSettingBox(size_t box, bool ticked) override;
   void ShowVoiceClient(size_t chosen, const VoiceTexts& texts) override;
   void Compact() override;
   void Show() override;
@@ -40,7 +41,6 @@ class MainWindow : public MainFormView, public TopLevelWindow {
  private:
   void CreateFromForm();
   void CreateControls();
-  void ShowFormState();
   HWND Control(MainControl control) const;
   void OnCommand(int id, int code);
   LRESULT OnControlColour(HDC dc, HWND control);

@@ -160,7 +160,7 @@ HWND CreatePictureControl(HWND parent, int id, Picture picture, int x, int y, in
         DesignOf(picture).framed
             ? Text("fatal.cannot_make_button", {{"caption", Text(DesignOf(picture).name)}})
             : Text("fatal.cannot_make_logo");
-    throw FatalError(DescribeError(what, error));
+    ThrowFatal(what, error);
   }
   return window;
 }

@@ -12,6 +12,7 @@
 #include <new>
 
 #include "win32/library_function.h"
+#include "window_kit/win32/guarded_call.h"
 
 namespace cindermoor::win32 {
 namespace {
@@ -167,15 +168,18 @@ class PushButtonAccessible final : public IAccessible {
 // Where the control's own window procedure is kept while this one stands in front of it.
 constexpr wchar_t kOwnProcedure[] = L"CindermoorOwnProcedure";
 
+// Through the one guard, as every window procedure: no failure unwinds into Windows.
 LRESULT CALLBACK PushButtonProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto own = reinterpret_cast<WNDPROC>(::GetPropW(control, kOwnProcedure));
-  if (message == WM_GETOBJECT) {
-    if (const LRESULT answer = AnswerAsPushButton(control, wParam, lParam)) return answer;
-  } else if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-    ::RemovePropW(control, kOwnProcedure);
-  }
-  return ::CallWindowProcW(own, control, message, wParam, lParam);
+  return GuardedCall(control, [&] {
+    const auto own = reinterpret_cast<WNDPROC>(::GetPropW(control, kOwnProcedure));
+    if (message == WM_GETOBJECT) {
+      if (const LRESULT answer = AnswerAsPushButton(control, wParam, lParam)) return answer;
+    } else if (message == WM_NCDESTROY) {
+      ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+      ::RemovePropW(control, kOwnProcedure);
+    }
+    return ::CallWindowProcW(own, control, message, wParam, lParam);
+  });
 }
 
 }  // namespace

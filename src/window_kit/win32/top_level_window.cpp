@@ -2,22 +2,21 @@
 
 #include <utility>
 
-#include "common/fatal_error.h"
 #include "text/text.h"
 #include "win32/text.h"
+#include "window_kit/win32/app_icon_id.h"
 #include "window_kit/win32/default_font.h"
 #include "window_kit/win32/text_fit.h"
 
 namespace cindermoor::win32 {
 
 namespace {
-constexpr int kAppIconId = 1;
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 }  // namespace
 
 HICON AppIcon(int size) {
-  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId),
+  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP),
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 
@@ -57,8 +56,8 @@ void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
                                         design.style, corner.x, corner.y, width, height,
                                         design.owner, nullptr, ::GetModuleHandleW(nullptr), self);
   if (!window) {
-    throw FatalError(DescribeError(
-        Text("fatal.cannot_create_window", {{"title", Narrow(design.title)}}), ::GetLastError()));
+    const DWORD error = ::GetLastError();
+    ThrowFatal(Text("fatal.cannot_create_window", {{"title", Narrow(design.title)}}), error);
   }
 }
 
@@ -76,8 +75,8 @@ HWND TopLevelWindow::AddChildInPixels(const wchar_t* className, const std::strin
       place.right - place.left, place.bottom - place.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
   if (!control) {
-    throw FatalError(
-        DescribeError(Text("fatal.cannot_create_control", {{"text", text}}), ::GetLastError()));
+    const DWORD error = ::GetLastError();
+    ThrowFatal(Text("fatal.cannot_create_control", {{"text", text}}), error);
   }
   ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return control;

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "common/fatal_error.h"
 #include "text/text.h"
 #include "win32/device_context.h"
 #include "win32/text.h"
@@ -76,8 +75,7 @@ void RegisterInstanceClass(const wchar_t* className, HICON icon, HICON smallIcon
   windowClass.hIconSm = smallIcon;
   if (::RegisterClassExW(&windowClass) == 0) {
     const DWORD error = ::GetLastError();
-    throw FatalError(
-        DescribeError(Text("fatal.cannot_register_class", {{"class", Narrow(className)}}), error));
+    ThrowFatal(Text("fatal.cannot_register_class", {{"class", Narrow(className)}}), error);
   }
 }
 

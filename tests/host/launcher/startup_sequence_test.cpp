@@ -6,7 +6,6 @@
 #include <set>
 
 #include "host/ui/forms_world.h"
-#include "launcher/form_operations.h"
 #include "launcher/session_launchers.h"
 
 namespace cindermoor {
@@ -31,18 +30,19 @@ struct FakeLaunchers : SessionLaunchers {
 
 // One start's surroundings; each table row gets a fresh one.
 struct Desk {
-  Desk() { mumble.available = false; }
+  explicit Desk(std::span<const main_layout::SettingBox> boxes = main_layout::kSettingBoxes)
+      : w(boxes) {
+    mumble.available = false;
+  }
   void InstallVoiceClient() { w.InstallVoiceClient("C:\\RogerWilco"); }
   void InstallGame(const std::string& folder = "C:\\Dynamix\\Tribes") {
     w.settings.Write(setting::kTribesPath, folder);
     w.starter.existingFiles.insert(folder + "\\tribes.exe");
   }
   StartupOutcome Start(const std::string& link = "") {
-    FormOperations windows(
-        w.form, [this] { ++locatorShows; }, [this] { ++quitShows; });
-    return RunStartup(
-        {w.settings, w.programs, w.protocol, windows, w.dialogs, w.voiceClients, launchers, w.log},
-        link);
+    return RunStartup({w.settings, w.programs, w.protocol, w.form, w.dialogs, w.voiceClients,
+                       launchers, w.log, [this] { ++quitShows; }},
+                      link);
   }
   std::vector<std::string> StartedCommands() const {
     std::vector<std::string> commands;
@@ -53,7 +53,7 @@ struct Desk {
   fakes::FormsWorld w;
   RecordingMumbleOpener& mumble = w.mumble;
   FakeLaunchers launchers;
-  int locatorShows = 0;
+  int& locatorShows = w.locatorShows;
   int quitShows = 0;
 };
 
@@ -281,6 +281,26 @@ TEST_F(StartupTest, ALinuxSideProblemIsToldOnceAndNeverOnALink) {
     EXPECT_NE(w.logFile.current.find("the Linux desktop): " + std::string(start.logged)),
               std::string::npos)
         << start.name;
+  }
+}
+
+// A check box of a flag setting shows what is stored as its row reads it, and a start stores
+// nothing for it. The launch box's setting stands in for a row of the window's layout.
+TEST(StartupSettingBoxTest, ABoxShowsItsStoredFlagAndAStartWritesNone) {
+  const main_layout::SettingBox boxes[] = {{setting::kRogerWilcoLaunch, "main.caption", {}}};
+  const struct {
+    const char* stored;
+    bool ticked;
+  } cases[] = {{"0", false}, {"0.6", true}, {"abc", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Desk fresh{boxes};
+    fresh.InstallGame();
+    fresh.w.settings.Write(setting::kRogerWilcoLaunch, c.stored);
+    fresh.w.store.refusesWrites = true;
+    EXPECT_EQ(fresh.Start(), StartupOutcome::MainWindow);
+    EXPECT_EQ(fresh.w.form.SettingBoxTicked(0), c.ticked);
+    EXPECT_EQ(fresh.w.view.settingBoxes[0], c.ticked);
   }
 }
 

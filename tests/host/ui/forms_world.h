@@ -2,6 +2,7 @@
 // starter, web opener, message boxes, and the form itself on a recording view.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "doubles/memory_log_file.h"
@@ -27,6 +28,10 @@ inline constexpr const char* kGameKey = "Software\\Dynamix\\Starsiege Tribes";
 inline constexpr const char* kCommandKey = "Software\\CLASSES\\tribes\\shell\\open\\command";
 
 struct FormsWorld {
+  FormsWorld() = default;
+  // With check boxes of flag settings of the test's own.
+  explicit FormsWorld(std::span<const main_layout::SettingBox> boxes) : settingBoxes(boxes) {}
+
   MemoryLogFile logFile;
   EventLog log{logFile};
   MemoryRegistry registry;
@@ -44,9 +49,11 @@ struct FormsWorld {
   RecordingView view;
   int locatorShows = 0;
   int serversShows = 0;
-  MainForm form{MainFormServices{settings, protocol, programs, dialogs, program, voiceClients,
-                                 [this] { ++locatorShows; }, [this] { ++serversShows; }},
-                view};
+  std::span<const main_layout::SettingBox> settingBoxes = main_layout::kSettingBoxes;
+  MainForm form{
+      MainFormServices{settings, protocol, programs, dialogs, program, voiceClients,
+                       [this] { ++locatorShows; }, [this] { ++serversShows; }, settingBoxes},
+      view};
 
   // As its installer does: in the 32-bit view of the machine's software key.
   void InstallVoiceClient(const std::string& folder) {

@@ -19,6 +19,7 @@ class RecordingView : public MainFormView {
   void SetEnabled(MainControl control, bool enabled) override { enabled_[control] = enabled; }
   void SetChecked(MainControl control, bool checked) override { checked_[control] = checked; }
   void SetVisible(MainControl control, bool visible) override { visible_[control] = visible; }
+  void SetSettingBox(size_t box, bool ticked) override { settingBoxes[box] = ticked; }
   void ShowVoiceClient(size_t chosen, const VoiceTexts& texts) override {
     voiceClient = chosen;
     voiceTexts = texts;
@@ -31,6 +32,7 @@ class RecordingView : public MainFormView {
   std::map<MainControl, bool> enabled_;
   std::map<MainControl, bool> checked_;
   std::map<MainControl, bool> visible_;
+  std::map<size_t, bool> settingBoxes;
   size_t voiceClient = 0;
   VoiceTexts voiceTexts{};
   bool compact = false;

@@ -121,6 +121,23 @@ TEST_F(MainFormTest, InstallAnsweredYesOpensTheRegistrationPage) {
   EXPECT_EQ(w.web.urls[0], "http://www.cindermoor.example/index.php?t=register");
 }
 
+// A check box of a flag setting stores "1" or "0" when it changes, and a stored value shown
+// stores nothing. The launch box's setting stands in for a row of the window's layout.
+TEST(MainFormSettingBoxTest, ABoxStoresItsFlagOnlyWhenItChanges) {
+  const main_layout::SettingBox boxes[] = {{setting::kRogerWilcoLaunch, "main.caption", {}}};
+  FormsWorld w{boxes};
+  w.form.ShowStoredSettingBox(0, true);
+  w.form.SetSettingBox(0, true);
+  EXPECT_TRUE(w.view.settingBoxes[0]);
+  EXPECT_FALSE(w.Stored(setting::kRogerWilcoLaunch));
+  for (const bool ticked : {false, true}) {
+    w.form.SetSettingBox(0, ticked);
+    EXPECT_EQ(w.form.SettingBoxTicked(0), ticked);
+    EXPECT_EQ(w.view.settingBoxes[0], ticked);
+    EXPECT_EQ(w.settings.Read(setting::kRogerWilcoLaunch), ticked ? "1" : "0");
+  }
+}
+
 TEST_F(MainFormTest, InstallResetsTheStoredModeButNotTheScreen) {
   form.SelectOwnServer();
   form.OnInstallClicked();

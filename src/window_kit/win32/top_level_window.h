@@ -1,4 +1,4 @@
-// What the three top-level windows share: creation at their design size for the screen's
+// What the top-level windows share: creation at their design size for the screen's
 // resolution, child controls in the default font, centring on first showing, painting, and
 // the black ground every control is drawn on.
 #pragma once

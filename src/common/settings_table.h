@@ -29,6 +29,9 @@ inline constexpr const char* kLanguage = "Language";
 inline constexpr const char* kLinuxTribesDefault = "LinuxTribesDefault";
 inline constexpr const char* kLinuxMimeAppsLength = "LinuxMimeAppsLength";
 inline constexpr const char* kLinuxProblemTold = "LinuxProblemTold";
+inline constexpr const char* kRecentServers = "RecentServers";
+inline constexpr const char* kFavouriteServers = "FavouriteServers";
+inline constexpr const char* kMasterServers = "MasterServers";
 }  // namespace setting
 
 // How a setting's stored text is read.
@@ -40,7 +43,7 @@ enum class Reading {
 };
 
 // Where the user sees and changes a setting. Start-up reads the main window's.
-enum class Shown { MainWindow, Nowhere };
+enum class Shown { MainWindow, ServersWindow, Nowhere };
 
 struct SettingRow {
   const char* name;
@@ -77,6 +80,13 @@ inline constexpr SettingRow kSettingRows[] = {
     {setting::kLinuxMimeAppsLength, Reading::Text, "", Shown::Nowhere},
     // The Linux-side problem a start last told the user of, so that it is told once.
     {setting::kLinuxProblemTold, Reading::Text, "", Shown::Nowhere},
+    // The servers window's lists, blank-separated host:port entries read as servers/server_lists.h
+    // reads them: Recent, the servers links joined, newest first (start-up records each once its
+    // game has started); Favourites, the ones the player added, in that order; and the master
+    // servers (host or host:port; empty: the community's, config.h).
+    {setting::kRecentServers, Reading::Text, "", Shown::ServersWindow},
+    {setting::kFavouriteServers, Reading::Text, "", Shown::ServersWindow},
+    {setting::kMasterServers, Reading::Text, "", Shown::ServersWindow},
 };
 
 // The launch box's reading, wherever it is read: 0 or 1, a number that rounds to one of them

@@ -4,12 +4,14 @@
 #include <optional>
 #include <vector>
 
+#include "common/fatal_error.h"
 #include "external/outside_programs.h"
 #include "launcher/session_launchers.h"
 #include "launcher/startup_settings.h"
 #include "link/command_lines.h"
 #include "link/game_link.h"
 #include "log/event_log.h"
+#include "servers/server_lists.h"
 #include "state/launcher_settings.h"
 #include "state/protocol_handler.h"
 #include "text/text.h"
@@ -268,8 +270,23 @@ class Startup {
 
   StartupOutcome StartGame(const GameLink& link) {
     s_.programs.StartGame(BuildGameArgs(link));
+    RecordRecentServer(link);
     s_.mainWindow.Hide();
     return StartupOutcome::ServingLink;
+  }
+
+  // Only a server whose game started counts as played. The list is a convenience: a store that
+  // refuses it costs this start nothing, and the log tells.
+  void RecordRecentServer(const GameLink& link) {
+    const std::optional<ServerAddress> address = ParseAddress(link.serverAddress, kGamePort);
+    if (!address) return;
+    const std::vector<ServerAddress> recent =
+        ParseServerList(s_.settings.Read(setting::kRecentServers), kMaxStoredServers);
+    try {
+      s_.settings.Write(setting::kRecentServers, FormatServerList(WithRecent(recent, *address)));
+    } catch (const FatalError& refused) {
+      s_.log.Write(std::string("Recent servers not recorded: ") + refused.what());
+    }
   }
 
   StartupServices s_;

@@ -26,6 +26,10 @@ class LauncherSettings : public SettingValues {
     if (known != values_.end()) return known->second;
     return values_[key] = store_.ReadSetting(kApplication, kSection, key);
   }
+  // Reads the store again, for a value another copy of the program may have written since.
+  std::string ReadAgain(const std::string& key) {
+    return values_[key] = store_.ReadSetting(kApplication, kSection, key);
+  }
   // A value the store refused is not taken either: the failure ends the run.
   void Write(const std::string& key, const std::string& value) override {
     store_.WriteSetting(kApplication, kSection, key, value);

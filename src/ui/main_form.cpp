@@ -269,4 +269,6 @@ void MainForm::ShowIfFailed(const Outcome& outcome) {
 
 void MainForm::OnChangeFolderClicked() { LeaveForLocator(); }
 
+void MainForm::OnServersClicked() { services_.showServersWindow(); }
+
 }  // namespace cindermoor

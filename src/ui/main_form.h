@@ -62,6 +62,7 @@ struct MainFormServices {
   ProgramControl& program;
   VoiceClients& voiceClients;
   std::function<void()> showLocatorWindow;
+  std::function<void()> showServersWindow;
   std::span<const main_layout::SettingBox> settingBoxes = main_layout::kSettingBoxes;
 };
 
@@ -128,6 +129,8 @@ class MainForm {
   void OnUninstallClicked();
   void OnInstallClicked();
   void OnChangeFolderClicked();
+  // The servers window opens beside this one, which stays.
+  void OnServersClicked();
 
  private:
   void ShowControl(MainControl control);

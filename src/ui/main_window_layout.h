@@ -56,6 +56,9 @@ inline constexpr TwipPoint kInstallButtonPosition{2040, 1200};
 inline constexpr TwipPoint kUninstallButtonPosition{1440, 1080};
 inline constexpr TwipPoint kOkButtonPosition{4200, 120};
 inline constexpr TwipPoint kLogoPosition{1320, 0};
+// In the free corner left of the logo, in the compact window too, centred in it so that a
+// caption that widens the button has room on both sides.
+inline constexpr TwipPoint kServersButtonPosition{120, 120};
 
 // Check boxes that each show and store one flag setting, "1" ticked and "0" not: a new one is
 // a row. Each is made after the other controls, so it joins the Tab order last.

@@ -1,4 +1,4 @@
-// Design data of the drawn pictures: the four picture buttons and the two logos.
+// Design data of the drawn pictures: the picture buttons and the two logos.
 #pragma once
 
 #include "text/text.h"
@@ -6,7 +6,20 @@
 
 namespace cindermoor {
 
-enum class Picture { ChangeButton, InstallButton, UninstallButton, OkButton, Logo, QuitLogo };
+enum class Picture {
+  ChangeButton,
+  InstallButton,
+  UninstallButton,
+  OkButton,
+  Logo,
+  QuitLogo,
+  ServersButton,
+  JoinButton,
+  RefreshButton,
+  AddFavouriteButton,
+  RemoveFavouriteButton,
+  CancelButton,
+};
 
 struct Rgb {
   int red;

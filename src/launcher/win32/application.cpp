@@ -5,13 +5,16 @@
 
 #include "launcher/startup_sequence.h"
 #include "launcher/win32/start_event.h"
+#include "servers/win32/server_queries_win32.h"
 #include "text/language.h"
 #include "text/win32/windows_language.h"
 #include "ui/locator_form.h"
 #include "ui/quit_form.h"
+#include "ui/servers_form.h"
 #include "ui/win32/file_system_win32.h"
 #include "ui/win32/locator_window.h"
 #include "ui/win32/quit_window.h"
+#include "ui/win32/servers_window.h"
 #include "win32/text.h"
 #include "window_kit/win32/guarded_call.h"
 #include "window_kit/win32/wine_window_font.h"
@@ -36,6 +39,18 @@ struct LocatorWindowParts {
   FileSystemWin32 files;
   LocatorWindow window;
   LocatorForm form;
+};
+
+// The query engine, and with it Winsock, comes with the window's first opening.
+struct ServersWindowParts {
+  ServersWindowParts(LauncherSettings& settings, std::function<void(const std::string&)> join)
+      : form({settings, [](ServerQueryListener& listener) { return MakeServerQueries(listener); },
+              std::move(join)},
+             window) {
+    window.Create(form);
+  }
+  ServersWindow window;
+  ServersForm form;
 };
 
 namespace {
@@ -65,7 +80,7 @@ Application::Application()
     : protocol_(registry_, settings_, unixDesktop_, RunningProgram()),
       mainWindow_([this] { OnMainWindowClosed(); }, [this] { ProvideFontsWithTitleBar(); }),
       mainForm_(MainFormServices{settings_, protocol_, programs_, dialogs_, *this, voiceClients_,
-                                 [this] { ShowLocatorWindow(); }},
+                                 [this] { ShowLocatorWindow(); }, [this] { ShowServersWindow(); }},
                 mainWindow_) {}
 
 Application::~Application() = default;
@@ -122,6 +137,27 @@ void Application::ShowQuitWindow() {
   quit_->form.Show();
 }
 
+void Application::ShowServersWindow() {
+  if (!servers_) {
+    ProvideWindowFace();
+    servers_ = std::make_unique<ServersWindowParts>(
+        settings_, [this](const std::string& link) { JoinServer(link); });
+  }
+  servers_->form.Show();
+}
+
+// A server is joined by starting this program with its link, on the command line the tribes
+// class gives the shell: the new start checks the link, asks about another game still running,
+// joins voice and shows its quit window exactly as for a click, and records the server once its
+// game has started. This launcher goes on showing its windows.
+void Application::JoinServer(const std::string& link) {
+  const ProgramFile program = RunningProgram();
+  const std::string path = program.Path();
+  std::string commandLine = HandlerCommand(path);
+  commandLine.replace(commandLine.rfind("%1"), 2, link);
+  loggedStarter_.Start({path, program.folder, commandLine, ShowCommand::Normal, false});
+}
+
 // Closing the main window ends the run, except while the quit window serves a link.
 void Application::OnMainWindowClosed() {
   if (quit_) {
@@ -169,6 +205,7 @@ int Application::MessageLoop() {
       continue;
     }
     failures = 0;
+    if (OfferShortcutKey(message)) continue;
     HWND active = ::GetActiveWindow();
     if (active && ::IsDialogMessageW(active, &message)) continue;
     ::TranslateMessage(&message);

@@ -32,6 +32,7 @@ void ChooseProgramLanguage();
 
 struct QuitWindowParts;
 struct LocatorWindowParts;
+struct ServersWindowParts;
 
 class Application : public ProgramControl {
  public:
@@ -46,6 +47,8 @@ class Application : public ProgramControl {
  private:
   void ShowLocatorWindow();
   void ShowQuitWindow();
+  void ShowServersWindow();
+  void JoinServer(const std::string& link);
   void OnMainWindowClosed();
   int RunWindows(const std::string& link);
   void ProvideWindowFace();
@@ -80,6 +83,7 @@ class Application : public ProgramControl {
   // Created on first use, then only hidden and shown.
   std::unique_ptr<QuitWindowParts> quit_;
   std::unique_ptr<LocatorWindowParts> locator_;
+  std::unique_ptr<ServersWindowParts> servers_;
   bool windowFaceProvided_ = false;
   bool titleBarSymbolsProvided_ = false;
 };

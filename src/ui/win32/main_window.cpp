@@ -40,6 +40,7 @@ enum ControlId : int {
   kLogoId,
   kVoiceNameLabelId,
   kVoiceNameHintId,
+  kServersButtonId,
   // The voice clients' options, in the list of clients' order.
   kFirstVoiceClientOptionId = 300,
   // The check boxes of flag settings, in their table's order.
@@ -127,6 +128,7 @@ void MainWindow::CreateControls() {
   const auto picture = [this](int id, Picture kind, const TwipPoint& at) {
     CreatePictureControl(window_, id, kind, Px(at.left), Px(at.top), Dpi());
   };
+  picture(kServersButtonId, Picture::ServersButton, layout::kServersButtonPosition);
   picture(kLogoId, Picture::Logo, layout::kLogoPosition);
   picture(kOkButtonId, Picture::OkButton, layout::kOkButtonPosition);
   picture(kUninstallButtonId, Picture::UninstallButton, layout::kUninstallButtonPosition);
@@ -325,6 +327,9 @@ void MainWindow::OnCommand(int id, int code) {
       break;
     case kChangeButtonId:
       form_->OnChangeFolderClicked();
+      break;
+    case kServersButtonId:
+      form_->OnServersClicked();
       break;
   }
 }

@@ -20,6 +20,20 @@ HICON AppIcon(int size) {
                                          IMAGE_ICON, size, size, LR_SHARED));
 }
 
+namespace {
+// Registered, so no window of another kind mistakes it for one of its own messages.
+UINT ShortcutKeyMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"Cindermoor shortcut key");
+  return message;
+}
+}  // namespace
+
+bool OfferShortcutKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const HWND active = ::GetActiveWindow();
+  return active && ::SendMessageW(active, ShortcutKeyMessage(), message.wParam, 0) != 0;
+}
+
 void TopLevelWindow::Destroy() {
   if (!window_) return;
   DetachInstance(window_);
@@ -39,8 +53,8 @@ void TopLevelWindow::CreateFromDesign(const WindowDesign& design, void* self) {
   const int height = outer.bottom - outer.top;
   const POINT corner = CentredCorner(width, height);
   const HWND window = ::CreateWindowExW(design.exStyle, design.className, design.title,
-                                        design.style, corner.x, corner.y, width, height, nullptr,
-                                        nullptr, ::GetModuleHandleW(nullptr), self);
+                                        design.style, corner.x, corner.y, width, height,
+                                        design.owner, nullptr, ::GetModuleHandleW(nullptr), self);
   if (!window) {
     const DWORD error = ::GetLastError();
     ThrowFatal(Text("fatal.cannot_create_window", {{"title", Narrow(design.title)}}), error);
@@ -121,6 +135,7 @@ bool TopLevelWindow::KeepFocusOnActivation(bool activated) {
 }
 
 LRESULT TopLevelWindow::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == ShortcutKeyMessage()) return OnShortcutKey(wParam);
   switch (message) {
     case WM_PAINT: {
       const PaintDc paint(window_);

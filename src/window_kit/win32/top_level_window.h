@@ -1,4 +1,4 @@
-// What the three top-level windows share: creation at their design size for the screen's
+// What the top-level windows share: creation at their design size for the screen's
 // resolution, child controls in the default font, centring on first showing, painting, and
 // the black ground every control is drawn on.
 #pragma once
@@ -18,6 +18,10 @@ namespace cindermoor::win32 {
 // system, so a window class may keep them whatever happens to the window.
 HICON AppIcon(int size);
 
+// Offers a key press to the active window before the dialog manager sees it, for keys that
+// act wherever the focus is in that window (OnShortcutKey); true when the window took it.
+bool OfferShortcutKey(const MSG& message);
+
 struct WindowDesign {
   const wchar_t* className;
   const wchar_t* title;
@@ -27,6 +31,7 @@ struct WindowDesign {
   int clientHeight;
   HICON icon;
   HICON smallIcon;
+  HWND owner = nullptr;  // a box that belongs to another window stays in front of it
 };
 
 class TopLevelWindow {
@@ -71,6 +76,8 @@ class TopLevelWindow {
   // the control that had it; everything else to the system's default.
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void Paint(HDC) const {}
+  // A key OfferShortcutKey offers; true when it acts.
+  virtual bool OnShortcutKey(WPARAM) { return false; }
 
   // The answer to a WM_CTLCOLOR* message for a control drawn yellow on the black ground. A
   // transparent one draws its text without filling the cells behind it.

@@ -417,6 +417,51 @@ TEST_F(StartupTest, AStartWritesNoSettingAndServesALinkFromAReadOnlyStore) {
   }
 }
 
+TEST_F(StartupTest, AServedLinkIsRecordedAsRecentOnlyOnceItsGameHasStarted) {
+  std::string thirty, newestAndTwentyNine = "10.0.0.1:28001";
+  for (int i = 1; i <= 30; ++i) {
+    const std::string entry = "10.0.1." + std::to_string(i) + ":28001";
+    thirty += entry + " ";
+    if (i < 30) newestAndTwentyNine += " " + entry;
+  }
+  const struct {
+    std::string stored, link;
+    bool gameStarts, storeRefuses;
+    std::string recorded;
+  } cases[] = {
+      {"", kLink, true, false, "10.0.0.1:28001"},
+      {"10.0.0.2:28001 10.0.0.1:28001", "tribes://10.0.0.1:28001/p=x", true, false,
+       "10.0.0.1:28001 10.0.0.2:28001"},
+      {thirty, kLink, true, false, newestAndTwentyNine},
+      {"10.0.0.2:28001", kLink, false, false, "10.0.0.2:28001"},
+      {"10.0.0.2:28001", kLink, true, true, "10.0.0.2:28001"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link + " after " + c.stored);
+    Desk fresh;
+    fresh.InstallGame();
+    fresh.w.settings.Write(setting::kRogerWilcoLaunch, "1");
+    fresh.w.settings.Write(setting::kRecentServers, c.stored);
+    const auto stored = [&] {
+      return fresh.w.store.ReadSetting(LauncherSettings::kApplication, LauncherSettings::kSection,
+                                       setting::kRecentServers);
+    };
+    std::string atGameStart = "not started";
+    fresh.w.starter.onStart = [&](const ProgramStart& start) {
+      atGameStart = stored();
+      if (!c.gameStarts) throw FatalError("the game cannot start: " + start.programPath);
+    };
+    fresh.w.store.refusesWrites = c.storeRefuses;
+    if (c.gameStarts) {
+      EXPECT_EQ(fresh.Start(c.link), StartupOutcome::ServingLink);
+    } else {
+      EXPECT_THROW(fresh.Start(c.link), FatalError);
+    }
+    EXPECT_EQ(atGameStart, c.stored);
+    EXPECT_EQ(stored(), c.recorded);
+  }
+}
+
 TEST_F(StartupTest, InvalidLinkIsRefusedBeforeAnythingHappens) {
   InstallVoiceClient();
   InstallGame();

@@ -48,10 +48,12 @@ struct FormsWorld {
   RecordingProgramControl program;
   RecordingView view;
   int locatorShows = 0;
+  int serversShows = 0;
   std::span<const main_layout::SettingBox> settingBoxes = main_layout::kSettingBoxes;
-  MainForm form{MainFormServices{settings, protocol, programs, dialogs, program, voiceClients,
-                                 [this] { ++locatorShows; }, settingBoxes},
-                view};
+  MainForm form{
+      MainFormServices{settings, protocol, programs, dialogs, program, voiceClients,
+                       [this] { ++locatorShows; }, [this] { ++serversShows; }, settingBoxes},
+      view};
 
   // As its installer does: in the 32-bit view of the machine's software key.
   void InstallVoiceClient(const std::string& folder) {

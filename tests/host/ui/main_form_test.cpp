@@ -213,7 +213,7 @@ TEST_F(MainFormTest, OkReregistersAndEndsTheProgram) {
   EXPECT_FALSE(w.view.shown);
 }
 
-TEST_F(MainFormTest, LogoOpensTheHomePageAndChangeOpensTheLocator) {
+TEST_F(MainFormTest, LogoOpensTheHomePageChangeTheLocatorAndServersTheServersWindow) {
   form.OnLogoClicked();
   ASSERT_EQ(w.web.urls.size(), 1u);
   EXPECT_EQ(w.web.urls[0], "http://www.cindermoor.example/");
@@ -222,6 +222,11 @@ TEST_F(MainFormTest, LogoOpensTheHomePageAndChangeOpensTheLocator) {
   form.OnChangeFolderClicked();
   EXPECT_FALSE(form.IsVisible());
   EXPECT_EQ(w.locatorShows, 1);
+
+  form.Show();
+  form.OnServersClicked();
+  EXPECT_TRUE(form.IsVisible());
+  EXPECT_EQ(w.serversShows, 1);
 }
 
 }  // namespace

@@ -45,10 +45,11 @@ class LinkTest(LauncherTest):
         launcher, (x, y) = self.serve({})
         self.assertCountEqual(self.log_lines(2), [VOICE_JOIN, GAME_CONNECT])
         self.assertEqual(wd.find_windows(wd.MAIN_TITLE, launcher.pid), [])
-        # Only the servers window needs Winsock: a served link never loads it.
+        # Only the servers window needs Winsock and the list views: a served link loads neither.
         libraries = wd.loaded_libraries(launcher.pid)
         self.assertIn("user32.dll", libraries)
         self.assertNotIn("ws2_32.dll", libraries)
+        self.assertNotIn("comctl32.dll", libraries)
         self.assertEqual(wd.settings().get("RogerWilcoLaunch"), "1")
         wd.Screenshot(save_as="quit-window.png")
 

@@ -10,6 +10,7 @@ OK_FRAME_CORNERS = ((283, 14), (313, 32))          # OK bitmap at (280, 8), fram
 INSTALL_FRAME_CORNERS = ((140, 86), (190, 104))    # at (136, 80), frame (4,6)-(54,24)
 UNINSTALL_FRAME_CORNERS = ((132, 87), (206, 105))  # at (96, 72), frame (36,15)-(110,33)
 CHANGE_FRAME_CORNERS = ((9, 124), (70, 142))       # at (8, 120), frame (1,4)-(62,22)
+SERVERS_FRAME_CORNERS = ((10, 14), (77, 32))       # at (8, 8), frame (2,6)-(69,24)
 # The focus cue: dots two pixels outside the frame, where the sum of the bitmap's x and y is even.
 INSTALL_FOCUS_DOTS = ((138, 84), (192, 106))       # bitmap (2, 4) and (56, 26)
 UNINSTALL_FOCUS_DOTS = ((131, 85), (207, 107))     # bitmap (35, 13) and (111, 35)
@@ -61,8 +62,8 @@ class MainWindowTest(LauncherTest):
         launcher, window, size = self.open_main_window()
         shot = wd.Screenshot(save_as="main-window.png")
         self.assertEqual(size, (328, 513))
-        self.assert_pixels(shot, OK_FRAME_CORNERS + INSTALL_FRAME_CORNERS + CHANGE_FRAME_CORNERS,
-                           wd.PICTURE_YELLOW)
+        self.assert_pixels(shot, OK_FRAME_CORNERS + INSTALL_FRAME_CORNERS + CHANGE_FRAME_CORNERS +
+                           SERVERS_FRAME_CORNERS, wd.PICTURE_YELLOW)
         # Only Install shows at start: where Un-Install's frame would be is black.
         self.assert_pixels(shot, UNINSTALL_FRAME_CORNERS + ((2, 2), (325, 200), (160, 60)),
                            wd.BLACK)
@@ -134,7 +135,8 @@ class MainWindowTest(LauncherTest):
 
     def test_install_uninstall_and_ok_by_keyboard(self):
         launcher, window, _ = self.open_main_window()
-        wd.key("Tab", window)  # the logo, first in reading order
+        wd.key("Tab", window)  # Servers, first in reading order
+        wd.key("Tab")          # the logo
         wd.key("Tab")          # OK
         wd.key("Tab")          # Install
         wd.wait_for(lambda: self.shot_if(wd.PICTURE_YELLOW, INSTALL_FOCUS_DOTS), "Install's focus cue")

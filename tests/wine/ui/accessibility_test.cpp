@@ -77,6 +77,7 @@ TEST_F(AccessibilityTest, ButtonsAndTheLaunchBoxAreNamedByWhatTheyDo) {
       {mainWindow.Handle(), L"CindermoorPicture", L"Install"},
       {mainWindow.Handle(), L"CindermoorPicture", L"Un-Install"},
       {mainWindow.Handle(), L"CindermoorPicture", L"change"},
+      {mainWindow.Handle(), L"CindermoorPicture", L"Servers"},
       {mainWindow.Handle(), L"CindermoorPicture", L"Cindermoor Launcher web site"},
       {locator.Handle(), L"CindermoorPicture", L"OK"},
       {quit.Handle(), L"Static", L"Click here to quit."},

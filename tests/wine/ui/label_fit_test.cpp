@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "desktop/win32/unix_desktop_win32.h"
+#include "doubles/memory_server_queries.h"
 #include "host/ui/forms_world.h"
 #include "text/language.h"
 #include "ui/locator_form.h"
@@ -23,6 +24,7 @@
 #include "ui/win32/locator_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/quit_window.h"
+#include "ui/win32/servers_window.h"
 #include "win32/text.h"
 #include "win32/unique_handle.h"
 #include "window_kit/twips.h"
@@ -129,20 +131,13 @@ void ExpectControlsFit(HWND window, const std::string& where, bool mayShrink) {
   for (HWND control : controls) {
     const std::wstring text = WindowText(control);
     SCOPED_TRACE(where + " at " + std::to_string(dpi) + " DPI: " + Narrow(text));
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    const UniqueHdc dc(::CreateCompatibleDC(nullptr));
-    const SelectedObject selected(dc.get(), font);
-    const auto room = TextRoom(control, dc.get(), dpi);
-    if (text.empty() || !room) continue;
-    LOGFONTW shape{};
-    ASSERT_TRUE(::GetObjectW(font, sizeof shape, &shape));
-    if (!mayShrink) EXPECT_EQ(shape.lfHeight, -::MulDiv(8, dpi, 72)) << "shrunk";
-    RECT needed{0, 0, room->first.right, 0};
-    ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed,
-                          room->second | DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS),
-              0);
-    EXPECT_LE(needed.right, room->first.right);
-    EXPECT_LE(needed.bottom, room->first.bottom);
+    // Every control, the pictures and lists too, clear of the others; a picture widened for
+    // its caption stays in the window.
+    RECT client{};
+    ::GetClientRect(window, &client);
+    if (IsClass(control, L"CindermoorPicture")) {
+      EXPECT_TRUE(Contains(client, PlaceOf(control))) << "outside the window";
+    }
     for (HWND other : controls) {
       RECT overlap{};
       const RECT a = PlaceOf(control);
@@ -157,6 +152,20 @@ void ExpectControlsFit(HWND window, const std::string& where, bool mayShrink) {
             << "over " << Narrow(WindowText(other));
       }
     }
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+    const SelectedObject selected(dc.get(), font);
+    const auto room = TextRoom(control, dc.get(), dpi);
+    if (text.empty() || !room) continue;
+    LOGFONTW shape{};
+    ASSERT_TRUE(::GetObjectW(font, sizeof shape, &shape));
+    if (!mayShrink) EXPECT_EQ(shape.lfHeight, -::MulDiv(8, dpi, 72)) << "shrunk";
+    RECT needed{0, 0, room->first.right, 0};
+    ASSERT_GT(::DrawTextW(dc.get(), text.c_str(), -1, &needed,
+                          room->second | DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS),
+              0);
+    EXPECT_LE(needed.right, room->first.right);
+    EXPECT_LE(needed.bottom, room->first.bottom);
   }
 }
 
@@ -194,6 +203,15 @@ class MainWindowLabelsTest : public ::testing::Test {
       LocatorForm locatorForm{world.settings, form, files, locatorWindow};
       locatorWindow.Create(locatorForm);
       ExpectControlsFit(locatorWindow.Handle(), tag + " locator", mayShrink);
+      ServersWindow serversWindow;
+      ServersForm serversForm{{world.settings,
+                               [](ServerQueryListener& listener) {
+                                 return std::make_unique<MemoryServerQueries>(listener);
+                               },
+                               {}},
+                              serversWindow};
+      serversWindow.Create(serversForm);
+      ExpectControlsFit(serversWindow.Handle(), tag + " servers window", mayShrink);
     }
     UseLanguage(kEnglish);
   }

@@ -14,8 +14,11 @@ namespace {
 using testing::RenderedPicture;
 
 constexpr int kDpis[] = {96, 144};
-constexpr Picture kButtons[] = {Picture::ChangeButton, Picture::InstallButton,
-                                Picture::UninstallButton, Picture::OkButton};
+constexpr Picture kButtons[] = {Picture::ChangeButton,          Picture::InstallButton,
+                                Picture::UninstallButton,       Picture::OkButton,
+                                Picture::ServersButton,         Picture::JoinButton,
+                                Picture::RefreshButton,         Picture::AddFavouriteButton,
+                                Picture::RemoveFavouriteButton, Picture::CancelButton};
 // Anti-aliased stems still have fully covered pixels, which are at least this red.
 constexpr int kInkRed = 200;
 

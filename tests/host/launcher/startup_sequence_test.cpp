@@ -440,7 +440,7 @@ TEST_F(StartupTest, AServedLinkIsRecordedAsRecentOnlyOnceItsGameHasStarted) {
     SCOPED_TRACE(c.link + " after " + c.stored);
     Desk fresh;
     fresh.InstallGame();
-    fresh.w.settings.Write(setting::kRogerWilcoLaunch, "1");
+    fresh.w.settings.Write(setting::kLaunchVoiceClient, "1");
     fresh.w.settings.Write(setting::kRecentServers, c.stored);
     const auto stored = [&] {
       return fresh.w.store.ReadSetting(LauncherSettings::kApplication, LauncherSettings::kSection,

@@ -82,31 +82,28 @@ else
   failed=$((failed + 1))
 fi
 
-step "Link fuzzer (${FUZZ_SECONDS} s)"
-# The fuzzer adds the inputs it finds to its first corpus folder: one in the build folder, so
+# The fuzzers add the inputs they find to their first corpus folder: one in the build folder, so
 # the checked-in seeds are read and never added to.
-if configure_and_build "$BUILD/fuzz" -DLAUNCHER_FUZZ=ON -DCMAKE_C_COMPILER=clang \
-    -DCMAKE_CXX_COMPILER=clang++ && mkdir -p "$BUILD/fuzz-corpus" &&
-  "$BUILD/fuzz/bin/link_fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
-    "$BUILD/fuzz-corpus" "$ROOT/tests/fuzz/corpus" >"$BUILD/fuzz.log" 2>&1; then
-  echo "fuzzer: no finding"
-  passed=$((passed + 1))
-else
-  tail -30 "$BUILD/fuzz.log"
-  failed=$((failed + 1))
-fi
-
-step "Servers fuzzer (${FUZZ_SECONDS} s)"
-mkdir -p "$BUILD/servers-fuzz-corpus"
-if [[ -x "$BUILD/fuzz/bin/servers_fuzzer" ]] &&
-  "$BUILD/fuzz/bin/servers_fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
-    "$BUILD/servers-fuzz-corpus" "$ROOT/tests/fuzz/servers_corpus" >"$BUILD/servers-fuzz.log" 2>&1; then
-  echo "fuzzer: no finding"
-  passed=$((passed + 1))
-else
-  tail -30 "$BUILD/servers-fuzz.log"
-  failed=$((failed + 1))
-fi
+run_fuzzer() {  # name, checked-in corpus folder
+  local name="$1" seeds="$2"
+  mkdir -p "$BUILD/$name-corpus" &&
+    "$BUILD/fuzz/bin/$name" -max_total_time="$FUZZ_SECONDS" -print_final_stats=0 \
+      "$BUILD/$name-corpus" "$seeds" >"$BUILD/$name.log" 2>&1
+}
+step "Fuzzers, ${FUZZ_SECONDS} s each"
+fuzz_built=0
+configure_and_build "$BUILD/fuzz" -DLAUNCHER_FUZZ=ON -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ && fuzz_built=1
+for fuzzer in "link_fuzzer $ROOT/tests/fuzz/corpus" "servers_fuzzer $ROOT/tests/fuzz/servers_corpus"; do
+  read -r name seeds <<<"$fuzzer"
+  if ((fuzz_built)) && run_fuzzer "$name" "$seeds"; then
+    echo "$name: no finding"
+    passed=$((passed + 1))
+  else
+    ((fuzz_built)) && tail -30 "$BUILD/$name.log"
+    failed=$((failed + 1))
+  fi
+done
 
 step "Windows build, i686 (must link)"
 if configure_and_build "$BUILD/i686" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"; then

@@ -74,26 +74,12 @@ class Mumble : public UrlClient {
   TextMasking Masking() const override { return WithUserPasswordsMasked; }
 
  protected:
-  // Community: the channel named by the validated link's address, as Roger Wilco's. A Server
-  // box Mumble cannot use refuses; a voice mode that names no server joins nothing.
-  Outcome PlanUrl(const GameLink& link, const VoiceJoin& join,
-                  std::optional<std::string>& url) override {
-    switch (join.mode) {
-      case VoiceMode::Community:
-        url = MumbleUrl({config::kCommunityMumbleHost, config::kCommunityMumblePort},
-                        ChannelPathOf(ChannelDigitsOf(link.serverAddress)), join.name, "");
-        break;
-      case VoiceMode::OwnServer: {
-        const VoiceFields& own = join.ownServer;
-        VoiceServer server;
-        if (Outcome read = ParseServerBox(own.server, server); !read.Succeeded()) return read;
-        url = MumbleUrl(server, ChannelPathOf(own.channel), join.name, own.password);
-        break;
-      }
-      case VoiceMode::None:
-        break;
-    }
-    return Outcome::Success();
+  VoiceServer CommunityServer() const override {
+    return {config::kCommunityMumbleHost, config::kCommunityMumblePort};
+  }
+  std::string UrlOf(const VoiceServer& server, const std::vector<std::string>& channelPath,
+                    const std::string& name, const std::string& password) const override {
+    return MumbleUrl(server, channelPath, name, password);
   }
 
  private:

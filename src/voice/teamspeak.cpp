@@ -67,26 +67,12 @@ class TeamSpeak : public UrlClient {
   TextMasking Masking() const override { return WithPasswordParametersMasked; }
 
  protected:
-  // Community: the channel named by the validated link's address, as the other clients'. A
-  // Server box TeamSpeak cannot use refuses; a voice mode that names no server joins nothing.
-  Outcome PlanUrl(const GameLink& link, const VoiceJoin& join,
-                  std::optional<std::string>& url) override {
-    switch (join.mode) {
-      case VoiceMode::Community:
-        url = TeamSpeakUrl({config::kCommunityTeamSpeakHost, std::nullopt},
-                           ChannelPathOf(ChannelDigitsOf(link.serverAddress)), join.name, "");
-        break;
-      case VoiceMode::OwnServer: {
-        const VoiceFields& own = join.ownServer;
-        VoiceServer server;
-        if (Outcome read = ParseServerBox(own.server, server); !read.Succeeded()) return read;
-        url = TeamSpeakUrl(server, ChannelPathOf(own.channel), join.name, own.password);
-        break;
-      }
-      case VoiceMode::None:
-        break;
-    }
-    return Outcome::Success();
+  VoiceServer CommunityServer() const override {
+    return {config::kCommunityTeamSpeakHost, std::nullopt};
+  }
+  std::string UrlOf(const VoiceServer& server, const std::vector<std::string>& channelPath,
+                    const std::string& name, const std::string& password) const override {
+    return TeamSpeakUrl(server, channelPath, name, password);
   }
 
  private:

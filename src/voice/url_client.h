@@ -5,8 +5,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "external/url_opener.h"
+#include "voice/url_parts.h"
 #include "voice/voice_client.h"
 
 namespace cindermoor {
@@ -14,23 +16,22 @@ namespace cindermoor {
 class UrlClient : public VoiceClient {
  public:
   bool Installed() override { return urls_.Opens(scheme_); }
-  // A URL the system would not hand over whole refuses, as PlanUrl's refusals do.
+  // Community: the client's community server, in the channel named by the validated link's
+  // address, as every client's. A Server box the client cannot use refuses, as does a URL the
+  // system would not hand over whole; a voice mode that names no server joins nothing.
   Outcome PlanStart(const GameLink& link, const VoiceJoin& join,
-                    std::optional<std::string>& start) final {
-    if (Outcome planned = PlanUrl(link, join, start); !planned.Succeeded() || !start) {
-      return planned;
-    }
-    return urls_.CheckCarries(ToOpen(*start));
-  }
+                    std::optional<std::string>& start) final;
   bool StartsAfterGame() const final { return true; }
   Outcome Start(const std::string& url) final { return urls_.Open(ToOpen(url)); }
   void Quit() final {}
 
  protected:
   UrlClient(UrlOpener& urls, const char* scheme) : urls_(urls), scheme_(scheme) {}
-  // The URL a served link opens (nullopt: none), or a refusal for a message.
-  virtual Outcome PlanUrl(const GameLink& link, const VoiceJoin& join,
-                          std::optional<std::string>& url) = 0;
+  virtual VoiceServer CommunityServer() const = 0;
+  // The URL that joins the server's channel (its sub-channel names in order) as the name,
+  // with the server's password; an empty name or password is left out.
+  virtual std::string UrlOf(const VoiceServer& server, const std::vector<std::string>& channelPath,
+                            const std::string& name, const std::string& password) const = 0;
 
  private:
   UrlToOpen ToOpen(const std::string& url) const { return {url, Masking()(url), Texts().option}; }
